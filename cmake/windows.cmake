@@ -1,0 +1,30 @@
+# The Windows program and the Windows-side test programs.
+enable_language(RC)
+
+set(MARROWIND_WIN32_DEFINES UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NTDDI_VERSION=0x0A000002)
+set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid)
+
+add_library(marrowind_win32 STATIC
+  src/platform/win32/controls.cpp
+  src/platform/win32/form_window.cpp
+  src/platform/win32/services.cpp
+  src/platform/win32/utf.cpp
+  src/platform/win32/window_class.cpp
+)
+target_link_libraries(marrowind_win32 PUBLIC marrowind_core ${MARROWIND_WIN32_LIBS})
+target_compile_definitions(marrowind_win32 PUBLIC ${MARROWIND_WIN32_DEFINES})
+target_compile_definitions(marrowind_core PUBLIC ${MARROWIND_WIN32_DEFINES})
+
+add_executable(Marrowind WIN32 src/platform/win32/main.cpp resources/marrowind.rc)
+target_link_libraries(Marrowind PRIVATE marrowind_win32)
+set_source_files_properties(resources/marrowind.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/marrowind.manifest;${CMAKE_SOURCE_DIR}/resources/marrowind.ico")
+target_include_directories(Marrowind PRIVATE src resources)
+if(MINGW)
+  # One self-contained file: no libgcc, libstdc++ or winpthread DLLs.
+  target_link_options(Marrowind PRIVATE -municode -static -static-libgcc -static-libstdc++)
+endif()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+  add_subdirectory(tests/e2e)
+endif()

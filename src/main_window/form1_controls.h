@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/controls.h"
+#include "platform/list_view.h"
+
+namespace mw {
+
+// The main window's controls, as the handlers see them.
+struct Form1Controls {
+    Form& form;
+    Frame& Frame1;
+    Frame& Frame2;
+    Frame& Frame3;
+    ProgressBar& ProgressBar1;
+    ListView& ListView1;
+    ListView& ListView2;
+    Button& PushButton1;
+    Button& PushButton2;
+    Button& PushButton3;
+    Button& PushButton4;
+    TextBox& Text2;
+    CheckBox& Check4;
+    CheckBox& Check8;
+    Timer& Timer1;
+};
+
+}  // namespace mw

@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/window_handle.h"
+
+namespace mw {
+
+// Values the whole program shares for its run.
+struct ProgramState {
+    WindowHandle MainWindowHandle = kNoWindow;  // set once at startup
+    std::int32_t CustomSeconds = 0;             // the "every x seconds" options; never saved
+    bool MinimizedToTray = false;
+};
+
+}  // namespace mw

@@ -1,0 +1,33 @@
+#pragma once
+// The shell's notification area: one icon with tooltip, balloon and mouse
+// notifications.
+#include <functional>
+#include <string>
+
+namespace mw {
+
+struct TrayRecord {
+    bool setIcon = false;
+    bool setTip = false;
+    bool setMessage = false;
+    bool setInfo = false;
+    std::string tip;         // already cut to its field
+    std::string infoTitle;   // already cut to its field
+    std::string info;        // already cut to its field
+    unsigned timeoutMs = 0;
+};
+
+enum class TrayOperation { Add = 0, Modify = 1, Delete = 2 };
+
+class NotificationArea {
+public:
+    virtual ~NotificationArea() = default;
+    virtual void notify(TrayOperation operation, const TrayRecord& record) = 0;
+    // The shell's notifications for the icon: the notification code (a mouse
+    // message or a balloon report) and the icon identifier.
+    std::function<void(int code, int id)> onNotification;
+    // The shell was restarted and the icon must be added again.
+    std::function<void()> onTaskbarCreated;
+};
+
+}  // namespace mw

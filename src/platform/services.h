@@ -1,0 +1,28 @@
+#pragma once
+// Every service through which the logic reaches the system, in one bundle that
+// the Win32 program and the tests each assemble from their implementations.
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/event_loop.h"
+#include "platform/files.h"
+#include "platform/key_injection.h"
+#include "platform/notification_area.h"
+#include "platform/registry.h"
+#include "platform/settings_store.h"
+#include "platform/window_system.h"
+
+namespace mw {
+
+struct Services {
+    WindowSystem& windows;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    Files& files;
+    Clock& clock;
+    EventLoop& events;
+    Registry& registry;
+    NotificationArea& tray;
+    KeyInjector& keys;
+};
+
+}  // namespace mw

@@ -1,0 +1,133 @@
+#pragma once
+// In-memory controls for tests: they hold their state and raise their events
+// as the real controls do, plus helpers to act as the user.
+#include "platform/controls.h"
+
+namespace mw::sim {
+
+class SimForm final : public Form {
+public:
+    explicit SimForm(WindowHandle handle = 0x10010) : handle_(handle) {}
+    WindowHandle handle() const override { return handle_; }
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& text) override { caption_ = text; }
+    MousePointer mousePointer() const override { return pointer_; }
+    void setMousePointer(MousePointer pointer) override { pointer_ = pointer; }
+    void setBackColor(Color color) override { backColor_ = color; }
+    Color backColor() const override { return backColor_; }
+    WindowState windowState() const override { return state_; }
+    void setWindowState(WindowState state) override
+    {
+        state_ = state;
+        if (onResize) onResize();
+    }
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    void setFocus() override { ++focusRequests; }
+    void loadCustomPointer(const std::string& path) override
+    {
+        if (failPointerLoad) throw Failure("Invalid picture");
+        customPointerPath = path;
+    }
+
+    int focusRequests = 0;
+    bool failPointerLoad = false;
+    std::string customPointerPath;
+
+private:
+    WindowHandle handle_;
+    std::string caption_ = "Form1";
+    MousePointer pointer_ = MousePointer::Default;
+    Color backColor_ = kWhite;
+    WindowState state_ = WindowState::Normal;
+    bool visible_ = false;
+};
+
+class SimButton final : public Button {
+public:
+    explicit SimButton(std::string caption = {}) : caption_(std::move(caption)) {}
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& text) override { caption_ = text; }
+    void click()
+    {
+        if (onClick) onClick();
+    }
+
+private:
+    std::string caption_;
+};
+
+class SimFrame final : public Frame {
+public:
+    explicit SimFrame(std::string caption = {}) : caption_(std::move(caption)) {}
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& text) override { caption_ = text; }
+    void setBackColor(Color color) override { backColor_ = color; }
+    Color backColor() const override { return backColor_; }
+
+private:
+    std::string caption_;
+    Color backColor_ = kWhite;
+};
+
+class SimCheckBox final : public CheckBox {
+public:
+    bool checked() const override { return checked_; }
+    void setChecked(bool checked) override
+    {
+        if (checked == checked_) return;
+        checked_ = checked;
+        if (onClick) onClick();
+    }
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    void setBackColor(Color color) override { backColor_ = color; }
+    Color backColor() const override { return backColor_; }
+
+private:
+    bool checked_ = false;
+    bool visible_ = true;
+    Color backColor_ = kWhite;
+};
+
+class SimTextBox final : public TextBox {
+public:
+    std::string text() const override { return text_; }
+    void setText(const std::string& text) override
+    {
+        if (text == text_) return;
+        text_ = text;
+        if (onChange) onChange();
+    }
+
+private:
+    std::string text_;
+};
+
+class SimProgressBar final : public ProgressBar {
+public:
+    int max() const override { return max_; }
+    void setMax(int max) override { max_ = max; }
+    int value() const override { return value_; }
+    void setValue(int value) override { value_ = value; }
+
+private:
+    int max_ = 100;
+    int value_ = 0;
+};
+
+class SimTimer final : public Timer {
+public:
+    int interval() const override { return interval_; }
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    // Delivers one tick, as the platform does while the timer runs.
+    void tick()
+    {
+        if (onTick) onTick();
+    }
+
+private:
+    int interval_ = 0;
+};
+
+}  // namespace mw::sim

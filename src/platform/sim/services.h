@@ -1,0 +1,193 @@
+#pragma once
+// In-memory services for tests, each scriptable and recording what it was
+// asked to do.
+#include <deque>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/event_loop.h"
+#include "platform/failure.h"
+#include "platform/files.h"
+#include "platform/key_injection.h"
+#include "platform/notification_area.h"
+#include "platform/registry.h"
+#include "platform/settings_store.h"
+
+namespace mw::sim {
+
+class SimSettingsStore final : public SettingsStore {
+public:
+    std::string read(const std::string& key, const std::string& fallback) override
+    {
+        ++reads;
+        if (failReads) fail("Settings store unavailable");
+        const auto it = values.find(key);
+        return it == values.end() ? fallback : it->second;
+    }
+    void write(const std::string& key, const std::string& value) override
+    {
+        if (failWrites) fail("Settings store unavailable");
+        values[key] = value;
+        writes.push_back({key, value});
+    }
+
+    std::map<std::string, std::string> values;
+    std::vector<std::pair<std::string, std::string>> writes;
+    int reads = 0;
+    bool failReads = false;
+    bool failWrites = false;
+};
+
+class SimDialogs final : public Dialogs {
+public:
+    struct Shown {
+        std::string text;
+        std::string title;
+    };
+    std::vector<Shown> warnings;
+    std::vector<Shown> prompts;
+    // Answers the input box gives, in order; nullopt is Cancel. When they run
+    // out the box is cancelled.
+    std::deque<std::optional<std::string>> answers;
+    // Runs while a warning is open, as a nested event would.
+    std::function<void()> whileWarningOpen;
+
+protected:
+    void showWarning(const std::string& text, const std::string& title) override
+    {
+        warnings.push_back({text, title});
+        if (whileWarningOpen) whileWarningOpen();
+    }
+    std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
+                                         const std::string&) override
+    {
+        prompts.push_back({prompt, title});
+        if (answers.empty()) fail("No answer scripted for the input box");
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class SimFiles final : public Files {
+public:
+    std::string programFolder() override { return folder; }
+    std::string programFileName() override { return fileName; }
+    bool exists(const std::string& path) override { return contents.count(path) != 0; }
+    bool isOrdinaryFile(const std::string& path) override
+    {
+        return exists(path) && !notOrdinary.count(path);
+    }
+    std::string readAll(const std::string& path) override
+    {
+        const auto it = contents.find(path);
+        if (it == contents.end() || unreadable.count(path)) fail("Path/File access error");
+        return it->second;
+    }
+
+    std::string folder = "C:\\Program Files\\Marrowind";
+    std::string fileName = "Marrowind.exe";
+    std::map<std::string, std::string> contents;
+    std::map<std::string, bool> notOrdinary;
+    std::map<std::string, bool> unreadable;
+};
+
+class SimClock final : public Clock {
+public:
+    std::int64_t monotonicMs() override { return now; }
+    std::string nowText() override { return dateTimeText; }
+    std::string timeSeparator() override { return separator; }
+
+    std::int64_t now = 0;
+    std::string dateTimeText = "12/7/2026 10:31:45 PM";
+    std::string separator = ":";
+};
+
+class SimEventLoop final : public EventLoop {
+public:
+    void processPending() override
+    {
+        ++processed;
+        if (onProcess) onProcess();
+    }
+    void waitForEvents(int timeoutMs) override
+    {
+        waitedMs += timeoutMs;
+        if (onWait) onWait(timeoutMs);
+    }
+    int processed = 0;
+    std::int64_t waitedMs = 0;
+    std::function<void()> onProcess;
+    std::function<void(int)> onWait;
+};
+
+class SimRegistry final : public Registry {
+public:
+    using Address = std::tuple<Hive, std::string, std::string>;
+    bool setString(Hive hive, const std::string& keyPath, const std::string& name,
+                   const std::string& data) override
+    {
+        if (refused.count(hive)) return false;
+        strings[{hive, keyPath, name}] = data;
+        return true;
+    }
+    bool deleteValue(Hive hive, const std::string& keyPath, const std::string& name) override
+    {
+        if (refused.count(hive)) return false;
+        strings.erase({hive, keyPath, name});
+        return true;
+    }
+    std::optional<std::string> getString(Hive hive, const std::string& keyPath, const std::string& name) override
+    {
+        const auto it = strings.find({hive, keyPath, name});
+        if (it == strings.end()) return std::nullopt;
+        return it->second;
+    }
+    std::optional<std::string> getBinary(Hive hive, const std::string& keyPath, const std::string& name) override
+    {
+        const auto it = binaries.find({hive, keyPath, name});
+        if (it == binaries.end()) return std::nullopt;
+        return it->second;
+    }
+    std::map<Address, std::string> strings;
+    std::map<Address, std::string> binaries;
+    std::map<Hive, bool> refused;
+};
+
+class SimNotificationArea final : public NotificationArea {
+public:
+    void notify(TrayOperation operation, const TrayRecord& record) override
+    {
+        log.push_back({operation, record});
+    }
+    // Delivers a notification from the shell.
+    void deliver(int code, int id = 0)
+    {
+        if (onNotification) onNotification(code, id);
+    }
+    struct Entry {
+        TrayOperation operation;
+        TrayRecord record;
+    };
+    std::vector<Entry> log;
+};
+
+class SimKeyInjector final : public KeyInjector {
+public:
+    void send(const std::vector<KeyEvent>& events, WindowHandle target) override
+    {
+        if (failSends) fail("The system accepted 0 of " + std::to_string(events.size()) + " key events");
+        batches.push_back({events, target});
+    }
+    struct Batch {
+        std::vector<KeyEvent> events;
+        WindowHandle target;
+    };
+    std::vector<Batch> batches;
+    bool failSends = false;
+};
+
+}  // namespace mw::sim

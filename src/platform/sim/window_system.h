@@ -1,0 +1,104 @@
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace mw::sim {
+
+// A desktop of top-level windows in stacking order, top first.
+class SimWindowSystem final : public WindowSystem {
+public:
+    struct Window {
+        WindowHandle handle = kNoWindow;
+        std::string title;
+        bool visible = true;
+        WindowHandle owner = kNoWindow;
+        bool topmost = false;
+        bool shown = false;
+        int x = 0, y = 0, width = 640, height = 480;
+    };
+
+    // Adds a window below the existing ones and returns its handle.
+    WindowHandle add(std::string title, bool visible = true, WindowHandle owner = kNoWindow)
+    {
+        Window w;
+        w.handle = nextHandle_;
+        nextHandle_ += 4;
+        w.title = std::move(title);
+        w.visible = visible;
+        w.owner = owner;
+        stack.push_back(w);
+        return w.handle;
+    }
+    void destroy(WindowHandle window) { std::erase_if(stack, [&](const Window& w) { return w.handle == window; }); }
+    Window* find(WindowHandle window)
+    {
+        for (auto& w : stack)
+            if (w.handle == window) return &w;
+        return nullptr;
+    }
+    void bringToTop(WindowHandle window)
+    {
+        auto it = std::find_if(stack.begin(), stack.end(), [&](const Window& w) { return w.handle == window; });
+        if (it == stack.end()) return;
+        Window w = *it;
+        stack.erase(it);
+        stack.insert(stack.begin(), w);
+    }
+
+    WindowHandle firstTopLevel() override { return stack.empty() ? kNoWindow : stack.front().handle; }
+    WindowHandle nextBelow(WindowHandle window) override
+    {
+        if (onVisit) onVisit(window);
+        for (std::size_t i = 0; i < stack.size(); ++i)
+            if (stack[i].handle == window) return i + 1 < stack.size() ? stack[i + 1].handle : kNoWindow;
+        return kNoWindow;
+    }
+    WindowHandle owner(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w ? w->owner : kNoWindow;
+    }
+    std::string title(WindowHandle window) override
+    {
+        if (onTitle) onTitle(window);
+        const Window* w = find(window);
+        return w ? w->title : std::string();
+    }
+    bool isVisible(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w && w->visible;
+    }
+    bool exists(WindowHandle window) override { return find(window) != nullptr; }
+    void setTopmostBand(WindowHandle window, bool topmost) override
+    {
+        calls.push_back({topmost ? Call::Raise : Call::Release, window});
+        if (Window* w = find(window)) {
+            w->topmost = topmost;
+            bringToTop(window);
+        }
+    }
+    void showDefault(WindowHandle window) override
+    {
+        calls.push_back({Call::Show, window});
+        if (Window* w = find(window)) w->shown = true;
+    }
+
+    struct Call {
+        enum Kind { Raise, Show, Release } kind;
+        WindowHandle window;
+        bool operator==(const Call&) const = default;
+    };
+    std::vector<Call> calls;
+    std::vector<Window> stack;
+    // Hooks to change the desktop in the middle of a walk.
+    std::function<void(WindowHandle)> onTitle;
+    std::function<void(WindowHandle)> onVisit;
+
+private:
+    WindowHandle nextHandle_ = 0x20000;
+};
+
+}  // namespace mw::sim

@@ -1,0 +1,260 @@
+#include "platform/win32/controls.h"
+
+#include <vector>
+
+#include "platform/form_layout.h"
+#include "platform/win32/utf.h"
+
+namespace mw::win32 {
+
+std::string windowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    if (length <= 0) return {};
+    std::wstring buffer(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
+    return narrow(buffer.data(), copied);
+}
+
+// --- ColorBrush -------------------------------------------------------------
+
+void ColorBrush::set(Color color)
+{
+    color_ = color;
+    if (color & 0x80000000u)
+        solid_.reset();
+    else
+        solid_.reset(CreateSolidBrush(rgb()));
+}
+
+COLORREF ColorBrush::rgb() const
+{
+    if (color_ & 0x80000000u) return GetSysColor(static_cast<int>(color_ & 0xFFu));
+    return static_cast<COLORREF>(color_ & 0x00FFFFFFu);
+}
+
+HBRUSH ColorBrush::brush() const
+{
+    // System colour brushes are the system's own and must not be deleted.
+    if (color_ & 0x80000000u) return GetSysColorBrush(static_cast<int>(color_ & 0xFFu));
+    if (!solid_) const_cast<ColorBrush*>(this)->set(color_);
+    return solid_.get();
+}
+
+// --- Button -----------------------------------------------------------------
+
+std::string Win32Button::caption() const { return windowText(hwnd_); }
+void Win32Button::setCaption(const std::string& text) { SetWindowTextW(hwnd_, widen(text).c_str()); }
+void Win32Button::command(WORD code)
+{
+    if (code == BN_CLICKED && onClick) onClick();
+}
+void Win32Button::mouseMoved()
+{
+    if (onMouseMove) onMouseMove();
+}
+
+// --- Frame ------------------------------------------------------------------
+
+std::string Win32Frame::caption() const { return windowText(hwnd_); }
+void Win32Frame::setCaption(const std::string& text) { SetWindowTextW(hwnd_, widen(text).c_str()); }
+void Win32Frame::setBackColor(Color color)
+{
+    brush_.set(color);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+void Win32Frame::mouseMoved()
+{
+    if (onMouseMove) onMouseMove();
+}
+HBRUSH Win32Frame::backgroundBrush(HDC dc)
+{
+    SetBkColor(dc, brush_.rgb());
+    return brush_.brush();
+}
+
+// --- CheckBox ---------------------------------------------------------------
+
+bool Win32CheckBox::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void Win32CheckBox::setChecked(bool value)
+{
+    if (value == checked()) return;
+    SendMessageW(hwnd_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    // A change made by the program is handled like a click, as the user's is.
+    if (onClick) onClick();
+}
+bool Win32CheckBox::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+void Win32CheckBox::setVisible(bool value) { ShowWindow(hwnd_, value ? SW_SHOWNA : SW_HIDE); }
+void Win32CheckBox::setBackColor(Color color)
+{
+    brush_.set(color);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+void Win32CheckBox::command(WORD code)
+{
+    // BS_AUTOCHECKBOX has already toggled the box when BN_CLICKED arrives.
+    if (code == BN_CLICKED && onClick) onClick();
+}
+HBRUSH Win32CheckBox::backgroundBrush(HDC dc)
+{
+    SetBkColor(dc, brush_.rgb());
+    return brush_.brush();
+}
+
+// --- TextBox ----------------------------------------------------------------
+
+std::string Win32TextBox::text() const { return windowText(hwnd_); }
+void Win32TextBox::setText(const std::string& value)
+{
+    if (value == text()) return;
+    SetWindowTextW(hwnd_, widen(value).c_str());  // EN_CHANGE raises onChange
+}
+void Win32TextBox::command(WORD code)
+{
+    if (code == EN_CHANGE && onChange) onChange();
+}
+
+// --- ProgressBar ------------------------------------------------------------
+
+int Win32ProgressBar::max() const { return static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0)); }
+void Win32ProgressBar::setMax(int value)
+{
+    const int low = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, TRUE, 0));
+    SendMessageW(hwnd_, PBM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(value));
+}
+int Win32ProgressBar::value() const { return static_cast<int>(SendMessageW(hwnd_, PBM_GETPOS, 0, 0)); }
+void Win32ProgressBar::setValue(int value) { SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(value), 0); }
+
+// --- ListView ---------------------------------------------------------------
+
+void Win32ListView::addColumn(const std::string& caption)
+{
+    std::wstring text = widen(caption);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = text.data();
+    column.cx = twipsToPixels(1440, dpi_);
+    column.iSubItem = columns_;
+    if (SendMessageW(hwnd_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(columns_), reinterpret_cast<LPARAM>(&column)) < 0)
+        fail("Could not add the column \"" + caption + "\"");
+    ++columns_;
+}
+
+void Win32ListView::setColumnWidth(int column, int twips)
+{
+    if (column < 1 || column > columns_) fail(kIndexOutOfBounds);
+    widthsTwips_[column] = twips;
+    // A width of 1 twip stays 1 pixel wide: the column exists, its cells keep
+    // their text, and it is practically invisible.
+    SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column - 1),
+                 MAKELPARAM(std::max(1, twipsToPixels(twips, dpi_)), 0));
+}
+
+void Win32ListView::setDpi(int dpi)
+{
+    dpi_ = dpi;
+    for (const auto& [column, twips] : widthsTwips_) setColumnWidth(column, twips);
+}
+
+void Win32ListView::clear() { SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0); }
+
+int Win32ListView::count() const { return static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0)); }
+
+int Win32ListView::appendRow(const std::string& text)
+{
+    std::wstring wide = widen(text);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = count();
+    item.pszText = wide.data();
+    const LRESULT index = SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    if (index < 0) fail("Could not add the row \"" + text + "\"");
+    return static_cast<int>(index) + 1;
+}
+
+void Win32ListView::setSubItem(int position, const std::string& text)
+{
+    if (position < 1 || position > count()) fail(kIndexOutOfBounds);
+    std::wstring wide = widen(text);
+    LVITEMW item{};
+    item.iSubItem = 1;
+    item.pszText = wide.data();
+    SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(position - 1), reinterpret_cast<LPARAM>(&item));
+}
+
+std::string Win32ListView::cell(int position, int column) const
+{
+    if (position < 1 || position > count()) fail(kIndexOutOfBounds);
+    std::vector<wchar_t> buffer(512);
+    for (;;) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        const LRESULT n = SendMessageW(hwnd_, LVM_GETITEMTEXTW, static_cast<WPARAM>(position - 1),
+                                       reinterpret_cast<LPARAM>(&item));
+        if (n < static_cast<LRESULT>(buffer.size()) - 1) return narrow(buffer.data(), static_cast<int>(n));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string Win32ListView::text(int position) const { return cell(position, 0); }
+std::string Win32ListView::subItem(int position) const { return cell(position, 1); }
+
+int Win32ListView::selectedRow() const
+{
+    return static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) + 1;
+}
+
+void Win32ListView::selectRow(int position)
+{
+    selecting_ = true;
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(position - 1), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(position - 1), FALSE);
+    selecting_ = false;
+}
+
+LRESULT Win32ListView::notify(const NMHDR& header)
+{
+    if (header.code == NM_CLICK) {
+        if (onClick) onClick();
+    } else if (header.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        const bool nowSelected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);
+        const bool mouseDown = (GetKeyState(VK_LBUTTON) & 0x8000) || (GetKeyState(VK_RBUTTON) & 0x8000);
+        // A selection the user moved with the keyboard; clicks arrive as NM_CLICK.
+        if (nowSelected && !selecting_ && !mouseDown && onSelectionMovedByKeyboard) onSelectionMovedByKeyboard();
+    }
+    return 0;
+}
+
+void Win32ListView::mouseMoved()
+{
+    if (onMouseMove) onMouseMove();
+}
+
+// --- Timer ------------------------------------------------------------------
+
+Win32Timer::~Win32Timer()
+{
+    if (interval_ > 0 && IsWindow(owner_)) KillTimer(owner_, id_);
+}
+
+void Win32Timer::setInterval(int milliseconds)
+{
+    interval_ = milliseconds > 0 ? milliseconds : 0;
+    if (interval_ > 0)
+        SetTimer(owner_, id_, static_cast<UINT>(interval_), nullptr);
+    else
+        KillTimer(owner_, id_);
+}
+
+void Win32Timer::tick()
+{
+    if (onTick) onTick();
+}
+
+}  // namespace mw::win32

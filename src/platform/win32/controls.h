@@ -1,0 +1,153 @@
+#pragma once
+// The Win32 controls behind the control interfaces. Each wraps a child window
+// that its parent form owns and destroys; the control objects only borrow the
+// handle. Notifications reach them through the form's one router.
+#include <map>
+
+#include "platform/controls.h"
+#include "platform/list_view.h"
+#include "platform/win32/unique_handle.h"
+
+namespace mw::win32 {
+
+// A child control as the form's router sees it.
+class RoutedControl {
+public:
+    virtual ~RoutedControl() = default;
+    virtual void command(WORD /*code*/) {}
+    virtual LRESULT notify(const NMHDR& /*header*/) { return 0; }
+    virtual void mouseMoved() {}
+    // The brush for WM_CTLCOLORSTATIC, or null for the default.
+    virtual HBRUSH backgroundBrush(HDC /*dc*/) { return nullptr; }
+};
+
+// A colour's brush, owned, remade when the colour changes.
+class ColorBrush {
+public:
+    void set(Color color);
+    Color color() const { return color_; }
+    HBRUSH brush() const;
+    COLORREF rgb() const;
+
+private:
+    Color color_ = kWhite;
+    UniqueBrush solid_;
+};
+
+class Win32Button final : public Button, public RoutedControl {
+public:
+    explicit Win32Button(HWND hwnd) : hwnd_(hwnd) {}
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+    void command(WORD code) override;
+    void mouseMoved() override;
+
+private:
+    HWND hwnd_;
+};
+
+class Win32Frame final : public Frame, public RoutedControl {
+public:
+    explicit Win32Frame(HWND hwnd) : hwnd_(hwnd) {}
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+    void setBackColor(Color color) override;
+    Color backColor() const override { return brush_.color(); }
+    void mouseMoved() override;
+    HBRUSH backgroundBrush(HDC dc) override;
+
+private:
+    HWND hwnd_;
+    ColorBrush brush_;
+};
+
+class Win32CheckBox final : public CheckBox, public RoutedControl {
+public:
+    explicit Win32CheckBox(HWND hwnd) : hwnd_(hwnd) {}
+    bool checked() const override;
+    void setChecked(bool checked) override;
+    bool visible() const override;
+    void setVisible(bool visible) override;
+    void setBackColor(Color color) override;
+    Color backColor() const override { return brush_.color(); }
+    void command(WORD code) override;
+    HBRUSH backgroundBrush(HDC dc) override;
+
+private:
+    HWND hwnd_;
+    ColorBrush brush_;
+};
+
+class Win32TextBox final : public TextBox, public RoutedControl {
+public:
+    explicit Win32TextBox(HWND hwnd) : hwnd_(hwnd) {}
+    std::string text() const override;
+    void setText(const std::string& text) override;
+    void command(WORD code) override;
+
+private:
+    HWND hwnd_;
+};
+
+class Win32ProgressBar final : public ProgressBar, public RoutedControl {
+public:
+    explicit Win32ProgressBar(HWND hwnd) : hwnd_(hwnd) {}
+    int max() const override;
+    void setMax(int max) override;
+    int value() const override;
+    void setValue(int value) override;
+
+private:
+    HWND hwnd_;
+};
+
+class Win32ListView final : public ListView, public RoutedControl {
+public:
+    Win32ListView(HWND hwnd, int dpi) : hwnd_(hwnd), dpi_(dpi) {}
+    void addColumn(const std::string& caption) override;
+    void setColumnWidth(int column, int twips) override;
+    void clear() override;
+    int count() const override;
+    void setSubItem(int position, const std::string& text) override;
+    std::string text(int position) const override;
+    std::string subItem(int position) const override;
+    LRESULT notify(const NMHDR& header) override;
+    void mouseMoved() override;
+    // Re-applies the column widths at a new dots-per-inch.
+    void setDpi(int dpi);
+
+protected:
+    int appendRow(const std::string& text) override;
+    int selectedRow() const override;
+    void selectRow(int position) override;
+
+private:
+    std::string cell(int position, int column) const;
+    HWND hwnd_;
+    int dpi_;
+    int columns_ = 0;
+    std::map<int, int> widthsTwips_;
+    bool selecting_ = false;
+};
+
+// The form's timer: WM_TIMER with this identifier reaches tick().
+class Win32Timer final : public Timer {
+public:
+    Win32Timer(HWND owner, UINT_PTR id) : owner_(owner), id_(id) {}
+    ~Win32Timer() override;
+    Win32Timer(const Win32Timer&) = delete;
+    Win32Timer& operator=(const Win32Timer&) = delete;
+    int interval() const override { return interval_; }
+    void setInterval(int milliseconds) override;
+    void tick();
+    UINT_PTR id() const { return id_; }
+
+private:
+    HWND owner_;
+    UINT_PTR id_;
+    int interval_ = 0;
+};
+
+std::string windowText(HWND hwnd);
+
+}  // namespace mw::win32

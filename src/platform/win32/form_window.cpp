@@ -1,0 +1,313 @@
+#include "platform/win32/form_window.h"
+
+#include <algorithm>
+
+#include "platform/failure.h"
+#include "platform/win32/utf.h"
+
+namespace mw::win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+struct ChildClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ChildClass childClassFor(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::ProgressBar:
+        return {PROGRESS_CLASSW, 0, 0};
+    case ControlKind::ListView:
+        return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::PushButton:
+        return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::TextBox:
+        return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::CheckBox:
+        return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Label:
+        return {L"STATIC", SS_LEFT | SS_NOTIFY, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const FormLayout& layout, const Style& style, HICON icon, HICON smallIcon) : layout_(layout)
+{
+    // No WS_CLIPCHILDREN: group boxes leave their inside to the parent to paint.
+    create(L"MarrowindForm", style.style, style.exStyle, widen(std::string(layout.caption)).c_str(),
+           CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, style.owner, icon, smallIcon);
+    dpi_ = static_cast<int>(GetDpiForWindow(hwnd()));
+    if (dpi_ <= 0) dpi_ = 96;
+    background_.set(kWhite);
+    createControls();
+    applyLayout();
+}
+
+FormWindow::~FormWindow()
+{
+    // The timers and subclasses belong to the window; end them while it exists.
+    timers_.clear();
+    for (const auto& [name, child] : children_) RemoveWindowSubclass(child, &FormWindow::childProc, kSubclassId);
+}
+
+int FormWindow::controlId(std::string_view name) const
+{
+    const ControlLayout* control = findControl(layout_, name);
+    if (!control) fail("The window has no control named " + std::string(name));
+    return control->id;
+}
+
+HWND FormWindow::control(std::string_view name) const
+{
+    const auto it = children_.find(name);
+    if (it == children_.end()) fail("The window has no control named " + std::string(name));
+    return it->second;
+}
+
+void FormWindow::createControls()
+{
+    // Creation order is tab order: the dialog manager walks siblings in the
+    // order they were created.
+    std::vector<const ControlLayout*> ordered;
+    for (const auto& control : layout_.controls) ordered.push_back(&control);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlLayout* control : ordered) {
+        const ChildClass cls = childClassFor(control->kind);
+        const DWORD style = WS_CHILD | cls.style | (control->visible ? WS_VISIBLE : 0);
+        const HWND child = CreateWindowExW(cls.exStyle, cls.className, widen(std::string(control->text)).c_str(),
+                                           style, 0, 0, 10, 10, hwnd(),
+                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
+                                           GetModuleHandleW(nullptr), nullptr);
+        if (!child) fail(describeError(GetLastError()));
+        if (control->kind == ControlKind::ListView)
+            SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+        SetWindowSubclass(child, &FormWindow::childProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        children_[control->name] = child;
+    }
+}
+
+HFONT FormWindow::font(const FontSpec& spec)
+{
+    const std::wstring face = widen(std::string(spec.face));
+    auto& slot = fonts_[{face, spec.hundredthsOfPoint, spec.bold}];
+    if (!slot) {
+        const int height = -MulDiv(spec.hundredthsOfPoint, dpi_, 7200);
+        slot.reset(CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                               face.c_str()));
+    }
+    return slot.get();
+}
+
+void FormWindow::applyLayout()
+{
+    // Fonts of the old DPI stay alive until every control has its new one.
+    auto oldFonts = std::move(fonts_);
+    fonts_.clear();
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(layout_.font)), FALSE);
+    for (const auto& control : layout_.controls) {
+        const TwipsRect rect = absoluteRect(layout_, control);
+        const HWND child = children_.at(control.name);
+        SetWindowPos(child, nullptr, twipsToPixels(rect.left, dpi_), twipsToPixels(rect.top, dpi_),
+                     twipsToPixels(rect.width, dpi_), twipsToPixels(rect.height, dpi_),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(control.font)), TRUE);
+    }
+    for (const auto& control : controls_)
+        if (auto* list = dynamic_cast<Win32ListView*>(control.get())) list->setDpi(dpi_);
+
+    RECT frame{0, 0, twipsToPixels(layout_.clientWidth, dpi_), twipsToPixels(layout_.clientHeight, dpi_)};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::centre()
+{
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    const int x = work.left + std::max(0L, ((work.right - work.left) - width) / 2);
+    const int y = work.top + std::max(0L, ((work.bottom - work.top) - height) / 2);
+    SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Win32Timer& FormWindow::timer(UINT_PTR id)
+{
+    auto& slot = timers_[id];
+    if (!slot) slot = std::make_unique<Win32Timer>(hwnd(), id);
+    return *slot;
+}
+
+RoutedControl* FormWindow::routeFor(HWND child) const
+{
+    const auto it = routes_.find(GetDlgCtrlID(child));
+    return it == routes_.end() ? nullptr : it->second;
+}
+
+WindowHandle FormWindow::handle() const { return static_cast<WindowHandle>(reinterpret_cast<LONG_PTR>(hwnd())); }
+std::string FormWindow::caption() const { return windowText(hwnd()); }
+void FormWindow::setCaption(const std::string& text) { SetWindowTextW(hwnd(), widen(text).c_str()); }
+
+void FormWindow::setMousePointer(MousePointer pointer)
+{
+    pointer_ = pointer;
+    // Show the new shape at once rather than at the next mouse move.
+    POINT at{};
+    GetCursorPos(&at);
+    if (WindowFromPoint(at) == hwnd() || IsChild(hwnd(), WindowFromPoint(at)))
+        SendMessageW(hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+void FormWindow::setBackColor(Color color)
+{
+    background_.set(color);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+WindowState FormWindow::windowState() const { return IsIconic(hwnd()) ? WindowState::Minimized : WindowState::Normal; }
+
+void FormWindow::setWindowState(WindowState state)
+{
+    if (state == WindowState::Minimized)
+        ShowWindow(hwnd(), SW_MINIMIZE);
+    else if (IsIconic(hwnd()))
+        ShowWindow(hwnd(), IsWindowVisible(hwnd()) ? SW_RESTORE : SW_SHOWNOACTIVATE);
+}
+
+bool FormWindow::visible() const { return IsWindowVisible(hwnd()) != FALSE; }
+void FormWindow::setVisible(bool value) { ShowWindow(hwnd(), value ? SW_SHOW : SW_HIDE); }
+
+void FormWindow::setFocus()
+{
+    SetForegroundWindow(hwnd());
+    SetActiveWindow(hwnd());
+}
+
+void FormWindow::loadCustomPointer(const std::string& path)
+{
+    const HANDLE cursor = LoadImageW(nullptr, widen(path).c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE);
+    if (!cursor) fail("Invalid picture");
+    customCursor_.reset(static_cast<HCURSOR>(cursor));
+}
+
+LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam) {
+            if (RoutedControl* route = routeFor(reinterpret_cast<HWND>(lParam))) route->command(HIWORD(wParam));
+            return 0;
+        }
+        // Enter and Escape, as the dialog navigation translates them.
+        if (onDialogCommand && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+            onDialogCommand(LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (RoutedControl* route = routeFor(header.hwndFrom)) return route->notify(header);
+        break;
+    }
+    case WM_TIMER: {
+        const auto it = timers_.find(wParam);
+        if (it != timers_.end()) {
+            it->second->tick();
+            return 0;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        if (RoutedControl* route = routeFor(reinterpret_cast<HWND>(lParam)))
+            if (HBRUSH brush = route->backgroundBrush(dc)) return reinterpret_cast<LRESULT>(brush);
+        SetBkColor(dc, background_.rgb());
+        return reinterpret_cast<LRESULT>(background_.brush());
+    }
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.brush());
+        return 1;
+    }
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && pointer_ != MousePointer::Default) {
+            if (pointer_ == MousePointer::Hourglass)
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            else
+                SetCursor(customCursor_ ? customCursor_.get() : LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (onMouseMove) onMouseMove();
+        return 0;
+    case WM_SIZE:
+        if (onResize) onResize();
+        return 0;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        applyLayout();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_CLOSE:
+        if (onClose) {
+            onClose();
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        timers_.clear();
+        if (onDestroyed) onDestroyed();
+        return 0;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::childProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self)
+{
+    auto* form = reinterpret_cast<FormWindow*>(self);
+    switch (message) {
+    case WM_MOUSEMOVE:
+        if (RoutedControl* route = form->routeFor(hwnd)) route->mouseMoved();
+        break;
+    case WM_GETDLGCODE:
+        // A multi-line edit asks for every key, Tab included; let Tab move the
+        // focus on as it does everywhere else in the window.
+        if (lParam) {
+            const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+                const LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+                return code & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace mw::win32

@@ -1,0 +1,99 @@
+#pragma once
+// A top-level window built from a form's design data: it creates the controls
+// in tab order, scales twips by the window's real DPI (and again when the DPI
+// changes), and is the one place that routes WM_COMMAND, WM_NOTIFY, WM_TIMER
+// and the controls' mouse moves to the control objects.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/form_layout.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/window_class.h"
+
+namespace mw::win32 {
+
+class FormWindow : public WindowClass, public Form {
+public:
+    struct Style {
+        DWORD style;
+        DWORD exStyle;
+        HWND owner;
+    };
+    FormWindow(const FormLayout& layout, const Style& style, HICON icon, HICON smallIcon);
+    ~FormWindow() override;
+
+    HWND control(std::string_view name) const;
+    int dpi() const { return dpi_; }
+
+    // Control objects, created over the child windows and routed by this form.
+    Win32Button& button(std::string_view name) { return make<Win32Button>(name, control(name)); }
+    Win32Frame& frame(std::string_view name) { return make<Win32Frame>(name, control(name)); }
+    Win32CheckBox& checkBox(std::string_view name) { return make<Win32CheckBox>(name, control(name)); }
+    Win32TextBox& textBox(std::string_view name) { return make<Win32TextBox>(name, control(name)); }
+    Win32ProgressBar& progressBar(std::string_view name) { return make<Win32ProgressBar>(name, control(name)); }
+    Win32ListView& listView(std::string_view name) { return make<Win32ListView>(name, control(name), dpi_); }
+    Win32Timer& timer(UINT_PTR id);
+
+    // Centres the window on its monitor's work area.
+    void centre();
+
+    // Form
+    WindowHandle handle() const override;
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+    MousePointer mousePointer() const override { return pointer_; }
+    void setMousePointer(MousePointer pointer) override;
+    void setBackColor(Color color) override;
+    Color backColor() const override { return background_.color(); }
+    WindowState windowState() const override;
+    void setWindowState(WindowState state) override;
+    bool visible() const override;
+    void setVisible(bool visible) override;
+    void setFocus() override;
+    void loadCustomPointer(const std::string& path) override;
+
+    // The close box or Alt+F4; the default destroys the window.
+    std::function<void()> onClose;
+    std::function<void()> onDestroyed;
+    // Enter (IDOK) and Escape (IDCANCEL) pressed in the window.
+    std::function<void(int id)> onDialogCommand;
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    template <class T, class... Args>
+    T& make(std::string_view name, Args&&... args)
+    {
+        auto object = std::make_unique<T>(std::forward<Args>(args)...);
+        T& ref = *object;
+        routes_[controlId(name)] = &ref;
+        controls_.push_back(std::move(object));
+        return ref;
+    }
+    int controlId(std::string_view name) const;
+    void createControls();
+    void applyLayout();
+    HFONT font(const FontSpec& spec);
+    RoutedControl* routeFor(HWND child) const;
+    static LRESULT CALLBACK childProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+
+    const FormLayout& layout_;
+    int dpi_ = 96;
+    std::map<std::string_view, HWND> children_;  // owned by this window, destroyed with it
+    std::vector<std::unique_ptr<RoutedControl>> controls_;
+    std::map<int, RoutedControl*> routes_;
+    std::map<UINT_PTR, std::unique_ptr<Win32Timer>> timers_;
+    std::map<std::tuple<std::wstring, int, bool>, UniqueFont> fonts_;
+    ColorBrush background_;
+    MousePointer pointer_ = MousePointer::Default;
+    UniqueCursor customCursor_;
+};
+
+}  // namespace mw::win32

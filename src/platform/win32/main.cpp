@@ -1,0 +1,98 @@
+// The program: builds the main window from its design, hands its controls and
+// the Win32 services to the main window's logic, runs the startup and then the
+// message loop.
+#include "main_window/form1.h"
+#include "main_window/form1_layout.h"
+#include "platform/failure.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/services.h"
+#include "platform/win32/utf.h"
+#include "shell/error_dialog.h"
+#include "shell/product.h"
+
+namespace mw::win32 {
+namespace {
+
+// Not built yet: key injection and the notification area fail clearly.
+class UnavailableKeyInjector final : public KeyInjector {
+public:
+    void send(const std::vector<KeyEvent>&, WindowHandle) override { fail("Key injection is not available"); }
+};
+class UnavailableNotificationArea final : public NotificationArea {
+public:
+    void notify(TrayOperation, const TrayRecord&) override {}
+};
+
+UniqueIcon loadIcon(int size)
+{
+    return UniqueIcon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARROWIND), IMAGE_ICON, size, size, 0)));
+}
+
+int run()
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    Win32WindowSystem windows;
+    Win32SettingsStore settings(kApplicationName, kProductTitle);
+    Win32Dialogs dialogs;
+    Win32Files files;
+    Win32Clock clock;
+    Win32EventLoop events;
+    Win32Registry registry;
+    UnavailableNotificationArea tray;
+    UnavailableKeyInjector keys;
+    const Services services{windows, settings, dialogs, files, clock, events, registry, tray, keys};
+
+    const UniqueIcon bigIcon = loadIcon(GetSystemMetrics(SM_CXICON));
+    const UniqueIcon smallIcon = loadIcon(GetSystemMetrics(SM_CXSMICON));
+    // Fixed single border with a minimise button and no maximise button.
+    FormWindow window(form1Layout(), {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr},
+                      bigIcon.get(), smallIcon.get());
+    dialogs.setOwner(window.hwnd());
+
+    const Form1Controls controls{window,
+                                 window.frame("Frame1"),
+                                 window.frame("Frame2"),
+                                 window.frame("Frame3"),
+                                 window.progressBar("ProgressBar1"),
+                                 window.listView("ListView1"),
+                                 window.listView("ListView2"),
+                                 window.button("PushButton1"),
+                                 window.button("PushButton2"),
+                                 window.button("PushButton3"),
+                                 window.button("PushButton4"),
+                                 window.textBox("Text2"),
+                                 window.checkBox("Check4"),
+                                 window.checkBox("Check8"),
+                                 window.timer(1)};
+    ProgramState program;
+    Form1 form1(controls, services, program);
+    window.onDestroyed = [] { PostQuitMessage(0); };
+
+    form1.Form_Load();
+    window.centre();
+    ShowWindow(window.hwnd(), SW_SHOW);
+    SetForegroundWindow(window.hwnd());
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+}  // namespace mw::win32
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    try {
+        return mw::win32::run();
+    } catch (const std::exception& e) {
+        // Nothing outside a handler should fail; if it does, say so and end.
+        MessageBoxW(nullptr, mw::win32::widen(e.what()).c_str(), mw::win32::widen(mw::kErrorDialogTitle).c_str(),
+                    MB_OK | MB_ICONEXCLAMATION);
+        return 1;
+    }
+}

@@ -1,0 +1,24 @@
+#include "shell/error_dialog.h"
+
+#include "shell/product.h"
+
+namespace mw {
+
+std::string errorDialogText(std::string_view description, std::string_view location, int line)
+{
+    std::string text(description);
+    text += "\r\nin Pellquist2021/08/31.";
+    text += location;
+    text += " at line ";
+    text += std::to_string(line);
+    text += "\r\n\r\nPlease email screenshot of this message to ";
+    text += kSupportAddress;
+    return text;
+}
+
+void NumberedSteps::report(std::string_view description, int line)
+{
+    dialogs_.warning(errorDialogText(description, location_, line), kErrorDialogTitle);
+}
+
+}  // namespace mw

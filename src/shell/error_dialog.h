@@ -1,0 +1,55 @@
+#pragma once
+// The program's one way of reporting an unexpected failure: the "Application
+// Error" message box naming the failure, where it happened and the number of
+// the failing step, after which the handler carries on with its next step.
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.h"
+#include "platform/failure.h"
+
+namespace mw {
+
+inline constexpr const char* kErrorDialogTitle = "Application Error";
+
+// The dialog's text for a failure at a location ("Form1.Form_Load") and line.
+std::string errorDialogText(std::string_view description, std::string_view location, int line);
+
+// A handler with error reporting of its own: its statements are numbered steps,
+// and a failing step is reported and skipped, never aborting the handler.
+class NumberedSteps {
+public:
+    NumberedSteps(Dialogs& dialogs, std::string location) : dialogs_(dialogs), location_(std::move(location)) {}
+
+    // Runs one step; a failure is reported at this line and execution goes on.
+    template <class Step>
+    void step(int line, Step&& body)
+    {
+        try {
+            body();
+        } catch (const std::exception& e) {
+            report(e.what(), line);
+        }
+    }
+
+    // The test of a conditional. A test that fails is reported and counts as
+    // passed, so the handler enters the conditional as the runtime does.
+    template <class Test>
+    bool test(int line, Test&& condition)
+    {
+        try {
+            return condition();
+        } catch (const std::exception& e) {
+            report(e.what(), line);
+            return true;
+        }
+    }
+
+    void report(std::string_view description, int line);
+
+private:
+    Dialogs& dialogs_;
+    std::string location_;
+};
+
+}  // namespace mw

@@ -1,0 +1,20 @@
+#pragma once
+// The program's fixed names: its title, the settings address and keys, and the
+// support address the error dialog names.
+namespace mw {
+
+inline constexpr const char* kProductTitle = "Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
+inline constexpr const char* kApplicationName = "Marrowind";
+inline constexpr const char* kSupportAddress = "support@marrowind.example";
+
+namespace setting {
+inline constexpr const char* kTextbox = "Textbox";
+inline constexpr const char* kOftenIndex = "OftenIndex";
+inline constexpr const char* kStartStopState = "StartStopState";
+inline constexpr const char* kWindowsStartup = "Windows Startup";
+inline constexpr const char* kMinimized = "Minimized";
+}  // namespace setting
+
+inline constexpr const char* kDefaultKeyText = "Keys to automatically type";
+
+}  // namespace mw

@@ -1,0 +1,79 @@
+#include "targets/window_list.h"
+
+#include "shell/error_dialog.h"
+
+namespace mw {
+namespace {
+
+// GetWindow walks can cycle when the stacking order changes under them; no
+// desktop holds this many top-level windows, so the walk stops there.
+constexpr int kMaxWalk = 65536;
+
+bool isUtf8Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::string cutTitle(const std::string& title)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        if (isUtf8Continuation(static_cast<unsigned char>(title[i]))) continue;
+        if (characters == kMaxTitleCharacters) return title.substr(0, i);
+        ++characters;
+    }
+    return title;
+}
+
+bool isListableWindow(WindowSystem& windows, WindowHandle window, bool includeUntitled,
+                      bool includeInvisible, bool includeOwned)
+{
+    // Failures are ignored: each test goes on with the next.
+    try {
+        if (!includeUntitled && windows.title(window).empty()) return false;
+    } catch (const std::exception&) {
+    }
+    try {
+        if (!includeInvisible && !windows.isVisible(window)) return false;
+    } catch (const std::exception&) {
+    }
+    try {
+        if (!includeOwned && windows.owner(window) != kNoWindow) return false;
+    } catch (const std::exception&) {
+    }
+    return true;
+}
+
+void getAllWindows(const WindowListContext& context, ListView& list)
+{
+    NumberedSteps steps(context.dialogs, "mProcess.getAllWindows");
+    WindowSystem& windows = context.windows;
+    WindowHandle current = kNoWindow;
+
+    steps.step(100, [&] { list.clear(); });
+    steps.step(102, [&] { current = windows.firstTopLevel(); });
+    for (int walked = 0; walked < kMaxWalk && steps.test(104, [&] { return current != kNoWindow; }); ++walked) {
+        std::string title;
+        steps.step(106, [&] { title.clear(); });
+        steps.step(108, [&] { title = cutTitle(windows.title(current)); });
+        bool listed = true;
+        steps.step(110, [&] { listed = isListableWindow(windows, current, false, false, false); });
+        if (listed) steps.step(112, [&] { listed = current != context.mainWindowHandle; });
+        if (listed) steps.step(114, [&] { listed = !title.empty(); });
+        if (listed) {
+            int row = 0;
+            steps.step(116, [&] { row = list.addRow(title); });
+            // A row that could not be appended gets no handle: writing it into
+            // another row would make that row name the wrong window.
+            if (row > 0) steps.step(118, [&] { list.setSubItem(row, std::to_string(current)); });
+        }
+        const WindowHandle previous = current;
+        steps.step(120, [&] { current = windows.nextBelow(previous); });
+        if (current == previous) break;
+    }
+}
+
+void setTopMost(WindowSystem& windows, WindowHandle window) { windows.setTopmostBand(window, true); }
+
+void clearTopMost(WindowSystem& windows, WindowHandle window) { windows.setTopmostBand(window, false); }
+
+}  // namespace mw

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "form1_fixture.h"
+#include "main_window/interval_options.h"
+#include "shell/error_dialog.h"
+#include "shell/product.h"
+
+namespace mw {
+namespace {
+
+class Form1Test : public ::testing::Test, public test::Form1Fixture {};
+
+TEST_F(Form1Test, EveryChangeOfTheKeyTextIsStoredAtOnceAndRestartsTheCharacterPosition)
+{
+    for (const char* text : {"a", "ab", "a", "", "{ENTER}\r\nline two", "\xC3\x84\xE2\x82\xAC\xE4\xB8\xAD"}) {
+        form1->CharPosition = 7;
+        sim.Text2.setText(text);
+        EXPECT_EQ(sim.settings.values[setting::kTextbox], text);
+        EXPECT_EQ(form1->CharPosition, 1);
+    }
+    EXPECT_EQ(writesOf(setting::kTextbox), 6);
+}
+
+TEST_F(Form1Test, AFailingWriteOfTheKeyTextIsReportedAndThePositionStillResets)
+{
+    sim.settings.failWrites = true;
+    form1->CharPosition = 3;
+    sim.Text2.setText("x");
+    EXPECT_EQ(warningTexts(),
+              std::vector<std::string>{errorDialogText("Settings store unavailable", "Form1.Text2_Change", 102)});
+    EXPECT_EQ(form1->CharPosition, 1);
+}
+
+TEST_F(Form1Test, FirstLoadFillsTheListsAndWritesTheDefaultKeyTextBack)
+{
+    sim.windows.add("Untitled - Notepad");
+    form1->Form_Load();
+
+    EXPECT_EQ(sim.form.caption(), kProductTitle);
+    EXPECT_EQ(program.MainWindowHandle, sim.form.handle());
+    EXPECT_EQ(sim.Text2.text(), kDefaultKeyText);
+    EXPECT_EQ(sim.settings.values[setting::kTextbox], kDefaultKeyText);
+
+    ASSERT_EQ(sim.ListView1.columns.size(), 2u);
+    EXPECT_EQ(sim.ListView1.columns[0].caption, "Select One Application To Type Into");
+    EXPECT_EQ(sim.ListView1.columns[0].widthTwips, 7000);
+    EXPECT_EQ(sim.ListView1.columns[1].caption, "Handle");
+    EXPECT_EQ(sim.ListView1.columns[1].widthTwips, 1);
+    ASSERT_EQ(sim.ListView1.count(), 1);
+    EXPECT_EQ(sim.ListView1.text(1), "Untitled - Notepad");
+
+    ASSERT_EQ(sim.ListView2.columns.size(), 1u);
+    EXPECT_EQ(sim.ListView2.columns[0].caption, "How often would you like to type keys?");
+    EXPECT_EQ(sim.ListView2.columns[0].widthTwips, 5000);
+    ASSERT_EQ(sim.ListView2.count(), 10);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(sim.ListView2.text(i + 1), kIntervalOptions[static_cast<std::size_t>(i)]);
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+}
+
+TEST_F(Form1Test, RestoringAnEmptyKeyTextChangesNothingAndWritesNothing)
+{
+    sim.settings.values[setting::kTextbox] = "";
+    form1->Form_Load();
+    EXPECT_EQ(sim.Text2.text(), "");
+    EXPECT_EQ(writesOf(setting::kTextbox), 0);
+    EXPECT_EQ(form1->CharPosition, 1);
+}
+
+TEST_F(Form1Test, RefreshListRebuildsTheWindowList)
+{
+    form1->Form_Load();
+    EXPECT_EQ(sim.ListView1.count(), 0);
+    sim.windows.add("New window");
+    sim.PushButton1.click();
+    ASSERT_EQ(sim.ListView1.count(), 1);
+    EXPECT_EQ(sim.ListView1.selectedText(), "New window");
+}
+
+TEST_F(Form1Test, AFailingSettingsReadAtLoadIsReportedAndLoadingGoesOn)
+{
+    sim.settings.failReads = true;
+    form1->Form_Load();
+    ASSERT_FALSE(sim.dialogs.warnings.empty());
+    EXPECT_EQ(sim.dialogs.warnings[0].text, errorDialogText("Settings store unavailable", "Form1.Form_Load", 136));
+    EXPECT_EQ(sim.ListView2.count(), 10);
+}
+
+}  // namespace
+}  // namespace mw

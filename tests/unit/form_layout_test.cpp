@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "main_window/form1_layout.h"
+
+namespace mw {
+namespace {
+
+TEST(FormLayout, TwipsScaleByTheRealDpi)
+{
+    struct Case {
+        int twips, dpi, pixels;
+    };
+    const Case cases[] = {
+        {8040, 96, 536}, {9150, 96, 610}, {8040, 120, 670}, {8040, 144, 804}, {15, 96, 1}, {1, 96, 0}, {0, 144, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(twipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << "@" << c.dpi;
+}
+
+TEST(Form1Layout, EveryControlSitsInsideItsContainer)
+{
+    const FormLayout& form = form1Layout();
+    for (const ControlLayout& control : form.controls) {
+        SCOPED_TRACE(std::string(control.name));
+        const TwipsRect r = absoluteRect(form, control);
+        EXPECT_GE(r.left, 0);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LE(r.left + r.width, form.clientWidth);
+        EXPECT_LE(r.top + r.height, form.clientHeight);
+        if (!control.container.empty()) {
+            const ControlLayout* frame = findControl(form, control.container);
+            ASSERT_NE(frame, nullptr);
+            EXPECT_EQ(frame->kind, ControlKind::Frame);
+            EXPECT_LE(control.left + control.width, frame->width);
+            EXPECT_LE(control.top + control.height, frame->height);
+        }
+    }
+}
+
+TEST(Form1Layout, NamesIdsAndTabIndexesAreUnique)
+{
+    std::set<std::string_view> names;
+    std::set<int> ids, tabs;
+    for (const ControlLayout& control : form1Layout().controls) {
+        EXPECT_TRUE(names.insert(control.name).second) << control.name;
+        EXPECT_TRUE(ids.insert(control.id).second) << control.name;
+        EXPECT_TRUE(tabs.insert(control.tabIndex).second) << control.name;
+    }
+    EXPECT_EQ(names.size(), 13u);
+}
+
+TEST(Form1Layout, TabOrderRunsFromTheWindowListToTheStartupOptions)
+{
+    std::vector<std::pair<int, std::string_view>> order;
+    for (const ControlLayout& control : form1Layout().controls) order.emplace_back(control.tabIndex, control.name);
+    std::sort(order.begin(), order.end());
+    std::vector<std::string_view> names;
+    for (const auto& [tab, name] : order) names.push_back(name);
+    EXPECT_EQ(names, (std::vector<std::string_view>{"ListView1", "Frame1", "Text2", "ListView2", "Frame2",
+                                                     "PushButton3", "ProgressBar1", "PushButton1", "PushButton4",
+                                                     "PushButton2", "Frame3", "Check4", "Check8"}));
+}
+
+TEST(Form1Layout, ButtonsUseTheLargerFontAndTheMinimisedBoxStartsHidden)
+{
+    const FormLayout& form = form1Layout();
+    for (const ControlLayout& control : form.controls) {
+        const int expected = control.kind == ControlKind::PushButton ? 1125 : 900;
+        EXPECT_EQ(control.font.hundredthsOfPoint, expected) << control.name;
+        EXPECT_EQ(control.font.face, "Arial");
+        EXPECT_TRUE(control.font.bold);
+        EXPECT_EQ(control.visible, control.name != "Check8") << control.name;
+    }
+}
+
+}  // namespace
+}  // namespace mw

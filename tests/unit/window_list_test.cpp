@@ -1,0 +1,157 @@
+#include "targets/window_list.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/sim/list_view.h"
+#include "platform/sim/services.h"
+#include "platform/sim/window_system.h"
+
+namespace mw {
+namespace {
+
+class WindowListTest : public ::testing::Test {
+protected:
+    std::vector<std::pair<std::string, std::string>> rows() const
+    {
+        std::vector<std::pair<std::string, std::string>> out;
+        for (const auto& row : list.rows) out.emplace_back(row.text, row.subItem);
+        return out;
+    }
+    void walk() { getAllWindows({windows, dialogs, mainWindow}, list); }
+
+    sim::SimWindowSystem windows;
+    sim::SimDialogs dialogs;
+    sim::SimListView list;
+    WindowHandle mainWindow = kNoWindow;
+};
+
+TEST_F(WindowListTest, ListsOnlyVisibleUnownedTitledWindowsOtherThanTheMainWindow)
+{
+    const WindowHandle notepad = windows.add("Untitled - Notepad");
+    windows.add("hidden helper", false);
+    mainWindow = windows.add("Marrowind main window");
+    windows.add("Save As", true, notepad);  // an owned dialog
+    windows.add("");                        // untitled
+    const WindowHandle blank = windows.add(" ");
+    const WindowHandle target = windows.add("Recorder");
+    walk();
+    EXPECT_EQ(rows(), (decltype(rows()){{"Untitled - Notepad", std::to_string(notepad)},
+                                         {" ", std::to_string(blank)},
+                                         {"Recorder", std::to_string(target)}}));
+    EXPECT_TRUE(dialogs.warnings.empty());
+}
+
+TEST_F(WindowListTest, RowsFollowTheStackingOrderAndARebuildSelectsTheFirstRow)
+{
+    windows.add("one");
+    windows.add("two");
+    const WindowHandle three = windows.add("three");
+    walk();
+    list.clickRow(3);
+    windows.bringToTop(three);
+    walk();
+    ASSERT_EQ(list.rows.size(), 3u);
+    EXPECT_EQ(list.rows[0].text, "three");
+    EXPECT_EQ(list.selectedText(), "three");
+    walk();
+    EXPECT_EQ(list.rows.size(), 3u) << "a rebuild keeps no row from before";
+}
+
+TEST_F(WindowListTest, LongTitlesAreCutToTheirFirst79Characters)
+{
+    windows.add(std::string(100, 'x'));
+    walk();
+    EXPECT_EQ(list.rows.at(0).text, std::string(79, 'x'));
+}
+
+TEST(CutTitle, CountsCharactersNotBytes)
+{
+    struct Case {
+        std::string title;
+        std::size_t expectedBytes;
+    };
+    std::string umlauts;
+    for (int i = 0; i < 80; ++i) umlauts += "\xC3\xA4";  // ä
+    std::string mixed = std::string(78, 'a') + "\xE4\xB8\xAD" + "\xE4\xB8\xAD";  // 78 + 2 CJK
+    const Case cases[] = {
+        {"", 0}, {"short", 5}, {std::string(79, 'a'), 79}, {umlauts, 79 * 2}, {mixed, 78 + 3},
+    };
+    for (const Case& c : cases) EXPECT_EQ(cutTitle(c.title).size(), c.expectedBytes) << c.title;
+}
+
+TEST_F(WindowListTest, AWindowDestroyedDuringTheWalkEndsIt)
+{
+    windows.add("first");
+    const WindowHandle doomed = windows.add("doomed");
+    windows.add("below");
+    windows.onTitle = [&](WindowHandle w) {
+        if (w == doomed) windows.destroy(doomed);
+    };
+    walk();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].text, "first");
+}
+
+TEST_F(WindowListTest, ARowThatCannotBeAppendedIsSkippedAndNoOtherRowGetsItsHandle)
+{
+    const WindowHandle a = windows.add("a");
+    const WindowHandle b = windows.add("b");
+    const WindowHandle c = windows.add("c");
+    windows.onTitle = [&](WindowHandle w) {
+        if (w == b) list.failNextAppend = true;
+    };
+    walk();
+    EXPECT_EQ(rows(), (decltype(rows()){{"a", std::to_string(a)}, {"c", std::to_string(c)}}));
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_NE(dialogs.warnings[0].text.find("in Pellquist2021/08/31.mProcess.getAllWindows at line 116"),
+              std::string::npos);
+}
+
+TEST_F(WindowListTest, NegativeHandlesAreWrittenAsSignedDecimal)
+{
+    windows.stack.push_back({});
+    windows.stack.back().handle = -123456;
+    windows.stack.back().title = "negative";
+    walk();
+    EXPECT_EQ(list.rows.at(0).subItem, "-123456");
+}
+
+TEST_F(WindowListTest, EmptyDesktopGivesAnEmptyList)
+{
+    list.addRow("stale");
+    walk();
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST(TopMost, RaiseAndReleaseKeepTheWindowWhereItIs)
+{
+    sim::SimWindowSystem windows;
+    windows.add("other");
+    const WindowHandle w = windows.add("target");
+    windows.find(w)->x = 300;
+    windows.find(w)->y = 200;
+    setTopMost(windows, w);
+    EXPECT_TRUE(windows.find(w)->topmost);
+    clearTopMost(windows, w);
+    EXPECT_FALSE(windows.find(w)->topmost);
+    EXPECT_EQ(windows.find(w)->x, 300);
+    EXPECT_EQ(windows.find(w)->y, 200);
+    EXPECT_EQ(windows.firstTopLevel(), w) << "released above the normal windows";
+}
+
+TEST(IsListableWindow, EachSwitchAdmitsItsKindOfWindow)
+{
+    sim::SimWindowSystem windows;
+    const WindowHandle untitled = windows.add("");
+    const WindowHandle hidden = windows.add("h", false);
+    const WindowHandle owned = windows.add("o", true, hidden);
+    EXPECT_FALSE(isListableWindow(windows, untitled, false, false, false));
+    EXPECT_TRUE(isListableWindow(windows, untitled, true, false, false));
+    EXPECT_FALSE(isListableWindow(windows, hidden, false, false, false));
+    EXPECT_TRUE(isListableWindow(windows, hidden, false, true, false));
+    EXPECT_FALSE(isListableWindow(windows, owned, false, false, false));
+    EXPECT_TRUE(isListableWindow(windows, owned, false, false, true));
+}
+
+}  // namespace
+}  // namespace mw
