@@ -1,0 +1,542 @@
+#include "driver.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+std::string narrow(const std::wstring& text)
+{
+    if (text.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring widen(const std::string& text)
+{
+    if (text.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+    return out;
+}
+
+bool waitUntil(const std::function<bool()>& condition, Duration deadline)
+{
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 25, QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+}
+
+// --- Process ----------------------------------------------------------------
+
+Process::Process(const std::wstring& exe, const std::wstring& arguments)
+{
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info_))
+        throw std::runtime_error("could not start " + narrow(exe));
+}
+
+Process::~Process() { kill(); }
+
+Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
+
+Process& Process::operator=(Process&& other) noexcept
+{
+    if (this != &other) {
+        kill();
+        info_ = other.info_;
+        other.info_ = {};
+    }
+    return *this;
+}
+
+bool Process::running() const
+{
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Process::waitForExit(Duration deadline)
+{
+    if (!info_.hProcess) return true;
+    return waitUntil([&] { return !running(); }, deadline);
+}
+
+void Process::kill()
+{
+    if (!info_.hProcess) return;
+    if (running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+    info_ = {};
+}
+
+std::wstring binFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+// --- Windows ----------------------------------------------------------------
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    std::wstring title;
+    std::wstring className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<Search*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search.processId || !IsWindowVisible(window)) return TRUE;
+    if (!search.title.empty() && text(window) != search.title) return TRUE;
+    if (!search.className.empty()) {
+        wchar_t name[256] = {};
+        GetClassNameW(window, name, 256);
+        if (search.className != name) return TRUE;
+    }
+    search.found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND findWindow(DWORD processId, const std::wstring& title)
+{
+    Search search{processId, title, {}};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND waitForWindow(DWORD processId, const std::wstring& title, Duration deadline)
+{
+    HWND found = nullptr;
+    waitUntil([&] { return (found = findWindow(processId, title)) != nullptr; }, deadline);
+    return found;
+}
+
+HWND waitForWindowOfClass(DWORD processId, const std::wstring& className, Duration deadline)
+{
+    HWND found = nullptr;
+    waitUntil(
+        [&] {
+            Search search{processId, {}, className};
+            EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+            return (found = search.found) != nullptr;
+        },
+        deadline);
+    return found;
+}
+
+std::wstring text(HWND window)
+{
+    wchar_t buffer[1024] = {};
+    // WM_GETTEXT reaches the control itself, as a screen reader would read it.
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return buffer;
+}
+
+RECT screenRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// --- Input ------------------------------------------------------------------
+
+void bringToFront(HWND window)
+{
+    const HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    BringWindowToTop(top);
+    // The window's own thread must have taken the activation: arriving late,
+    // it would cancel a button press that came first.
+    waitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetForegroundWindow() == top &&
+                   GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) && info.hwndActive == top;
+        },
+        3s);
+}
+
+void clickAt(POINT screen)
+{
+    // Under Wine the click goes in as the X server's own pointer events, the
+    // way a user's mouse gives them; the virtual desktop covers the X screen
+    // from its origin, so the coordinates are the same. Wine gives no waitable
+    // handle for a Linux process, so the command leaves a file when done.
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES) {
+        static int serial = 0;
+        const std::wstring done = L"/tmp/marrowind-click-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                  std::to_wstring(++serial);
+        std::wstring doneOnZ = L"Z:" + done;
+        for (wchar_t& c : doneOnZ)
+            if (c == L'/') c = L'\\';
+        std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool mousemove --sync " + std::to_wstring(screen.x) + L" " +
+                               std::to_wstring(screen.y) + L" click 1; echo $? > " + done + L".tmp; mv " + done +
+                               L".tmp " + done + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+            throw std::runtime_error("cannot run xdotool");
+        if (info.hThread) CloseHandle(info.hThread);
+        if (info.hProcess) CloseHandle(info.hProcess);
+        const bool finished =
+            waitUntil([&] { return GetFileAttributesW(doneOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
+        std::string status;
+        if (finished) {
+            std::ifstream file(doneOnZ.c_str());
+            std::getline(file, status);
+        }
+        DeleteFileW(doneOnZ.c_str());
+        if (!finished || status != "0") throw std::runtime_error("xdotool could not click: " + status);
+        return;
+    }
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1));
+        input.mi.dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+namespace {
+
+std::string describe(HWND window)
+{
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return "\"" + narrow(text(GetAncestor(window, GA_ROOT))) + "\" (" + narrow(name) + ")";
+}
+
+// True when a click at the point lands on the window (or a child of it).
+bool reaches(POINT point, HWND window)
+{
+    const HWND hit = WindowFromPoint(point);
+    if (hit == window || IsChild(window, hit)) return true;
+    // A group box around the control lets clicks through to it.
+    return GetParent(hit) == GetParent(window) && (GetWindowLongW(hit, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+}  // namespace
+
+void click(HWND control)
+{
+    const RECT rect = screenRect(control);
+    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    bringToFront(control);
+    // Another window may still cover it for a moment after the activation.
+    if (!waitUntil([&] { return reaches(centre, control); }, 3s))
+        throw std::runtime_error("the control to click is covered by " + describe(WindowFromPoint(centre)));
+    clickAt(centre);
+}
+
+void typeUnicode(const std::wstring& text)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t ch : text) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wScan = ch;
+        down.ki.dwFlags = KEYEVENTF_UNICODE;
+        INPUT up = down;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(down);
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void pressKey(WORD virtualKey, bool alt)
+{
+    std::vector<INPUT> inputs;
+    auto key = [&](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    if (alt) key(VK_MENU, false);
+    key(virtualKey, false);
+    key(virtualKey, true);
+    if (alt) key(VK_MENU, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// --- Another process's list view --------------------------------------------
+
+namespace {
+
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, SIZE_T size)
+    {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process_) throw std::runtime_error("cannot open the list's process");
+        memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (!memory_) throw std::runtime_error("cannot reach the list's memory");
+    }
+    ~RemoteBuffer()
+    {
+        VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    char* at(SIZE_T offset) const { return static_cast<char*>(memory_) + offset; }
+    void write(SIZE_T offset, const void* data, SIZE_T size) const
+    {
+        WriteProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    void read(SIZE_T offset, void* data, SIZE_T size) const
+    {
+        ReadProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* memory_ = nullptr;
+};
+
+std::string cellText(const RemoteBuffer& remote, HWND list, int row, int column)
+{
+    constexpr int kChars = 1024;
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.cchTextMax = kChars;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof(LVITEMW)));
+    remote.write(0, &item, sizeof item);
+    const LRESULT n = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.at(0)));
+    std::wstring buffer(kChars, L'\0');
+    remote.read(sizeof(LVITEMW), buffer.data(), kChars * sizeof(wchar_t));
+    buffer.resize(static_cast<std::size_t>(n));
+    return narrow(buffer);
+}
+
+}  // namespace
+
+std::vector<ListRow> listRows(HWND list)
+{
+    const RemoteBuffer remote(list, 8192);
+    std::vector<ListRow> rows;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) rows.push_back({cellText(remote, list, row, 0), cellText(remote, list, row, 1)});
+    return rows;
+}
+
+int listSelected(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void clickListRow(HWND list, int row)
+{
+    const RemoteBuffer remote(list, sizeof(RECT));
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    remote.write(0, &rect, sizeof rect);
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.at(0)));
+    remote.read(0, &rect, sizeof rect);
+    POINT centre{rect.left + 20, (rect.top + rect.bottom) / 2};
+    ClientToScreen(list, &centre);
+    bringToFront(list);
+    if (!waitUntil([&] { return reaches(centre, list); }, 3s))
+        throw std::runtime_error("the list row to click is covered by another window");
+    clickAt(centre);
+}
+
+// --- Registry ---------------------------------------------------------------
+
+namespace {
+
+// Runs a command and returns what it wrote to standard output.
+std::string capture(const std::wstring& commandLine, DWORD* exitCode)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION info{};
+    std::wstring line = commandLine;
+    std::string output;
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
+        CloseHandle(writeEnd);
+        char buffer[4096];
+        DWORD n = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n) output.append(buffer, n);
+        WaitForSingleObject(info.hProcess, 10000);
+        GetExitCodeProcess(info.hProcess, exitCode);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    } else {
+        CloseHandle(writeEnd);
+        *exitCode = 1;
+    }
+    CloseHandle(readEnd);
+    return output;
+}
+
+}  // namespace
+
+std::optional<std::string> regQuery(const std::string& key, const std::string& value)
+{
+    DWORD exitCode = 0;
+    const std::string output = capture(L"reg.exe query \"" + widen(key) + L"\" /v \"" + widen(value) + L"\"", &exitCode);
+    if (exitCode != 0) return std::nullopt;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t type = line.find("REG_SZ");
+        if (type == std::string::npos) continue;
+        std::string data = line.substr(type + 6);
+        const std::size_t start = data.find_first_not_of(' ');
+        data = start == std::string::npos ? std::string() : data.substr(start);
+        while (!data.empty() && (data.back() == '\r' || data.back() == '\n')) data.pop_back();
+        return data;
+    }
+    return std::nullopt;
+}
+
+void regDeleteKey(const std::string& key)
+{
+    DWORD exitCode = 0;
+    capture(L"reg.exe delete \"" + widen(key) + L"\" /f", &exitCode);
+}
+
+void regAdd(const std::string& key, const std::string& value, const std::string& data)
+{
+    DWORD exitCode = 0;
+    capture(L"reg.exe add \"" + widen(key) + L"\" /v \"" + widen(value) + L"\" /d \"" + widen(data) + L"\" /f", &exitCode);
+}
+
+// --- Target -----------------------------------------------------------------
+
+Target::Target(const std::wstring& title, const std::wstring& extraArguments)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static int serial = 0;
+    logPath_ = std::wstring(temp) + L"marrowind-target-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(++serial) + L".log";
+    process_ = Process(binFolder() + L"\\marrowind_target.exe",
+                       L"\"" + title + L"\" \"" + logPath_ + L"\" " + extraArguments);
+    window_ = waitForWindow(process_.id(), title);
+    if (!window_) throw std::runtime_error("the target window did not appear");
+    // A new window takes the foreground a moment after it shows; let that
+    // settle, or it can steal the foreground back from a window the test
+    // raises next.
+    waitUntil([&] { return GetForegroundWindow() == window_; }, 3s);
+}
+
+Target::~Target()
+{
+    close();
+    DeleteFileW(logPath_.c_str());
+}
+
+void Target::close()
+{
+    if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
+    process_.waitForExit(5s);
+    process_.kill();
+}
+
+std::vector<KeyMessage> Target::messages() const
+{
+    std::vector<KeyMessage> out;
+    const HANDLE file = CreateFileW(logPath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return out;
+    std::string content;
+    char buffer[65536];
+    DWORD n = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n) content.append(buffer, n);
+    CloseHandle(file);
+    std::istringstream lines(content);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        KeyMessage m;
+        fields >> m.ms >> m.kind >> m.wParam >> m.lParam;
+        if (m.kind == "READY") continue;
+        if (m.kind == "CHAR" || m.kind == "SYSCHAR") {
+            const std::size_t space = line.find(' ', line.find(' ', line.find(' ', line.find(' ') + 1) + 1) + 1);
+            m.character = space == std::string::npos ? std::string() : line.substr(space + 1);
+        }
+        out.push_back(m);
+    }
+    return out;
+}
+
+std::string Target::typed() const
+{
+    std::string out;
+    for (const KeyMessage& m : messages())
+        if (m.kind == "CHAR") out += m.character;
+    return out;
+}
+
+// --- Marrowind --------------------------------------------------------------
+
+Marrowind::Marrowind(bool freshSettings)
+{
+    if (freshSettings) regDeleteKey(kSettingsKey);
+    process_ = Process(binFolder() + L"\\Marrowind.exe", L"");
+    window_ = waitForWindow(process_.id(), kProductTitle);
+    if (!window_) throw std::runtime_error("the main window did not appear");
+    waitUntil([&] { return GetForegroundWindow() == window_; }, 3s);
+}
+
+Marrowind::~Marrowind() { close(); }
+
+void Marrowind::close()
+{
+    if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (!process_.waitForExit(10s)) process_.kill();
+    window_ = nullptr;
+}
+
+}  // namespace e2e

@@ -1,0 +1,122 @@
+#pragma once
+// Drives the real program as a user would: starts processes, finds windows,
+// clicks and types with real input events, and reads what the controls show.
+// Every wait has a deadline; nothing sleeps a fixed time to let things happen.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using Duration = std::chrono::milliseconds;
+
+std::string narrow(const std::wstring& text);
+std::wstring widen(const std::string& text);
+
+// Waits until the condition holds, pumping this thread's messages meanwhile.
+bool waitUntil(const std::function<bool()>& condition, Duration deadline = 10s);
+
+class Process {
+public:
+    Process() = default;
+    Process(const std::wstring& exe, const std::wstring& arguments);
+    ~Process();
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD id() const { return info_.dwProcessId; }
+    bool running() const;
+    bool waitForExit(Duration deadline);
+    void kill();
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The folder of the test program, where the programs under test sit too.
+std::wstring binFolder();
+
+// A visible top-level window of a process whose title is exactly title.
+HWND findWindow(DWORD processId, const std::wstring& title);
+HWND waitForWindow(DWORD processId, const std::wstring& title, Duration deadline = 20s);
+// Any visible top-level window of the process with that window class.
+HWND waitForWindowOfClass(DWORD processId, const std::wstring& className, Duration deadline = 10s);
+std::wstring text(HWND window);
+RECT screenRect(HWND window);
+
+// Real input, as the user gives it.
+void bringToFront(HWND window);
+void clickAt(POINT screen);
+void click(HWND control);
+void typeUnicode(const std::wstring& text);
+void pressKey(WORD virtualKey, bool alt = false);
+
+// The list view of another process, read through its own memory.
+struct ListRow {
+    std::string text;
+    std::string subItem;
+};
+std::vector<ListRow> listRows(HWND list);
+int listSelected(HWND list);  // 0-based, -1 when none
+void clickListRow(HWND list, int row);
+
+// "reg query" as the user would run it, returning the value's data.
+std::optional<std::string> regQuery(const std::string& key, const std::string& value);
+void regDeleteKey(const std::string& key);
+void regAdd(const std::string& key, const std::string& value, const std::string& data);
+
+// The settings key of the program.
+inline const std::string kSettingsKey =
+    "HKCU\\Software\\VB and VBA Program Settings\\Marrowind\\Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
+
+// Key messages a target window received, read from its log.
+struct KeyMessage {
+    long long ms = 0;
+    std::string kind;  // KEYDOWN, KEYUP, SYSKEYDOWN, SYSKEYUP, CHAR, SYSCHAR
+    unsigned long long wParam = 0;
+    long long lParam = 0;
+    std::string character;  // for CHAR and SYSCHAR
+};
+
+class Target {
+public:
+    explicit Target(const std::wstring& title, const std::wstring& extraArguments = L"");
+    ~Target();
+    HWND window() const { return window_; }
+    std::vector<KeyMessage> messages() const;
+    // The characters received, in order.
+    std::string typed() const;
+    void close();
+
+private:
+    std::wstring logPath_;
+    Process process_;
+    HWND window_ = nullptr;
+};
+
+// The program under test, started on a fresh settings store unless told
+// otherwise, and closed at the end.
+class Marrowind {
+public:
+    explicit Marrowind(bool freshSettings = true);
+    ~Marrowind();
+    HWND window() const { return window_; }
+    HWND control(int id) const { return GetDlgItem(window_, id); }
+    Process& process() { return process_; }
+    void close();
+
+private:
+    Process process_;
+    HWND window_ = nullptr;
+};
+
+inline const std::wstring kProductTitle = L"Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
+
+}  // namespace e2e

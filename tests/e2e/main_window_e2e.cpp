@@ -1,0 +1,147 @@
+// The main window, the window list and the key text, end to end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "driver.h"
+#include "main_window/form1_layout.h"
+
+namespace e2e {
+namespace {
+
+namespace id = mw::form1_id;
+
+bool listHas(HWND list, const std::string& title)
+{
+    const auto rows = listRows(list);
+    return std::any_of(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == title; });
+}
+
+std::wstring className(HWND window)
+{
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+HWND focusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(MainWindow, ShowsEveryControlWithItsCaption)
+{
+    Marrowind app;
+    EXPECT_EQ(text(app.window()), kProductTitle);
+    struct Expected {
+        int id;
+        const wchar_t* className;
+        const wchar_t* caption;
+        bool visible;
+    };
+    const Expected controls[] = {
+        {id::kFrame2, L"Button", L"On. Next type will occur in", true},
+        {id::kProgressBar1, L"msctls_progress32", L"", true},
+        {id::kListView1, L"SysListView32", L"", true},
+        {id::kPushButton1, L"Button", L"Refresh List", true},
+        {id::kPushButton3, L"Button", L"Help", true},
+        {id::kFrame1, L"Button", L"Keys", true},
+        {id::kText2, L"Edit", L"Keys to automatically type", true},
+        {id::kFrame3, L"Button", L"Startup Options", true},
+        {id::kCheck4, L"Button", L"Load this software on Windows startup", true},
+        {id::kCheck8, L"Button", L"Minimized to system tray", false},
+        {id::kListView2, L"SysListView32", L"", true},
+        {id::kPushButton4, L"Button", L"Turn On", true},
+        {id::kPushButton2, L"Button", L"Type Now (Test)", true},
+    };
+    for (const Expected& c : controls) {
+        const HWND control = app.control(c.id);
+        ASSERT_NE(control, nullptr) << c.id;
+        EXPECT_EQ(_wcsicmp(className(control).c_str(), c.className), 0) << c.id;
+        EXPECT_EQ(text(control), c.caption) << c.id;
+        EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible) << c.id;
+    }
+    // Fixed border, a minimise button and no maximise button.
+    const LONG style = GetWindowLongW(app.window(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+
+    const auto options = listRows(app.control(id::kListView2));
+    ASSERT_EQ(options.size(), 10u);
+    EXPECT_EQ(options[0].text, "Type 'Keys' every 1 second");
+    EXPECT_EQ(options[9].text, "Type one character of 'Keys' every x seconds");
+}
+
+TEST(MainWindow, WindowListHoldsApplicationWindowsOnly)
+{
+    Target target(L"Marrowind Test Target", L"--owned-dialog --hidden-window");
+    Process notepad(L"C:\\windows\\system32\\notepad.exe", L"");
+    ASSERT_NE(waitForWindow(notepad.id(), L"Untitled - Notepad"), nullptr);
+    Marrowind app;
+    const HWND list = app.control(id::kListView1);
+    const auto rows = listRows(list);
+    auto has = [&](const std::string& title) {
+        return std::any_of(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == title; });
+    };
+    EXPECT_TRUE(has("Marrowind Test Target"));
+    EXPECT_TRUE(has("Untitled - Notepad"));
+    EXPECT_FALSE(has(narrow(kProductTitle)));
+    EXPECT_FALSE(has("Marrowind Test Target Owned Dialog"));
+    EXPECT_FALSE(has("Marrowind Test Target Hidden Window"));
+    for (const ListRow& row : rows) {
+        if (row.text != "Marrowind Test Target") continue;
+        EXPECT_EQ(row.subItem, std::to_string(static_cast<long>(reinterpret_cast<LONG_PTR>(target.window()))));
+    }
+    EXPECT_EQ(listSelected(list), 0) << "a freshly filled list has its first row selected";
+}
+
+TEST(MainWindow, RefreshListPicksUpANewWindowAndShowsUnicodeTitlesExactly)
+{
+    Marrowind app;
+    const HWND list = app.control(id::kListView1);
+    const std::string title = "Zielfenster \xC3\x84\xE2\x82\xAC\xE4\xB8\xAD";
+    EXPECT_FALSE(listHas(list, title));
+    Target target(widen(title));
+    click(app.control(id::kPushButton1));
+    EXPECT_TRUE(waitUntil([&] { return listHas(list, title); })) << [&] {
+        std::string rows;
+        for (const ListRow& row : listRows(list)) rows += "[" + row.text + "] ";
+        return rows;
+    }();
+}
+
+TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
+{
+    {
+        Marrowind app;
+        const HWND box = app.control(id::kText2);
+        click(box);
+        ASSERT_TRUE(waitUntil([&] { return focusOf(app.window()) == box; }));
+        SendMessageW(box, EM_SETSEL, 0, -1);  // what is typed replaces the default text
+        typeUnicode(L"hello {ENTER}");
+        ASSERT_TRUE(waitUntil([&] { return text(box) == L"hello {ENTER}"; }));
+        EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "Textbox") == std::optional<std::string>("hello {ENTER}"); }));
+    }
+    Marrowind again(false);
+    EXPECT_EQ(text(again.control(id::kText2)), L"hello {ENTER}");
+}
+
+TEST(MainWindow, TabMovesThroughTheControlsInTabOrder)
+{
+    Marrowind app;
+    click(app.control(id::kListView1));
+    ASSERT_TRUE(waitUntil([&] { return focusOf(app.window()) == app.control(id::kListView1); }));
+    const int order[] = {id::kText2, id::kListView2, id::kPushButton3, id::kPushButton1, id::kPushButton4,
+                         id::kPushButton2, id::kCheck4, id::kListView1};
+    for (int next : order) {
+        pressKey(VK_TAB);
+        EXPECT_TRUE(waitUntil([&] { return focusOf(app.window()) == app.control(next); }, 3s)) << next;
+    }
+}
+
+}  // namespace
+}  // namespace e2e

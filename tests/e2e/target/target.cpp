@@ -1,0 +1,103 @@
+// A test target: a titled top-level window that records every key message it
+// receives, with timestamps, into a log file the tests read.
+//
+//   marrowind_target.exe TITLE LOGFILE [--owned-dialog] [--hidden-window]
+//
+// Each log line: milliseconds since start, message name, wParam, lParam,
+// and for character messages the character as UTF-8.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+FILE* logFile = nullptr;
+ULONGLONG started = 0;
+
+const char* messageName(UINT message)
+{
+    switch (message) {
+    case WM_KEYDOWN: return "KEYDOWN";
+    case WM_KEYUP: return "KEYUP";
+    case WM_SYSKEYDOWN: return "SYSKEYDOWN";
+    case WM_SYSKEYUP: return "SYSKEYUP";
+    case WM_CHAR: return "CHAR";
+    case WM_SYSCHAR: return "SYSCHAR";
+    case WM_DEADCHAR: return "DEADCHAR";
+    default: return nullptr;
+    }
+}
+
+void record(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const char* name = messageName(message);
+    if (!name || !logFile) return;
+    char utf8[8] = "";
+    if (message == WM_CHAR || message == WM_SYSCHAR) {
+        const wchar_t ch = static_cast<wchar_t>(wParam);
+        const int n = WideCharToMultiByte(CP_UTF8, 0, &ch, 1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+        utf8[n > 0 ? n : 0] = '\0';
+    }
+    std::fprintf(logFile, "%llu %s %llu %lld %s\n", GetTickCount64() - started, name,
+                 static_cast<unsigned long long>(wParam), static_cast<long long>(lParam), utf8);
+    std::fflush(logFile);
+}
+
+LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (messageName(message)) {
+        record(message, wParam, lParam);
+        // Alt combinations must not open the (absent) menu or beep.
+        if (message == WM_SYSCHAR || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) return 0;
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring title = argc > 1 ? argv[1] : L"Marrowind Test Target";
+    if (argc > 2) logFile = _wfopen(argv[2], L"w");
+    bool ownedDialog = false, hiddenWindow = false;
+    for (int i = 3; i < argc; ++i) {
+        ownedDialog |= std::wstring(argv[i]) == L"--owned-dialog";
+        hiddenWindow |= std::wstring(argv[i]) == L"--hidden-window";
+    }
+    started = GetTickCount64();
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = L"MarrowindTestTarget";
+    RegisterClassW(&wc);
+    const HWND main = CreateWindowExW(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200,
+                                      400, 300, nullptr, nullptr, instance, nullptr);
+    if (ownedDialog)
+        CreateWindowExW(0, wc.lpszClassName, (title + L" Owned Dialog").c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                        350, 250, 200, 100, main, nullptr, instance, nullptr);
+    if (hiddenWindow)
+        CreateWindowExW(0, wc.lpszClassName, (title + L" Hidden Window").c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                        100, nullptr, nullptr, instance, nullptr);
+    if (logFile) {
+        std::fprintf(logFile, "0 READY %lld 0\n", static_cast<long long>(reinterpret_cast<LONG_PTR>(main)));
+        std::fflush(logFile);
+    }
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (logFile) std::fclose(logFile);
+    return 0;
+}
