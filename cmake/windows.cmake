@@ -26,6 +26,7 @@ if(MINGW)
   target_link_options(Marrowind PRIVATE -municode -static -static-libgcc -static-libstdc++)
 endif()
 
+add_subdirectory(bench)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()

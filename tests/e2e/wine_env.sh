@@ -9,7 +9,7 @@
 set -euo pipefail
 
 action=$1
-state=$2
+state=$(realpath -m "$2")
 shift 2
 mkdir -p "$state"
 

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and runs it under Wine on your
+# display. Without a display it runs headless in a virtual one and writes a
+# screenshot of the main window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+exe=build/windows/bin/Marrowind.exe
+title="Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/marrowind/wineprefix}"
+    export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+    mkdir -p "$WINEPREFIX"
+    exec wine "$exe"
+fi
+
+state=build/run-headless
+env=tests/e2e/wine_env.sh
+trap '"$env" cleanup "$state" >/dev/null 2>&1 || true' EXIT
+echo "No display: running headless in a virtual one."
+"$env" setup "$state"
+"$env" run "$state" sh -c "wine '$exe' >/dev/null 2>&1 &"
+"$env" run "$state" xdotool search --sync --name "^$title\$" >/dev/null
+"$env" run "$state" tests/e2e/settle.sh "^$title\$"
+shot="$PWD/build/marrowind-main-window.png"
+"$env" run "$state" import -window root "$shot"
+echo "Screenshot of the main window: $shot"
