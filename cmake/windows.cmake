@@ -8,6 +8,7 @@ set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid)
 add_library(marrowind_win32 STATIC
   src/platform/win32/controls.cpp
   src/platform/win32/form_window.cpp
+  src/platform/win32/key_injector.cpp
   src/platform/win32/services.cpp
   src/platform/win32/utf.cpp
   src/platform/win32/window_class.cpp

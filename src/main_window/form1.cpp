@@ -11,12 +11,15 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
 {
     c_.Text2.onChange = [this] { Text2_Change(); };
     c_.PushButton1.onClick = [this] { PushButton1_Click(); };
+    c_.PushButton2.onClick = [this] { PushButton2_Click(); };
 }
 
 WindowListContext Form1::windowListContext() const
 {
     return WindowListContext{s_.windows, s_.dialogs, program_.MainWindowHandle};
 }
+
+TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWindowHandle}; }
 
 void Form1::Form_Load()
 {
@@ -54,6 +57,20 @@ void Form1::PushButton1_Click()
 {
     NumberedSteps steps(s_.dialogs, "Form1.PushButton1_Click");
     steps.step(100, [&] { getAllWindows(windowListContext(), c_.ListView1); });
+}
+
+}  // namespace mw
+
+namespace mw {
+
+void Form1::PushButton2_Click()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.PushButton2_Click");
+    if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
+    steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
+    steps.step(104, [&] { TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text()); });
+    steps.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
+    steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
 }
 
 }  // namespace mw

@@ -6,6 +6,7 @@
 #include "main_window/program_state.h"
 #include "platform/services.h"
 #include "targets/window_list.h"
+#include "typing/typing_engine.h"
 
 namespace mw {
 
@@ -18,6 +19,7 @@ public:
     void Form_Load();
     void Text2_Change();
     void PushButton1_Click();
+    void PushButton2_Click();
 
     // Scheduler state.
     std::int32_t IntervalSeconds = 0;
@@ -26,6 +28,7 @@ public:
 
 private:
     WindowListContext windowListContext() const;
+    TypingContext typingContext();
 
     Form1Controls c_;
     Services s_;

@@ -20,9 +20,13 @@ struct KeyEvent {
 class KeyInjector {
 public:
     virtual ~KeyInjector() = default;
-    // Sends the events into the foreground window; raises a Failure when the
-    // system did not accept all of them.
+    // Sends one batch of events, as one uninterruptible input, into the
+    // foreground window, which is the target. Raises a Failure when the system
+    // did not accept all of them or cannot deliver them to the target; no
+    // modifier is left down either way.
     virtual void send(const std::vector<KeyEvent>& events, WindowHandle target) = 0;
+    // Waits until the target has taken the keys sent to it.
+    virtual void waitUntilTaken(WindowHandle target) = 0;
 };
 
 }  // namespace mw

@@ -25,6 +25,10 @@ public:
     virtual void setTopmostBand(WindowHandle window, bool topmost) = 0;
     // Shows the window in its default show state.
     virtual void showDefault(WindowHandle window) = 0;
+    // Makes the window the foreground window, so that it receives the keys,
+    // trying for a short bounded time; false when it could not be done (gone,
+    // hung, or refused).
+    virtual bool bringToForeground(WindowHandle window) = 0;
 };
 
 }  // namespace mw

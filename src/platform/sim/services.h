@@ -179,15 +179,19 @@ class SimKeyInjector final : public KeyInjector {
 public:
     void send(const std::vector<KeyEvent>& events, WindowHandle target) override
     {
+        if (onSend) onSend();
         if (failSends) fail("The system accepted 0 of " + std::to_string(events.size()) + " key events");
         batches.push_back({events, target});
     }
+    void waitUntilTaken(WindowHandle target) override { waitedFor.push_back(target); }
+    std::vector<WindowHandle> waitedFor;
     struct Batch {
         std::vector<KeyEvent> events;
         WindowHandle target;
     };
     std::vector<Batch> batches;
     bool failSends = false;
+    std::function<void()> onSend;
 };
 
 }  // namespace mw::sim

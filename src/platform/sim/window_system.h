@@ -86,12 +86,22 @@ public:
         if (Window* w = find(window)) w->shown = true;
     }
 
+    bool bringToForeground(WindowHandle window) override
+    {
+        calls.push_back({Call::Foreground, window});
+        if (!find(window) || refuseForeground) return false;
+        foreground = window;
+        return true;
+    }
+
     struct Call {
-        enum Kind { Raise, Show, Release } kind;
+        enum Kind { Raise, Show, Foreground, Release } kind;
         WindowHandle window;
         bool operator==(const Call&) const = default;
     };
     std::vector<Call> calls;
+    WindowHandle foreground = kNoWindow;
+    bool refuseForeground = false;
     std::vector<Window> stack;
     // Hooks to change the desktop in the middle of a walk.
     std::function<void(WindowHandle)> onTitle;

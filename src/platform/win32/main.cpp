@@ -5,6 +5,7 @@
 #include "main_window/form1_layout.h"
 #include "platform/failure.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/key_injector.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/services.h"
 #include "platform/win32/utf.h"
@@ -14,11 +15,7 @@
 namespace mw::win32 {
 namespace {
 
-// Not built yet: key injection and the notification area fail clearly.
-class UnavailableKeyInjector final : public KeyInjector {
-public:
-    void send(const std::vector<KeyEvent>&, WindowHandle) override { fail("Key injection is not available"); }
-};
+// Not built yet: the notification area shows nothing.
 class UnavailableNotificationArea final : public NotificationArea {
 public:
     void notify(TrayOperation, const TrayRecord&) override {}
@@ -43,7 +40,7 @@ int run()
     Win32EventLoop events;
     Win32Registry registry;
     UnavailableNotificationArea tray;
-    UnavailableKeyInjector keys;
+    Win32KeyInjector keys;
     const Services services{windows, settings, dialogs, files, clock, events, registry, tray, keys};
 
     const UniqueIcon bigIcon = loadIcon(GetSystemMetrics(SM_CXICON));

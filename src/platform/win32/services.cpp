@@ -47,6 +47,46 @@ void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
 
 void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindow(toHwnd(window), SW_SHOWDEFAULT); }
 
+namespace {
+
+// The window is the foreground window and its own thread has taken the
+// activation, so the next input goes to it.
+bool activeIn(HWND window, DWORD thread)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == window && GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
+}
+
+}  // namespace
+
+bool Win32WindowSystem::bringToForeground(WindowHandle window)
+{
+    const HWND hwnd = toHwnd(window);
+    // A hung window would swallow the keys, and waiting for it would hang us.
+    if (!IsWindow(hwnd) || IsHungAppWindow(hwnd)) return false;
+    const DWORD targetThread = GetWindowThreadProcessId(hwnd, nullptr);
+    const DWORD self = GetCurrentThreadId();
+    constexpr int kAttempts = 5;
+    constexpr DWORD kWaitMs = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (activeIn(hwnd, targetThread)) return true;
+        // The foreground lock lets only the foreground thread's input queue
+        // hand the foreground on: join it for the moment of the switch.
+        const HWND foreground = GetForegroundWindow();
+        const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+        const bool attached = foregroundThread && foregroundThread != self &&
+                              AttachThreadInput(self, foregroundThread, TRUE);
+        if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+        BringWindowToTop(hwnd);
+        SetForegroundWindow(hwnd);
+        if (attached) AttachThreadInput(self, foregroundThread, FALSE);
+        const ULONGLONG until = GetTickCount64() + kWaitMs;
+        while (!activeIn(hwnd, targetThread) && GetTickCount64() < until) Sleep(5);
+    }
+    return activeIn(hwnd, targetThread);
+}
+
 // --- Settings store ---------------------------------------------------------
 
 Win32SettingsStore::Win32SettingsStore(const std::string& application, const std::string& section)

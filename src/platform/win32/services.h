@@ -23,6 +23,7 @@ public:
     bool exists(WindowHandle window) override;
     void setTopmostBand(WindowHandle window, bool topmost) override;
     void showDefault(WindowHandle window) override;
+    bool bringToForeground(WindowHandle window) override;
 };
 
 // Per-user settings under the key where classic Windows programs keep theirs:

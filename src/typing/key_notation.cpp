@@ -1,0 +1,233 @@
+#include "typing/key_notation.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+
+#include "platform/failure.h"
+#include "typing/virtual_keys.h"
+
+namespace mw {
+namespace {
+
+struct NamedKey {
+    const char* name;
+    std::uint16_t key;
+};
+
+// The brace codes of the help window, with their aliases.
+constexpr std::array kNamedKeys{
+    NamedKey{"BACKSPACE", vk::kBack}, NamedKey{"BS", vk::kBack},         NamedKey{"BKSP", vk::kBack},
+    NamedKey{"BREAK", vk::kCancel},   NamedKey{"CAPSLOCK", vk::kCapital}, NamedKey{"DELETE", vk::kDelete},
+    NamedKey{"DEL", vk::kDelete},     NamedKey{"DOWN", vk::kDown},        NamedKey{"UP", vk::kUp},
+    NamedKey{"LEFT", vk::kLeft},      NamedKey{"RIGHT", vk::kRight},      NamedKey{"END", vk::kEnd},
+    NamedKey{"HOME", vk::kHome},      NamedKey{"ENTER", vk::kReturn},     NamedKey{"ESC", vk::kEscape},
+    NamedKey{"HELP", vk::kHelp},      NamedKey{"INSERT", vk::kInsert},    NamedKey{"INS", vk::kInsert},
+    NamedKey{"NUMLOCK", vk::kNumLock}, NamedKey{"PGDN", vk::kNext},       NamedKey{"PGUP", vk::kPrior},
+    NamedKey{"PRTSC", vk::kSnapshot}, NamedKey{"SCROLLLOCK", vk::kScroll}, NamedKey{"TAB", vk::kTab},
+    NamedKey{"ADD", vk::kAdd},        NamedKey{"SUBTRACT", vk::kSubtract}, NamedKey{"MULTIPLY", vk::kMultiply},
+    NamedKey{"DIVIDE", vk::kDivide},
+};
+
+std::string upper(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::optional<std::uint16_t> namedKey(const std::string& name)
+{
+    const std::string wanted = upper(name);
+    for (const NamedKey& k : kNamedKeys)
+        if (wanted == k.name) return k.key;
+    // F1 to F16.
+    if (wanted.size() >= 2 && wanted.size() <= 3 && wanted[0] == 'F' &&
+        std::all_of(wanted.begin() + 1, wanted.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const int n = std::stoi(wanted.substr(1));
+        if (n >= 1 && n <= 16 && wanted[1] != '0') return static_cast<std::uint16_t>(vk::kF1 + n - 1);
+    }
+    return std::nullopt;
+}
+
+// One code point of UTF-8 text at i; advances i.
+char32_t decode(const std::string& text, std::size_t& i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + static_cast<std::size_t>(length) > text.size())
+        fail("The key string is not valid text at position " + std::to_string(i + 1));
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80)
+            fail("The key string is not valid text at position " + std::to_string(i + 1));
+        cp = (cp << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
+    }
+    i += static_cast<std::size_t>(length);
+    return cp;
+}
+
+class Parser {
+public:
+    explicit Parser(const std::string& keys) : keys_(keys) {}
+
+    std::vector<KeyEvent> run()
+    {
+        std::size_t i = 0;
+        while (i < keys_.size()) {
+            const char c = keys_[i];
+            const std::size_t at = i + 1;  // 1-based position for messages
+            switch (c) {
+            case '+': pending_.push_back(vk::kShift); ++i; break;
+            case '^': pending_.push_back(vk::kControl); ++i; break;
+            case '%': pending_.push_back(vk::kMenu); ++i; break;
+            case '~': press(special(vk::kReturn), 1); ++i; break;
+            case '\r':
+                // CR LF, CR or LF: one line break, one Enter.
+                i += (i + 1 < keys_.size() && keys_[i + 1] == '\n') ? 2 : 1;
+                press(special(vk::kReturn), 1);
+                break;
+            case '\n': press(special(vk::kReturn), 1); ++i; break;
+            case '(': openGroup(); ++i; break;
+            case ')': closeGroup(at); ++i; break;
+            case '{': i = brace(i); break;
+            case '}': fail("Unmatched \"}\" at position " + std::to_string(at) + " of the key string");
+            default: {
+                const char32_t cp = decode(keys_, i);
+                press(character(cp), 1);
+                break;
+            }
+            }
+        }
+        if (!pending_.empty())
+            fail("The key string ends with a modifier (\"+\", \"^\" or \"%\") that has no key to apply to");
+        if (!groups_.empty()) fail("Unmatched \"(\" in the key string");
+        return std::move(events_);
+    }
+
+private:
+    static KeyEvent special(std::uint16_t key) { return KeyEvent{KeyEvent::Kind::VirtualKey, key, 0, true}; }
+    static KeyEvent character(char32_t cp) { return KeyEvent{KeyEvent::Kind::Character, 0, cp, true}; }
+
+    bool held(std::uint16_t modifier) const
+    {
+        return std::find(held_.begin(), held_.end(), modifier) != held_.end();
+    }
+    // Presses the pending modifiers that are not already held; returns them.
+    std::vector<std::uint16_t> pressPending()
+    {
+        std::vector<std::uint16_t> pressed;
+        for (std::uint16_t m : pending_) {
+            if (held(m)) continue;
+            events_.push_back(special(m));
+            held_.push_back(m);
+            pressed.push_back(m);
+        }
+        pending_.clear();
+        return pressed;
+    }
+    void release(const std::vector<std::uint16_t>& modifiers)
+    {
+        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+            KeyEvent up = special(*it);
+            up.down = false;
+            events_.push_back(up);
+            held_.erase(std::find(held_.begin(), held_.end(), *it));
+        }
+    }
+    void press(KeyEvent key, int times)
+    {
+        const auto pressed = pressPending();
+        for (int n = 0; n < times; ++n) {
+            key.down = true;
+            events_.push_back(key);
+            key.down = false;
+            events_.push_back(key);
+        }
+        release(pressed);
+    }
+    void openGroup() { groups_.push_back(pressPending()); }
+    void closeGroup(std::size_t at)
+    {
+        if (groups_.empty()) fail("Unmatched \")\" at position " + std::to_string(at) + " of the key string");
+        if (!pending_.empty())
+            fail("A modifier before \")\" at position " + std::to_string(at) + " has no key to apply to");
+        release(groups_.back());
+        groups_.pop_back();
+    }
+
+    // A brace code starting at i; returns the position after it.
+    std::size_t brace(std::size_t i)
+    {
+        // The code's first character may itself be "}" ("{}}").
+        const std::size_t close = keys_.find('}', i + 2);
+        if (i + 1 >= keys_.size() || close == std::string::npos)
+            fail("Unmatched \"{\" at position " + std::to_string(i + 1) + " of the key string");
+        const std::string code = keys_.substr(i + 1, close - i - 1);
+        std::string name = code;
+        int times = 1;
+        const std::size_t space = code.find(' ', 1);
+        if (space != std::string::npos) {
+            name = code.substr(0, space);
+            const std::string count = code.substr(space + 1);
+            if (count.empty() || count.size() > 9 ||
+                !std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                fail("Bad repeat count in {" + code + "}: write a whole number, as in {ENTER 3}");
+            times = std::stoi(count);
+            if (times > kMaxRepeatCount)
+                fail("The repeat count in {" + code + "} is above the limit of " + std::to_string(kMaxRepeatCount));
+        }
+        std::size_t k = 0;
+        const char32_t first = decode(name, k);
+        if (k == name.size()) {
+            press(character(first), times);  // a single character, special ones included
+        } else if (const auto key = namedKey(name)) {
+            press(special(*key), times);
+        } else {
+            fail("Unknown key code {" + name + "}");
+        }
+        return close + 1;
+    }
+
+    const std::string& keys_;
+    std::vector<KeyEvent> events_;
+    std::vector<std::uint16_t> pending_;
+    std::vector<std::uint16_t> held_;
+    std::vector<std::vector<std::uint16_t>> groups_;
+};
+
+}  // namespace
+
+std::vector<KeyEvent> parseKeyString(const std::string& keys) { return Parser(keys).run(); }
+
+std::vector<std::vector<KeyEvent>> splitIntoBatches(const std::vector<KeyEvent>& events, std::size_t maxEvents)
+{
+    std::vector<std::vector<KeyEvent>> batches(1);
+    std::vector<KeyEvent> held;  // modifiers down at this point, in press order
+    for (const KeyEvent& e : events) {
+        std::vector<KeyEvent>& batch = batches.back();
+        const bool atKeyBoundary = !(e.kind == KeyEvent::Kind::VirtualKey && vk::isModifier(e.virtualKey)) && e.down;
+        if (batch.size() >= maxEvents && atKeyBoundary) {
+            // Close this batch with every modifier released and open the next
+            // with them pressed again.
+            for (auto it = held.rbegin(); it != held.rend(); ++it) {
+                KeyEvent up = *it;
+                up.down = false;
+                batch.push_back(up);
+            }
+            batches.emplace_back(held.begin(), held.end());
+        }
+        batches.back().push_back(e);
+        if (e.kind == KeyEvent::Kind::VirtualKey && vk::isModifier(e.virtualKey)) {
+            if (e.down)
+                held.push_back(e);
+            else
+                std::erase_if(held, [&](const KeyEvent& h) { return h.virtualKey == e.virtualKey; });
+        }
+    }
+    if (batches.back().empty()) batches.pop_back();
+    return batches;
+}
+
+}  // namespace mw

@@ -1,0 +1,28 @@
+#pragma once
+// The key notation of the key text: plain characters; "+", "^" and "%" hold
+// Shift, Ctrl and Alt for the next key or parenthesised group; "~" and line
+// breaks are Enter; brace codes name special keys ("{ENTER}", "{F5}"), escape
+// the special characters ("{+}", "{{}") and repeat a key ("{a 10}").
+//
+// A whole string is parsed before anything is sent: a string that does not
+// parse yields a Failure and no events. Every key pressed is released, and so
+// is every modifier, within the events of one string.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "platform/key_injection.h"
+
+namespace mw {
+
+// The most times one brace code may repeat its key ("{a 1000}").
+inline constexpr int kMaxRepeatCount = 1000;
+
+std::vector<KeyEvent> parseKeyString(const std::string& keys);
+
+// Splits events into batches of at most about maxEvents each. A batch that
+// ends while modifiers are held releases them, and the next batch presses them
+// again, so every batch leaves no key down.
+std::vector<std::vector<KeyEvent>> splitIntoBatches(const std::vector<KeyEvent>& events, std::size_t maxEvents);
+
+}  // namespace mw

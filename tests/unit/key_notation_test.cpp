@@ -1,0 +1,192 @@
+#include "typing/key_notation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "platform/failure.h"
+#include "typing/virtual_keys.h"
+
+namespace mw {
+namespace {
+
+std::string keyName(std::uint16_t key)
+{
+    static const std::map<std::uint16_t, std::string> names{
+        {vk::kShift, "Shift"}, {vk::kControl, "Ctrl"}, {vk::kMenu, "Alt"},    {vk::kReturn, "Enter"},
+        {vk::kTab, "Tab"},     {vk::kLeft, "Left"},    {vk::kF1 + 4, "F5"},    {vk::kBack, "Back"}};
+    const auto it = names.find(key);
+    return it != names.end() ? it->second : "vk" + std::to_string(key);
+}
+
+std::string utf8(char32_t c)
+{
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Events as text: a key down is its name, a key up is "/" and its name.
+std::string render(const std::vector<KeyEvent>& events)
+{
+    std::string out;
+    for (const KeyEvent& e : events) {
+        if (!out.empty()) out += ' ';
+        if (!e.down) out += '/';
+        out += e.kind == KeyEvent::Kind::Character ? utf8(e.character) : keyName(e.virtualKey);
+    }
+    return out;
+}
+
+TEST(KeyNotation, ParsesCharactersModifiersGroupsAndLineBreaks)
+{
+    struct Case {
+        std::string keys;
+        std::string events;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"abc", "a /a b /b c /c"},
+        {"+a", "Shift a /a /Shift"},
+        {"^c", "Ctrl c /c /Ctrl"},
+        {"%f", "Alt f /f /Alt"},
+        {"+^a", "Shift Ctrl a /a /Ctrl /Shift"},
+        {"+(ab)c", "Shift a /a b /b /Shift c /c"},
+        {"+(+a)", "Shift a /a /Shift"},
+        {"(ab)", "a /a b /b"},
+        {"+{ENTER}", "Shift Enter /Enter /Shift"},
+        {"~", "Enter /Enter"},
+        {"a\r\nb\rc\nd", "a /a Enter /Enter b /b Enter /Enter c /c Enter /Enter d /d"},
+        {"{enter}{Tab}", "Enter /Enter Tab /Tab"},
+        {"{a 3}", "a /a a /a a /a"},
+        {"{ENTER 2}", "Enter /Enter Enter /Enter"},
+        {"{LEFT 0}", ""},
+        {"^{a 2}", "Ctrl a /a a /a /Ctrl"},
+        {"{+}{^}{%}{~}{(}{)}{{}{}}{[}{]}", "+ /+ ^ /^ % /% ~ /~ ( /( ) /) { /{ } /} [ /[ ] /]"},
+        {"[x]", "[ /[ x /x ] /]"},
+        {"{ }", "  / "},
+        {"\xC3\x84\xE2\x82\xAC\xE4\xB8\xAD\xF0\x9F\x98\x80", "\xC3\x84 /\xC3\x84 \xE2\x82\xAC /\xE2\x82\xAC \xE4\xB8\xAD /\xE4\xB8\xAD \xF0\x9F\x98\x80 /\xF0\x9F\x98\x80"},
+        {"{\xC3\x84 2}", "\xC3\x84 /\xC3\x84 \xC3\x84 /\xC3\x84"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(render(parseKeyString(c.keys)), c.events) << c.keys;
+}
+
+TEST(KeyNotation, EveryBraceCodeOfTheHelpTableNamesItsKey)
+{
+    const std::map<std::string, std::uint16_t> codes{
+        {"BACKSPACE", vk::kBack}, {"BS", vk::kBack},          {"BKSP", vk::kBack},       {"BREAK", vk::kCancel},
+        {"CAPSLOCK", vk::kCapital}, {"DELETE", vk::kDelete}, {"DEL", vk::kDelete},       {"DOWN", vk::kDown},
+        {"END", vk::kEnd},        {"ENTER", vk::kReturn},    {"ESC", vk::kEscape},       {"HELP", vk::kHelp},
+        {"HOME", vk::kHome},      {"INSERT", vk::kInsert},   {"INS", vk::kInsert},       {"LEFT", vk::kLeft},
+        {"NUMLOCK", vk::kNumLock}, {"PGDN", vk::kNext},      {"PGUP", vk::kPrior},       {"PRTSC", vk::kSnapshot},
+        {"RIGHT", vk::kRight},    {"SCROLLLOCK", vk::kScroll}, {"TAB", vk::kTab},        {"UP", vk::kUp},
+        {"ADD", vk::kAdd},        {"SUBTRACT", vk::kSubtract}, {"MULTIPLY", vk::kMultiply}, {"DIVIDE", vk::kDivide},
+    };
+    auto check = [](const std::string& code, std::uint16_t key) {
+        const auto events = parseKeyString("{" + code + "}");
+        ASSERT_EQ(events.size(), 2u) << code;
+        EXPECT_EQ(events[0].kind, KeyEvent::Kind::VirtualKey) << code;
+        EXPECT_EQ(events[0].virtualKey, key) << code;
+        EXPECT_TRUE(events[0].down);
+        EXPECT_FALSE(events[1].down);
+    };
+    for (const auto& [code, key] : codes) check(code, key);
+    for (int n = 1; n <= 16; ++n) check("F" + std::to_string(n), static_cast<std::uint16_t>(vk::kF1 + n - 1));
+}
+
+TEST(KeyNotation, MalformedStringsFailWithAClearDescription)
+{
+    struct Case {
+        std::string keys;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"{", "Unmatched \"{\""},
+        {"ab{ENTER", "Unmatched \"{\" at position 3"},
+        {"{}", "Unmatched \"{\""},
+        {"a}", "Unmatched \"}\" at position 2"},
+        {"{FOO}", "Unknown key code {FOO}"},
+        {"{shift}a", "Unknown key code {shift}"},
+        {"{F0}", "Unknown key code {F0}"},
+        {"{F17}", "Unknown key code {F17}"},
+        {"(ab", "Unmatched \"(\""},
+        {"ab)", "Unmatched \")\" at position 3"},
+        {"+", "no key to apply to"},
+        {"a^", "no key to apply to"},
+        {"(+)", "no key to apply to"},
+        {"{a x}", "Bad repeat count"},
+        {"{a -1}", "Bad repeat count"},
+        {"{a }", "Bad repeat count"},
+        {"{a 1001}", "above the limit of 1000"},
+        {"{a 99999999999}", "Bad repeat count"},
+        {"ok\xFF", "not valid text"},
+    };
+    for (const Case& c : cases) {
+        try {
+            parseKeyString(c.keys);
+            ADD_FAILURE() << "parsed: " << c.keys;
+        } catch (const Failure& e) {
+            EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << c.keys << " -> " << e.what();
+        }
+    }
+}
+
+// Every key that goes down comes up again, and nothing is down at the end.
+void expectBalanced(const std::vector<KeyEvent>& events)
+{
+    std::map<std::pair<int, std::uint32_t>, int> down;
+    for (const KeyEvent& e : events) {
+        const auto key = std::make_pair(static_cast<int>(e.kind),
+                                        e.kind == KeyEvent::Kind::Character ? e.character : e.virtualKey);
+        down[key] += e.down ? 1 : -1;
+        EXPECT_GE(down[key], 0);
+    }
+    for (const auto& [key, n] : down) EXPECT_EQ(n, 0);
+}
+
+TEST(KeyNotation, LongStringsSplitIntoBalancedBatchesInOrder)
+{
+    const std::string text(3000, 'x');
+    const std::string keys = "ab+(" + text + ")^c";
+    const auto events = parseKeyString(keys);
+    const auto batches = splitIntoBatches(events, 1000);
+    ASSERT_GT(batches.size(), 5u);
+    std::string characters;
+    for (const auto& batch : batches) {
+        EXPECT_LE(batch.size(), 1000u + 4);
+        expectBalanced(batch);
+        for (const KeyEvent& e : batch)
+            if (e.kind == KeyEvent::Kind::Character && e.down) characters += static_cast<char>(e.character);
+    }
+    EXPECT_EQ(characters, "ab" + text + "c");
+    // Inside the group every batch holds Shift from its first event.
+    const auto& middle = batches[2];
+    EXPECT_EQ(middle.front().virtualKey, vk::kShift);
+    EXPECT_TRUE(middle.front().down);
+    EXPECT_EQ(middle.back().virtualKey, vk::kShift);
+    EXPECT_FALSE(middle.back().down);
+}
+
+TEST(KeyNotation, ShortStringsStayOneBatchAndEmptyOnesNone)
+{
+    EXPECT_EQ(splitIntoBatches(parseKeyString("+a^c%f"), 1000).size(), 1u);
+    EXPECT_TRUE(splitIntoBatches({}, 1000).empty());
+    for (const char* keys : {"+^%(abc{ENTER 3})", "%{F4}", "+(^(a)b)"}) expectBalanced(parseKeyString(keys));
+}
+
+}  // namespace
+}  // namespace mw

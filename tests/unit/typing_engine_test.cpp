@@ -1,0 +1,172 @@
+#include "typing/typing_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "form1_fixture.h"
+#include "shell/error_dialog.h"
+#include "typing/key_notation.h"
+
+namespace mw {
+namespace {
+
+using Call = sim::SimWindowSystem::Call;
+
+class TypingTest : public ::testing::Test, public test::Form1Fixture {
+protected:
+    void SetUp() override
+    {
+        target = sim.windows.add("Target");
+        other = sim.windows.add("Other");
+        form1->Form_Load();
+        ASSERT_EQ(sim.ListView1.selectedText(), "Target");
+        sim.windows.calls.clear();
+    }
+    void typeNow(const std::string& keys)
+    {
+        sim.Text2.setText(keys);
+        sim.PushButton2.click();
+    }
+    std::vector<KeyEvent> sent() const
+    {
+        std::vector<KeyEvent> all;
+        for (const auto& batch : sim.keys.batches) all.insert(all.end(), batch.events.begin(), batch.events.end());
+        return all;
+    }
+    static bool same(const std::vector<KeyEvent>& a, const std::vector<KeyEvent>& b)
+    {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (a[i].kind != b[i].kind || a[i].virtualKey != b[i].virtualKey || a[i].character != b[i].character ||
+                a[i].down != b[i].down)
+                return false;
+        return true;
+    }
+
+    WindowHandle target = kNoWindow, other = kNoWindow;
+};
+
+TEST_F(TypingTest, ATurnRaisesTypesReleasesReportsAndRebuildsTheList)
+{
+    sim.ListView1.clickRow(1);
+    typeNow("abc{ENTER}");
+    EXPECT_EQ(sim.windows.calls, (std::vector<Call>{{Call::Raise, target},
+                                                     {Call::Show, target},
+                                                     {Call::Foreground, target},
+                                                     {Call::Release, target}}));
+    ASSERT_EQ(sim.keys.batches.size(), 1u);
+    EXPECT_EQ(sim.keys.batches[0].target, target);
+    EXPECT_TRUE(same(sent(), parseKeyString("abc{ENTER}")));
+    EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+    EXPECT_EQ(sim.ListView1.selectedText(), "Target") << "the released target is on top of the rebuilt list";
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+    EXPECT_TRUE(sim.keys.waitedFor.empty()) << "the turn does not wait for the target";
+}
+
+TEST_F(TypingTest, ModifierCodesAreTranslatedOnlyWhenWrittenInCapitals)
+{
+    EXPECT_EQ(translateModifierCodes("{SHIFT}a{CTRL}c{ALT}f"), "+a^c%f");
+    EXPECT_EQ(translateModifierCodes("{shift}a{Ctrl}"), "{shift}a{Ctrl}");
+    typeNow("{SHIFT}a{CTRL}c{ALT}f");
+    EXPECT_TRUE(same(sent(), parseKeyString("+a^c%f")));
+}
+
+TEST_F(TypingTest, ARejectedKeyStringIsReportedAtLine112AndTheTurnStillCompletes)
+{
+    for (const char* keys : {"{", "{shift}a"}) {
+        sim.dialogs.warnings.clear();
+        sim.windows.calls.clear();
+        typeNow(keys);
+        EXPECT_TRUE(sim.keys.batches.empty()) << keys;
+        ASSERT_EQ(sim.dialogs.warnings.size(), 1u) << keys;
+        EXPECT_NE(sim.dialogs.warnings[0].text.find("in Pellquist2021/08/31.mTypedKeys.TypeTextbox at line 112"),
+                  std::string::npos);
+        EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
+        EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+    }
+}
+
+TEST_F(TypingTest, AnEmptyKeyStringStillRaisesAndReleasesTheTarget)
+{
+    typeNow("");
+    EXPECT_EQ(sim.windows.calls.front(), (Call{Call::Raise, target}));
+    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+}
+
+TEST_F(TypingTest, NothingIsTypedWhenTheTargetIsGoneOrCannotComeToTheFront)
+{
+    sim.windows.destroy(target);  // closed after the list was filled
+    typeNow("abc");
+    EXPECT_TRUE(sim.keys.batches.empty());
+    EXPECT_EQ(sim.Frame2.caption(), kNotInFrontText);
+    EXPECT_EQ(sim.ListView1.selectedText(), "Other") << "the list is rebuilt";
+
+    sim.windows.refuseForeground = true;
+    sim.windows.calls.clear();
+    typeNow("abcd");
+    EXPECT_TRUE(sim.keys.batches.empty());
+    EXPECT_EQ(sim.Frame2.caption(), kNotInFrontText);
+    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, other}));
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+}
+
+TEST_F(TypingTest, TheProgramNeverTypesIntoItsOwnWindow)
+{
+    sim.ListView1.setSubItem(1, std::to_string(sim.form.handle()));
+    typeNow("abc");
+    EXPECT_TRUE(sim.windows.calls.empty());
+    EXPECT_TRUE(sim.keys.batches.empty());
+    EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+}
+
+TEST_F(TypingTest, ASendTheSystemRefusesIsReportedAndTheTargetIsStillReleased)
+{
+    sim.keys.failSends = true;
+    typeNow("abc");
+    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(sim.dialogs.warnings[0].text,
+              errorDialogText("The system accepted 0 of 6 key events", "mTypedKeys.TypeTextbox", 112));
+    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
+}
+
+TEST_F(TypingTest, AnEmptyListReportsNoWindowsOnATurnAndTypeNowDoesNothing)
+{
+    sim.windows.stack.clear();
+    sim.PushButton1.click();
+    sim.Frame2.setCaption("before");
+    typeNow("abc");
+    EXPECT_EQ(sim.Frame2.caption(), "before");
+    EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
+
+    Services services = sim.services();
+    TypeTextbox(TypingContext{services, program.MainWindowHandle}, sim.ListView1, sim.Frame2, "abc");
+    EXPECT_EQ(sim.Frame2.caption(), "No windows found to type.");
+    EXPECT_TRUE(sim.windows.calls.empty());
+}
+
+TEST_F(TypingTest, TypeNowShowsTheHourglassWhileTypingAndEmptiesTheProgressBar)
+{
+    MousePointer during = MousePointer::Default;
+    sim.keys.onSend = [&] { during = sim.form.mousePointer(); };
+    sim.ProgressBar1.setValue(3);
+    typeNow("a");
+    EXPECT_EQ(during, MousePointer::Hourglass);
+    EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
+    EXPECT_EQ(sim.ProgressBar1.value(), 0);
+}
+
+TEST_F(TypingTest, ALongKeyTextGoesInOrderedBatchesWithNothingLost)
+{
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += static_cast<char>('a' + i % 26);
+    typeNow(text);
+    EXPECT_GT(sim.keys.batches.size(), 1u);
+    std::string typed;
+    for (const KeyEvent& e : sent())
+        if (e.down) typed += static_cast<char>(e.character);
+    EXPECT_EQ(typed, text);
+}
+
+}  // namespace
+}  // namespace mw
