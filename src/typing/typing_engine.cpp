@@ -41,7 +41,13 @@ bool SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target
     // Keys go to the target or nowhere: never into whatever window happens to
     // have the focus when the target is gone or stays behind another window.
     if (!windows.exists(target) || !windows.bringToForeground(target)) return false;
-    for (const auto& batch : splitIntoBatches(events, kMaxEventsPerBatch)) keys.send(batch, target);
+    const auto batches = splitIntoBatches(events, kMaxEventsPerBatch);
+    for (std::size_t i = 0; i < batches.size(); ++i) {
+        // A target's input queue holds only so much: let it take one batch
+        // before the next arrives, or keys are dropped.
+        if (i > 0) keys.waitUntilTaken(target);
+        keys.send(batches[i], target);
+    }
     if (wait) keys.waitUntilTaken(target);
     return true;
 }

@@ -1,7 +1,10 @@
 #include "driver.h"
 
+#include "main_window/form1_layout.h"
+
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -52,6 +55,14 @@ Process::Process(const std::wstring& exe, const std::wstring& arguments)
 }
 
 Process::~Process() { kill(); }
+
+void Process::detach()
+{
+    if (!info_.hProcess) return;
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+    info_ = {};
+}
 
 Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
 
@@ -154,9 +165,14 @@ HWND waitForWindowOfClass(DWORD processId, const std::wstring& className, Durati
 
 std::wstring text(HWND window)
 {
-    wchar_t buffer[1024] = {};
     // WM_GETTEXT reaches the control itself, as a screen reader would read it.
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    std::wstring buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    buffer.resize(std::min<std::size_t>(copied, length));
     return buffer;
 }
 
@@ -530,13 +546,67 @@ Marrowind::Marrowind(bool freshSettings)
     waitUntil([&] { return GetForegroundWindow() == window_; }, 3s);
 }
 
-Marrowind::~Marrowind() { close(); }
+Marrowind::~Marrowind()
+{
+    if (keepRunning_) {
+        process_.detach();  // leave it running
+        return;
+    }
+    close();
+}
 
 void Marrowind::close()
 {
     if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
     if (!process_.waitForExit(10s)) process_.kill();
     window_ = nullptr;
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+void Marrowind::selectTarget(const std::string& title)
+{
+    const HWND list = control(mw::form1_id::kListView1);
+    const auto rows = listRows(list);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].text != title) continue;
+        clickListRow(list, static_cast<int>(i));
+        if (!waitUntil([&] { return listSelected(list) == static_cast<int>(i); }, 5s))
+            throw std::runtime_error("the row \"" + title + "\" did not become selected");
+        return;
+    }
+    throw std::runtime_error("no row \"" + title + "\" in the window list");
+}
+
+void Marrowind::writeKeys(const std::wstring& keys)
+{
+    const HWND box = control(mw::form1_id::kText2);
+    click(box);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    waitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info) && info.hwndFocus == box; }, 5s);
+    SendMessageW(box, EM_SETSEL, 0, -1);  // what is typed replaces the old text
+    typeUnicode(keys);
+    if (!waitUntil([&] { return text(box) == keys; }, 5s))
+        throw std::runtime_error("the key text box did not take the keys");
+}
+
+void Marrowind::press(int buttonId) { click(control(buttonId)); }
+
+std::wstring Marrowind::status() const { return text(control(mw::form1_id::kFrame2)); }
+
+HWND Marrowind::errorDialog() const
+{
+    const HWND box = findWindow(process_.id(), L"Application Error");
+    return box;
+}
+
+std::wstring messageBoxText(HWND box)
+{
+    // The message of a message box is its static control 0xFFFF.
+    return text(GetDlgItem(box, 0xFFFF));
 }
 
 }  // namespace e2e

@@ -35,6 +35,8 @@ public:
     bool running() const;
     bool waitForExit(Duration deadline);
     void kill();
+    // Lets the process go on after this object is gone.
+    void detach();
 
 private:
     PROCESS_INFORMATION info_{};
@@ -111,11 +113,26 @@ public:
     HWND control(int id) const { return GetDlgItem(window_, id); }
     Process& process() { return process_; }
     void close();
+    // Leaves the program running when the test ends (for the demo).
+    void keepRunning() { keepRunning_ = true; }
+
+    // As the user: select the list row with this title, replace the key text
+    // by typing, press a button.
+    void selectTarget(const std::string& title);
+    void writeKeys(const std::wstring& keys);
+    void press(int buttonId);
+    std::wstring status() const;
+    // An "Application Error" box of the program, if one is showing.
+    HWND errorDialog() const;
 
 private:
     Process process_;
     HWND window_ = nullptr;
+    bool keepRunning_ = false;
 };
+
+// The text of a message box's message.
+std::wstring messageBoxText(HWND box);
 
 inline const std::wstring kProductTitle = L"Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
 

@@ -133,7 +133,10 @@ void Win32SettingsStore::write(const std::string& key, const std::string& value)
 
 void Win32Dialogs::showWarning(const std::string& text, const std::string& title)
 {
-    MessageBoxW(owner_, widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    // Topmost: a failing typing turn reports while its target sits in the
+    // always-on-top band, and the report must not hide behind it.
+    MessageBoxW(owner_, widen(text).c_str(), widen(title).c_str(),
+                MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 namespace {

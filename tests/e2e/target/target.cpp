@@ -66,7 +66,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     const std::wstring title = argc > 1 ? argv[1] : L"Marrowind Test Target";
-    if (argc > 2) logFile = _wfopen(argv[2], L"w");
+    if (argc > 2) logFile = _wfopen(argv[2], L"wb");
     bool ownedDialog = false, hiddenWindow = false;
     for (int i = 3; i < argc; ++i) {
         ownedDialog |= std::wstring(argv[i]) == L"--owned-dialog";

@@ -1,0 +1,121 @@
+// "Type Now (Test)" into the recorder target, end to end.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "main_window/form1_layout.h"
+
+namespace e2e {
+namespace {
+
+namespace id = mw::form1_id;
+
+// The key downs a target saw, as "KEYDOWN:65" and "SYSKEYDOWN:18".
+std::vector<std::string> keyDowns(const std::vector<KeyMessage>& messages)
+{
+    std::vector<std::string> out;
+    for (const KeyMessage& m : messages)
+        if (m.kind == "KEYDOWN" || m.kind == "SYSKEYDOWN") out.push_back(m.kind + ":" + std::to_string(m.wParam));
+    return out;
+}
+
+std::vector<std::string> characters(const std::vector<KeyMessage>& messages)
+{
+    std::vector<std::string> out;
+    for (const KeyMessage& m : messages)
+        if (m.kind == "CHAR" || m.kind == "SYSCHAR") out.push_back(m.kind + ":" + std::to_string(m.wParam));
+    return out;
+}
+
+bool startsWith(const std::wstring& text, const std::wstring& prefix) { return text.rfind(prefix, 0) == 0; }
+
+class Typing : public ::testing::Test {
+protected:
+    // Types keys with Type Now and waits for the turn to finish and for the
+    // target to have received `expectedCharacters` characters.
+    std::vector<KeyMessage> typeNow(const std::wstring& keys, std::size_t expectedCharacters)
+    {
+        app.selectTarget("Marrowind Test Target");
+        app.writeKeys(keys);
+        const std::size_t before = target.messages().size();
+        app.press(id::kPushButton2);
+        EXPECT_TRUE(waitUntil([&] { return startsWith(app.status(), L"Auto Type Complete at "); }));
+        std::vector<KeyMessage> received;
+        EXPECT_TRUE(waitUntil([&] {
+            const auto all = target.messages();
+            received.assign(all.begin() + static_cast<long>(before), all.end());
+            return characters(received).size() >= expectedCharacters;
+        })) << narrow(keys);
+        return received;
+    }
+
+    Target target{L"Marrowind Test Target"};
+    Marrowind app;
+};
+
+TEST_F(Typing, PlainTextAndEnterArriveInOrder)
+{
+    const auto received = typeNow(L"abc{ENTER}", 4);
+    EXPECT_EQ(characters(received), (std::vector<std::string>{"CHAR:97", "CHAR:98", "CHAR:99", "CHAR:13"}));
+    EXPECT_EQ(keyDowns(received), (std::vector<std::string>{"KEYDOWN:65", "KEYDOWN:66", "KEYDOWN:67", "KEYDOWN:13"}));
+    EXPECT_TRUE(startsWith(app.status(), L"Auto Type Complete at "));
+}
+
+TEST_F(Typing, ModifierPrefixesAndModifierCodesGiveTheSameCombinations)
+{
+    // Shift+A gives "A", Ctrl+C gives character 3, Alt+F goes as system keys.
+    const std::vector<std::string> expectedDowns{"KEYDOWN:16", "KEYDOWN:65", "KEYDOWN:17", "KEYDOWN:67",
+                                                 "SYSKEYDOWN:18", "SYSKEYDOWN:70"};
+    const std::vector<std::string> expectedChars{"CHAR:65", "CHAR:3", "SYSCHAR:102"};
+    auto prefixes = typeNow(L"+a^c%f", 3);
+    EXPECT_EQ(keyDowns(prefixes), expectedDowns);
+    EXPECT_EQ(characters(prefixes), expectedChars);
+    auto codes = typeNow(L"{SHIFT}a{CTRL}c{ALT}f", 3);
+    EXPECT_EQ(keyDowns(codes), expectedDowns);
+    EXPECT_EQ(characters(codes), expectedChars);
+}
+
+TEST_F(Typing, FunctionKeysRepeatsAndUnicodeText)
+{
+    auto f5 = typeNow(L"{F5}x", 1);
+    EXPECT_EQ(keyDowns(f5), (std::vector<std::string>{"KEYDOWN:116", "KEYDOWN:88"}));
+    auto tabs = typeNow(L"{TAB 3}", 3);
+    EXPECT_EQ(characters(tabs), (std::vector<std::string>{"CHAR:9", "CHAR:9", "CHAR:9"}));
+    auto unicode = typeNow(L"\u00C4\u00D6\u20AC", 3);
+    EXPECT_EQ(characters(unicode), (std::vector<std::string>{"CHAR:196", "CHAR:214", "CHAR:8364"}));
+}
+
+TEST_F(Typing, ARejectedKeyStringShowsOneErrorAtLine112AndTheTurnCompletes)
+{
+    app.selectTarget("Marrowind Test Target");
+    app.writeKeys(L"{");
+    app.press(id::kPushButton2);
+    HWND box = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (box = app.errorDialog()) != nullptr; }));
+    const std::wstring message = messageBoxText(box);
+    EXPECT_NE(message.find(L"in Pellquist2021/08/31.mTypedKeys.TypeTextbox at line 112"), std::wstring::npos)
+        << narrow(message);
+    bringToFront(box);
+    pressKey(VK_RETURN);  // OK is the default button
+    EXPECT_TRUE(waitUntil([&] { return startsWith(app.status(), L"Auto Type Complete at "); }));
+    EXPECT_TRUE(characters(target.messages()).empty());
+}
+
+TEST(TypingSafety, NothingIsTypedAnywhereWhenTheTargetClosedAfterTheListWasFilled)
+{
+    Target doomed(L"Marrowind Closing Target");
+    Target bystander(L"Marrowind Bystander");
+    Marrowind app;
+    app.selectTarget("Marrowind Closing Target");
+    app.writeKeys(L"secret");
+    doomed.close();
+    bringToFront(bystander.window());
+    app.press(id::kPushButton2);
+    EXPECT_TRUE(waitUntil([&] {
+        return app.status() == L"Nothing typed: the target window could not be brought to the front.";
+    })) << narrow(app.status());
+    EXPECT_TRUE(characters(bystander.messages()).empty());
+    EXPECT_EQ(app.errorDialog(), nullptr);
+}
+
+}  // namespace
+}  // namespace e2e
