@@ -2,6 +2,7 @@
 
 #include "main_window/interval_options.h"
 #include "shell/error_dialog.h"
+#include "shell/numbers.h"
 #include "shell/product.h"
 
 namespace mw {
@@ -12,6 +13,12 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     c_.Text2.onChange = [this] { Text2_Change(); };
     c_.PushButton1.onClick = [this] { PushButton1_Click(); };
     c_.PushButton2.onClick = [this] { PushButton2_Click(); };
+    c_.PushButton4.onClick = [this] { PushButton4_Click(); };
+    // Moving the selection with the keyboard chooses an interval as a click
+    // does, so the selection and the stored choice never disagree.
+    c_.ListView2.onClick = [this] { ListView2_Click(); };
+    c_.ListView2.onSelectionMovedByKeyboard = [this] { ListView2_Click(); };
+    c_.Timer1.onTick = [this] { Timer1_Timer(); };
 }
 
 WindowListContext Form1::windowListContext() const
@@ -40,6 +47,49 @@ void Form1::Form_Load()
         steps.step(line, [&] { c_.ListView2.addRow(option); });
         line += 2;
     }
+    int oftenIndex = 0;
+    // A stored choice that is no number is reported once, not again by the
+    // selection that would use it.
+    if (steps.step(172, [&] {
+            oftenIndex = toInteger16(s_.settings.read(setting::kOftenIndex, "2"), s_.locale.format());
+        }))
+        steps.step(174, [&] { c_.ListView2.select(oftenIndex); });
+    if (steps.test(176, [&] { return c_.ListView2.count() > 0; }) &&
+        steps.test(178, [&] { return isCustomSecondsOption(c_.ListView2.selectedText()); }))
+        askCustomSeconds(steps, 180, 182, 184);
+    std::string startStop;
+    steps.step(186, [&] { startStop = s_.settings.read(setting::kStartStopState, "Off"); });
+    if (steps.test(188, [&] { return startStop == "Off"; })) {
+        steps.step(190, [&] { c_.PushButton4.setCaption("Turn On"); });
+        steps.step(192, [&] { c_.Frame2.setCaption("Off."); });
+        steps.step(194, [&] { c_.Timer1.setInterval(0); });
+    } else if (steps.test(196, [&] { return startStop == "On"; })) {
+        steps.step(198, [&] { c_.PushButton4.setCaption("Turn Off"); });
+        steps.step(200, [&] { c_.Timer1.setInterval(1000); });
+    }
+}
+
+void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)
+{
+    std::string answer;
+    bool numeric = false;
+    do {
+        // Cancel and closing the box give an empty answer, which is not a number.
+        const bool asked = steps.step(askLine, [&] {
+            answer = s_.dialogs.input("Enter number of second(s):", "Input Number Of Second(s)", "").value_or("");
+        });
+        // A box that cannot be shown at all would ask for ever: give up then,
+        // keeping the seconds held so far.
+        if (!asked) return;
+        numeric = false;
+        steps.step(testLine, [&] { numeric = isNumeric(answer, s_.locale.format()); });
+    } while (!numeric);
+    steps.step(storeLine, [&] { program_.CustomSeconds = toInteger16(answer, s_.locale.format()); });
+}
+
+std::int32_t Form1::GetIntervalSeconds()
+{
+    return intervalSecondsOf(c_.ListView2.selectedText(), program_.CustomSeconds);
 }
 
 void Form1::Text2_Change()
@@ -71,6 +121,113 @@ void Form1::PushButton2_Click()
     steps.step(104, [&] { TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text()); });
     steps.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
     steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
+}
+
+}  // namespace mw
+
+namespace mw {
+
+void Form1::ListView2_Click()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.ListView2_Click");
+    steps.step(100, [&] {
+        s_.settings.write(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
+    });
+    steps.step(102, [&] { IntervalSeconds = GetIntervalSeconds(); });
+    steps.step(104, [&] { ElapsedSeconds = 0; });
+    steps.step(106, [&] { CharPosition = 1; });
+}
+
+void Form1::PushButton4_Click()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.PushButton4_Click");
+    if (steps.test(100, [&] { return c_.PushButton4.caption() == "Turn On"; })) {
+        steps.step(102, [&] { c_.PushButton4.setCaption("Turn Off"); });
+        if (steps.test(104, [&] { return c_.ListView2.count() > 0; }) &&
+            steps.test(106, [&] { return isCustomSecondsOption(c_.ListView2.selectedText()); }))
+            askCustomSeconds(steps, 108, 110, 112);
+        steps.step(114, [&] { CharPosition = 1; });
+        steps.step(116, [&] { c_.Timer1.setInterval(1000); });
+        steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });
+    } else if (steps.test(120, [&] { return c_.PushButton4.caption() == "Turn Off"; })) {
+        steps.step(122, [&] { c_.PushButton4.setCaption("Turn On"); });
+        steps.step(124, [&] { c_.Timer1.setInterval(0); });
+        steps.step(126, [&] { c_.Frame2.setCaption("Off."); });
+        steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
+    }
+}
+
+namespace {
+
+// The characters of UTF-8 text; a CR LF line break counts as one, so that
+// one-character mode types a line break as one Enter.
+std::vector<std::string> characterUnits(const std::string& text)
+{
+    std::vector<std::string> units;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        if (text.compare(i, 2, "\r\n") == 0) {
+            length = 2;
+        } else {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+        }
+        units.push_back(text.substr(i, length));
+        i += length;
+    }
+    return units;
+}
+
+}  // namespace
+
+void Form1::typeTurn(const std::string& keys) { TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, keys); }
+
+void Form1::Timer1_Timer()
+{
+    // Ticks arriving while one of the program's dialogs waits for the user are
+    // dropped: a failing turn at one second shows one dialog, not one a second.
+    if (s_.dialogs.modalOpen()) return;
+    NumberedSteps steps(s_.dialogs, "Form1.Timer1");
+    if (steps.test(100, [&] { return c_.Timer1.interval() == 0; })) {
+        steps.step(102, [&] { c_.Frame2.setCaption("Off."); });
+        return;
+    }
+    steps.step(104, [&] { IntervalSeconds = GetIntervalSeconds(); });
+    steps.step(106, [&] { ++ElapsedSeconds; });
+    steps.step(108, [&] {
+        // An interval of 0 or less is never due; the bar then stays empty.
+        if (IntervalSeconds <= 0) {
+            c_.ProgressBar1.setMax(1);
+            c_.ProgressBar1.setValue(0);
+            return;
+        }
+        c_.ProgressBar1.setMax(IntervalSeconds);
+        if (ElapsedSeconds <= IntervalSeconds) c_.ProgressBar1.setValue(ElapsedSeconds);
+    });
+    steps.step(110, [&] {
+        c_.Frame2.setCaption("On. Next type will occur in " +
+                             SecondsToHms(IntervalSeconds - ElapsedSeconds, s_.locale.format().timeSeparator));
+    });
+    // Due once the count has reached the interval, also when it had passed it
+    // (a shorter interval chosen, or typing turned back on after a pause).
+    if (!steps.test(112, [&] { return IntervalSeconds > 0 && ElapsedSeconds >= IntervalSeconds; })) return;
+    if (steps.test(114, [&] { return isOneCharacterOption(c_.ListView2.selectedText()); })) {
+        std::vector<std::string> units;
+        if (steps.test(116, [&] {
+                units = characterUnits(c_.Text2.text());
+                return static_cast<std::int64_t>(units.size()) >= CharPosition;
+            })) {
+            steps.step(118, [&] { typeTurn(units.at(static_cast<std::size_t>(CharPosition - 1))); });
+            steps.step(120, [&] { ++CharPosition; });
+        } else {
+            steps.step(122, [&] { CharPosition = 1; });
+            steps.step(124, [&] { typeTurn(units.empty() ? std::string() : units.front()); });
+            steps.step(126, [&] { ++CharPosition; });
+        }
+    } else {
+        steps.step(128, [&] { typeTurn(c_.Text2.text()); });
+    }
+    steps.step(130, [&] { ElapsedSeconds = 0; });
 }
 
 }  // namespace mw

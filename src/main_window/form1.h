@@ -5,6 +5,7 @@
 #include "main_window/form1_controls.h"
 #include "main_window/program_state.h"
 #include "platform/services.h"
+#include "shell/error_dialog.h"
 #include "targets/window_list.h"
 #include "typing/typing_engine.h"
 
@@ -20,15 +21,26 @@ public:
     void Text2_Change();
     void PushButton1_Click();
     void PushButton2_Click();
+    void PushButton4_Click();
+    void ListView2_Click();
+    void Timer1_Timer();
 
-    // Scheduler state.
+    // Seconds of the interval option selected now.
+    std::int32_t GetIntervalSeconds();
+
+    // Scheduler state. The character position is 32-bit so that one-character
+    // mode keeps going through key texts longer than 32767 characters.
     std::int32_t IntervalSeconds = 0;
     std::int32_t ElapsedSeconds = 0;
-    std::int16_t CharPosition = 1;
+    std::int32_t CharPosition = 1;
 
 private:
     WindowListContext windowListContext() const;
     TypingContext typingContext();
+    // Asks for the seconds of the "every x seconds" options until the answer
+    // is numeric, then stores it; the three steps report at their lines.
+    void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
+    void typeTurn(const std::string& keys);
 
     Form1Controls c_;
     Services s_;

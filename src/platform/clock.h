@@ -14,8 +14,6 @@ public:
     // The current local date and time in the user's general format (short date,
     // a blank, long time).
     virtual std::string nowText() = 0;
-    // The locale's time separator (":" in most locales).
-    virtual std::string timeSeparator() = 0;
 };
 
 }  // namespace mw

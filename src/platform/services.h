@@ -6,6 +6,7 @@
 #include "platform/event_loop.h"
 #include "platform/files.h"
 #include "platform/key_injection.h"
+#include "platform/locale.h"
 #include "platform/notification_area.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
@@ -19,6 +20,7 @@ struct Services {
     Dialogs& dialogs;
     Files& files;
     Clock& clock;
+    Locale& locale;
     EventLoop& events;
     Registry& registry;
     NotificationArea& tray;

@@ -22,13 +22,16 @@ public:
     NumberedSteps(Dialogs& dialogs, std::string location) : dialogs_(dialogs), location_(std::move(location)) {}
 
     // Runs one step; a failure is reported at this line and execution goes on.
+    // Returns whether the step succeeded.
     template <class Step>
-    void step(int line, Step&& body)
+    bool step(int line, Step&& body)
     {
         try {
             body();
+            return true;
         } catch (const std::exception& e) {
             report(e.what(), line);
+            return false;
         }
     }
 

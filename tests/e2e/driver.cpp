@@ -207,7 +207,9 @@ void clickAt(POINT screen)
     // Under Wine the click goes in as the X server's own pointer events, the
     // way a user's mouse gives them; the virtual desktop covers the X screen
     // from its origin, so the coordinates are the same. Wine gives no waitable
-    // handle for a Linux process, so the command leaves a file when done.
+    // handle for a Linux process, so the command leaves a file when done. (No
+    // --sync: it waits for ever when the pointer is already there; the X
+    // server handles the move and the click in order anyway.)
     if (GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES) {
         static int serial = 0;
         const std::wstring done = L"/tmp/marrowind-click-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
@@ -215,7 +217,7 @@ void clickAt(POINT screen)
         std::wstring doneOnZ = L"Z:" + done;
         for (wchar_t& c : doneOnZ)
             if (c == L'/') c = L'\\';
-        std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool mousemove --sync " + std::to_wstring(screen.x) + L" " +
+        std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool mousemove " + std::to_wstring(screen.x) + L" " +
                                std::to_wstring(screen.y) + L" click 1; echo $? > " + done + L".tmp; mv " + done +
                                L".tmp " + done + L"\"";
         STARTUPINFOW startup{};

@@ -15,6 +15,7 @@ struct SimPlatform {
     SimDialogs dialogs;
     SimFiles files;
     SimClock clock;
+    SimLocale locale;
     SimEventLoop events;
     SimRegistry registry;
     SimNotificationArea tray;
@@ -36,7 +37,7 @@ struct SimPlatform {
 
     Services services()
     {
-        return Services{windows, settings, dialogs, files, clock, events, registry, tray, keys};
+        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
     }
     Form1Controls form1Controls()
     {

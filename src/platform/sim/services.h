@@ -12,6 +12,7 @@
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/key_injection.h"
+#include "platform/locale.h"
 #include "platform/notification_area.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
@@ -99,11 +100,15 @@ class SimClock final : public Clock {
 public:
     std::int64_t monotonicMs() override { return now; }
     std::string nowText() override { return dateTimeText; }
-    std::string timeSeparator() override { return separator; }
 
     std::int64_t now = 0;
     std::string dateTimeText = "12/7/2026 10:31:45 PM";
-    std::string separator = ":";
+};
+
+class SimLocale final : public Locale {
+public:
+    LocaleFormat format() override { return current; }
+    LocaleFormat current;
 };
 
 class SimEventLoop final : public EventLoop {

@@ -1,5 +1,6 @@
 #include "platform/win32/controls.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/form_layout.h"
@@ -245,16 +246,28 @@ Win32Timer::~Win32Timer()
 
 void Win32Timer::setInterval(int milliseconds)
 {
+    ++generation_;
     interval_ = milliseconds > 0 ? milliseconds : 0;
-    if (interval_ > 0)
+    if (interval_ > 0) {
+        schedule_.emplace(static_cast<std::int64_t>(GetTickCount64()), interval_);
         SetTimer(owner_, id_, static_cast<UINT>(interval_), nullptr);
-    else
+    } else {
+        schedule_.reset();
         KillTimer(owner_, id_);
+    }
 }
 
 void Win32Timer::tick()
 {
+    const unsigned generation = generation_;
     if (onTick) onTick();
+    // Re-arm for the next tick on the schedule, unless the handler stopped or
+    // restarted the timer meanwhile.
+    if (generation != generation_ || !schedule_) return;
+    const auto now = static_cast<std::int64_t>(GetTickCount64());
+    schedule_->ticked(now);
+    const auto delay = std::max<std::int64_t>(USER_TIMER_MINIMUM, schedule_->delayFrom(now));
+    SetTimer(owner_, id_, static_cast<UINT>(delay), nullptr);
 }
 
 }  // namespace mw::win32

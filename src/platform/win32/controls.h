@@ -3,9 +3,11 @@
 // that its parent form owns and destroys; the control objects only borrow the
 // handle. Notifications reach them through the form's one router.
 #include <map>
+#include <optional>
 
 #include "platform/controls.h"
 #include "platform/list_view.h"
+#include "platform/paced_timer.h"
 #include "platform/win32/unique_handle.h"
 
 namespace mw::win32 {
@@ -130,7 +132,9 @@ private:
     bool selecting_ = false;
 };
 
-// The form's timer: WM_TIMER with this identifier reaches tick().
+// The form's timer: WM_TIMER with this identifier reaches tick(). Each tick is
+// re-armed against the monotonic clock, so the system timer's rounding does
+// not accumulate over a long run.
 class Win32Timer final : public Timer {
 public:
     Win32Timer(HWND owner, UINT_PTR id) : owner_(owner), id_(id) {}
@@ -146,6 +150,8 @@ private:
     HWND owner_;
     UINT_PTR id_;
     int interval_ = 0;
+    std::optional<PacedSchedule> schedule_;
+    unsigned generation_ = 0;
 };
 
 std::string windowText(HWND hwnd);

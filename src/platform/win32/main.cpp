@@ -37,11 +37,12 @@ int run()
     Win32Dialogs dialogs;
     Win32Files files;
     Win32Clock clock;
+    Win32Locale locale;
     Win32EventLoop events;
     Win32Registry registry;
     UnavailableNotificationArea tray;
     Win32KeyInjector keys;
-    const Services services{windows, settings, dialogs, files, clock, events, registry, tray, keys};
+    const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
 
     const UniqueIcon bigIcon = loadIcon(GetSystemMetrics(SM_CXICON));
     const UniqueIcon smallIcon = loadIcon(GetSystemMetrics(SM_CXSMICON));

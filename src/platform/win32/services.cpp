@@ -280,11 +280,21 @@ std::string Win32Clock::nowText()
     return narrow(std::wstring(date) + L" " + time);
 }
 
-std::string Win32Clock::timeSeparator()
+namespace {
+
+std::string localeText(LCTYPE item, const char* fallback)
 {
-    wchar_t separator[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STIME, separator, 8) <= 1) return ":";
-    return narrow(separator);
+    wchar_t text[16] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, 16) <= 1) return fallback;
+    return narrow(text);
+}
+
+}  // namespace
+
+LocaleFormat Win32Locale::format()
+{
+    return LocaleFormat{localeText(LOCALE_SDECIMAL, "."), localeText(LOCALE_STHOUSAND, ","),
+                        localeText(LOCALE_STIME, ":")};
 }
 
 // --- Event loop -------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/files.h"
+#include "platform/locale.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
 #include "platform/window_system.h"
@@ -65,7 +66,11 @@ class Win32Clock final : public Clock {
 public:
     std::int64_t monotonicMs() override;
     std::string nowText() override;
-    std::string timeSeparator() override;
+};
+
+class Win32Locale final : public Locale {
+public:
+    LocaleFormat format() override;
 };
 
 class Win32EventLoop final : public EventLoop {

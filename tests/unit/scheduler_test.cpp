@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include "form1_fixture.h"
+#include "main_window/interval_options.h"
+#include "shell/error_dialog.h"
+#include "shell/product.h"
+
+namespace mw {
+namespace {
+
+class SchedulerTest : public ::testing::Test, public test::Form1Fixture {
+protected:
+    void SetUp() override
+    {
+        target = sim.windows.add("Target");
+        sim.settings.values[setting::kTextbox] = "abc";
+        form1->Form_Load();
+    }
+    void chooseOption(int position) { sim.ListView2.clickRow(position); }
+    void turnOn(std::initializer_list<std::optional<std::string>> answers = {})
+    {
+        for (const auto& a : answers) sim.dialogs.answers.push_back(a);
+        ASSERT_EQ(sim.PushButton4.caption(), "Turn On");
+        sim.PushButton4.click();
+    }
+    void turnOff()
+    {
+        ASSERT_EQ(sim.PushButton4.caption(), "Turn Off");
+        sim.PushButton4.click();
+    }
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i) sim.Timer1.tick();
+    }
+    std::string typedText() const
+    {
+        std::string out;
+        for (const auto& batch : sim.keys.batches)
+            for (const KeyEvent& e : batch.events)
+                if (e.down && e.kind == KeyEvent::Kind::Character) out += static_cast<char>(e.character);
+        return out;
+    }
+    int turns() const
+    {
+        int n = 0;
+        for (const auto& call : sim.windows.calls) n += call.kind == sim::SimWindowSystem::Call::Raise;
+        return n;
+    }
+    std::string caption() const { return sim.Frame2.caption(); }
+
+    WindowHandle target = kNoWindow;
+};
+
+TEST_F(SchedulerTest, FiveSecondTimeline)
+{
+    EXPECT_EQ(sim.ListView2.selectedText(), "Type 'Keys' every 5 seconds");
+    turnOn();
+    EXPECT_EQ(sim.PushButton4.caption(), "Turn Off");
+    EXPECT_EQ(sim.Timer1.interval(), 1000);
+    EXPECT_EQ(sim.settings.values[setting::kStartStopState], "On");
+    const char* expected[] = {"00:00:04", "00:00:03", "00:00:02", "00:00:01"};
+    for (int k = 1; k <= 4; ++k) {
+        sim.Timer1.tick();
+        EXPECT_EQ(caption(), std::string("On. Next type will occur in ") + expected[k - 1]);
+        EXPECT_EQ(sim.ProgressBar1.max(), 5);
+        EXPECT_EQ(sim.ProgressBar1.value(), k);
+        EXPECT_EQ(turns(), 0);
+    }
+    sim.Timer1.tick();
+    EXPECT_EQ(turns(), 1);
+    EXPECT_EQ(typedText(), "abc");
+    EXPECT_EQ(sim.ProgressBar1.value(), 5);
+    EXPECT_EQ(caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+    sim.Timer1.tick();
+    EXPECT_EQ(caption(), "On. Next type will occur in 00:00:04");
+    EXPECT_EQ(sim.ProgressBar1.value(), 1);
+}
+
+TEST_F(SchedulerTest, TurningOffAndOnResumesTheCount)
+{
+    turnOn();
+    ticks(3);
+    turnOff();
+    EXPECT_EQ(caption(), "Off.");
+    EXPECT_EQ(sim.Timer1.interval(), 0);
+    EXPECT_EQ(sim.settings.values[setting::kStartStopState], "Off");
+    EXPECT_EQ(sim.ProgressBar1.value(), 3) << "turning off leaves the bar";
+    turnOn();
+    ticks(1);
+    EXPECT_EQ(turns(), 0);
+    ticks(1);
+    EXPECT_EQ(turns(), 1);
+}
+
+TEST_F(SchedulerTest, OneCharacterModeCyclesAndRestartsAfterAnEditOrAClick)
+{
+    chooseOption(6);  // one character every second
+    turnOn();
+    ticks(4);
+    EXPECT_EQ(typedText(), "abca");
+    sim.Text2.setText("xyz");
+    ticks(2);
+    EXPECT_EQ(typedText(), "abcaxy");
+    chooseOption(6);
+    EXPECT_EQ(sim.settings.values[setting::kOftenIndex], "6");
+    ticks(1);
+    EXPECT_EQ(typedText(), "abcaxyx");
+}
+
+TEST_F(SchedulerTest, OneCharacterModeTypesALineBreakAsOneEnterAndEmptyTextStillRaises)
+{
+    sim.Text2.setText("a\r\nb");
+    chooseOption(6);
+    turnOn();
+    ticks(3);
+    ASSERT_EQ(sim.keys.batches.size(), 3u);
+    EXPECT_EQ(sim.keys.batches[1].events.size(), 2u) << "one Enter, down and up";
+
+    sim.Text2.setText("");
+    sim.keys.batches.clear();
+    const int before = turns();
+    ticks(2);
+    EXPECT_EQ(turns(), before + 2);
+    EXPECT_TRUE(sim.keys.batches.empty());
+}
+
+TEST_F(SchedulerTest, IntervalsOfZeroOrLessAreNeverDue)
+{
+    for (const char* answer : {"0", "-5"}) {
+        chooseOption(5);
+        turnOn({answer});
+        ticks(3);
+        EXPECT_EQ(turns(), 0) << answer;
+        EXPECT_EQ(sim.ProgressBar1.max(), 1);
+        EXPECT_EQ(sim.ProgressBar1.value(), 0);
+        turnOff();
+    }
+    EXPECT_EQ(program.CustomSeconds, -5);
+    chooseOption(5);
+    turnOn({"-5"});
+    ticks(1);
+    EXPECT_EQ(caption(), "On. Next type will occur in 00:00:06");
+}
+
+TEST_F(SchedulerTest, ACountPastTheIntervalStillGivesATurn)
+{
+    chooseOption(5);
+    turnOn({"60"});
+    ticks(30);
+    turnOff();
+    turnOn({"10"});
+    EXPECT_EQ(turns(), 0);
+    ticks(1);
+    EXPECT_EQ(turns(), 1) << "31 seconds counted of a 10-second interval: due";
+    ticks(10);
+    EXPECT_EQ(turns(), 2);
+}
+
+TEST_F(SchedulerTest, TheSecondsPromptRepeatsUntilTheAnswerIsNumeric)
+{
+    chooseOption(10);
+    EXPECT_EQ(form1->IntervalSeconds, 0) << "no seconds entered since the start";
+    turnOn({std::nullopt, "", "abc", " 2.5 "});
+    ASSERT_EQ(sim.dialogs.prompts.size(), 4u);
+    EXPECT_EQ(sim.dialogs.prompts[0].text, "Enter number of second(s):");
+    EXPECT_EQ(sim.dialogs.prompts[0].title, "Input Number Of Second(s)");
+    EXPECT_EQ(program.CustomSeconds, 2);
+    ticks(2);
+    EXPECT_EQ(turns(), 1);
+}
+
+TEST_F(SchedulerTest, AnOverflowingAnswerIsReportedAndTypingStartsWithTheSecondsHeld)
+{
+    chooseOption(5);
+    turnOn({"3"});
+    turnOff();
+    turnOn({"40000"});
+    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(sim.dialogs.warnings[0].text, errorDialogText("Overflow", "Form1.PushButton4_Click", 112));
+    EXPECT_EQ(program.CustomSeconds, 3);
+    EXPECT_EQ(sim.Timer1.interval(), 1000);
+}
+
+TEST_F(SchedulerTest, TicksArrivingWhileADialogIsOpenAreDropped)
+{
+    sim.Text2.setText("{");  // every turn fails to parse
+    chooseOption(1);
+    int nested = 0;
+    sim.dialogs.whileWarningOpen = [&] {
+        for (int i = 0; i < 5; ++i, ++nested) sim.Timer1.tick();
+    };
+    turnOn();
+    ticks(1);
+    EXPECT_EQ(nested, 5);
+    EXPECT_EQ(sim.dialogs.warnings.size(), 1u) << "one dialog, not one per second";
+    EXPECT_EQ(turns(), 1);
+}
+
+TEST_F(SchedulerTest, TypeNowWhileOnLeavesTheCountAndEmptiesTheBar)
+{
+    turnOn();
+    ticks(2);
+    sim.PushButton2.click();
+    EXPECT_EQ(sim.ProgressBar1.value(), 0);
+    ticks(1);
+    EXPECT_EQ(sim.ProgressBar1.value(), 3);
+    ticks(2);
+    EXPECT_EQ(turns(), 2) << "Type Now, then the scheduled turn";
+}
+
+TEST_F(SchedulerTest, ChoosingAnIntervalByKeyboardIsStoredLikeAClick)
+{
+    turnOn();
+    ticks(3);
+    sim.ListView2.select(3);
+    sim.ListView2.onSelectionMovedByKeyboard();
+    EXPECT_EQ(sim.settings.values[setting::kOftenIndex], "3");
+    EXPECT_EQ(form1->IntervalSeconds, 10);
+    EXPECT_EQ(form1->ElapsedSeconds, 0);
+}
+
+TEST_F(SchedulerTest, ATickAfterTheTimerStoppedShowsOff)
+{
+    sim.Frame2.setCaption("x");
+    sim.Timer1.tick();
+    EXPECT_EQ(caption(), "Off.");
+}
+
+TEST(SchedulerStartup, RestoresTheChoiceAskingForSecondsAndTheOnOffState)
+{
+    test::Form1Fixture f;
+    f.sim.settings.values[setting::kOftenIndex] = "5";
+    f.sim.settings.values[setting::kStartStopState] = "On";
+    f.sim.dialogs.answers = {std::nullopt, "7"};
+    f.form1->Form_Load();
+    EXPECT_EQ(f.sim.ListView2.selectedPosition(), 5);
+    EXPECT_EQ(f.program.CustomSeconds, 7);
+    EXPECT_EQ(f.sim.dialogs.prompts.size(), 2u);
+    EXPECT_EQ(f.sim.PushButton4.caption(), "Turn Off");
+    EXPECT_EQ(f.sim.Timer1.interval(), 1000);
+    EXPECT_EQ(f.form1->ElapsedSeconds, 0);
+    EXPECT_EQ(f.sim.Frame2.caption(), "On. Next type will occur in") << "until the first tick";
+}
+
+TEST(SchedulerStartup, OtherOnOffValuesChangeNothingAndBadChoicesAreReported)
+{
+    struct Case {
+        const char* oftenIndex;
+        int line;
+        const char* description;
+    };
+    const Case cases[] = {{"abc", 172, "Type mismatch"}, {"0", 174, "Index out of bounds"},
+                          {"99", 174, "Index out of bounds"}, {"40000", 172, "Overflow"}};
+    for (const Case& c : cases) {
+        test::Form1Fixture f;
+        f.sim.settings.values[setting::kOftenIndex] = c.oftenIndex;
+        f.sim.settings.values[setting::kStartStopState] = "on";
+        f.form1->Form_Load();
+        ASSERT_EQ(f.sim.dialogs.warnings.size(), 1u) << c.oftenIndex;
+        EXPECT_EQ(f.sim.dialogs.warnings[0].text, errorDialogText(c.description, "Form1.Form_Load", c.line));
+        EXPECT_EQ(f.sim.PushButton4.caption(), "Turn On");
+        EXPECT_EQ(f.sim.Frame2.caption(), "On. Next type will occur in");
+        EXPECT_EQ(f.sim.Timer1.interval(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace mw
