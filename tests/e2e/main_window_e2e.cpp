@@ -43,7 +43,7 @@ TEST(MainWindow, ShowsEveryControlWithItsCaption)
         bool visible;
     };
     const Expected controls[] = {
-        {id::kFrame2, L"Button", L"On. Next type will occur in", true},
+        {id::kFrame2, L"Button", L"Off.", true},  // the first start restores "Off"
         {id::kProgressBar1, L"msctls_progress32", L"", true},
         {id::kListView1, L"SysListView32", L"", true},
         {id::kPushButton1, L"Button", L"Refresh List", true},
