@@ -529,6 +529,16 @@ std::vector<KeyMessage> Target::messages() const
     return out;
 }
 
+unsigned long long Target::startedTick() const
+{
+    std::ifstream log(logPath_.c_str());
+    std::string ms, ready;
+    long long window = 0;
+    unsigned long long started = 0;
+    log >> ms >> ready >> window >> started;
+    return started;
+}
+
 std::string Target::typed() const
 {
     std::string out;

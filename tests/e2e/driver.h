@@ -93,6 +93,8 @@ public:
     ~Target();
     HWND window() const { return window_; }
     std::vector<KeyMessage> messages() const;
+    // The system tick count the times of the messages start from.
+    unsigned long long startedTick() const;
     // The characters received, in order.
     std::string typed() const;
     void close();

@@ -90,7 +90,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         CreateWindowExW(0, wc.lpszClassName, (title + L" Hidden Window").c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200,
                         100, nullptr, nullptr, instance, nullptr);
     if (logFile) {
-        std::fprintf(logFile, "0 READY %lld 0\n", static_cast<long long>(reinterpret_cast<LONG_PTR>(main)));
+        // The window handle and the system tick count the log's times start from.
+        std::fprintf(logFile, "0 READY %lld %llu\n", static_cast<long long>(reinterpret_cast<LONG_PTR>(main)),
+                     started);
         std::fflush(logFile);
     }
     MSG message{};
