@@ -13,6 +13,7 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     c_.Text2.onChange = [this] { Text2_Change(); };
     c_.PushButton1.onClick = [this] { PushButton1_Click(); };
     c_.PushButton2.onClick = [this] { PushButton2_Click(); };
+    c_.PushButton3.onClick = [this] { PushButton3_Click(); };
     c_.PushButton4.onClick = [this] { PushButton4_Click(); };
     // Moving the selection with the keyboard chooses an interval as a click
     // does, so the selection and the stored choice never disagree.
@@ -136,6 +137,15 @@ void Form1::ListView2_Click()
     steps.step(102, [&] { IntervalSeconds = GetIntervalSeconds(); });
     steps.step(104, [&] { ElapsedSeconds = 0; });
     steps.step(106, [&] { CharPosition = 1; });
+}
+
+void Form1::PushButton3_Click()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.PushButton3_Click");
+    steps.step(100, [&] {
+        if (!showHelp) fail("The help window is not available");
+        showHelp();
+    });
 }
 
 void Form1::PushButton4_Click()

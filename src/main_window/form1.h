@@ -1,6 +1,7 @@
 #pragma once
 // The main window's logic: its state and the handlers of its controls.
 #include <cstdint>
+#include <functional>
 
 #include "main_window/form1_controls.h"
 #include "main_window/program_state.h"
@@ -21,12 +22,16 @@ public:
     void Text2_Change();
     void PushButton1_Click();
     void PushButton2_Click();
+    void PushButton3_Click();
     void PushButton4_Click();
     void ListView2_Click();
     void Timer1_Timer();
 
     // Seconds of the interval option selected now.
     std::int32_t GetIntervalSeconds();
+
+    // Shows the help window modally; the platform supplies it.
+    std::function<void()> showHelp;
 
     // Scheduler state. The character position is 32-bit so that one-character
     // mode keeps going through key texts longer than 32767 characters.

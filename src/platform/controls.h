@@ -20,7 +20,16 @@ using Color = std::uint32_t;
 inline constexpr Color kWhite = 0x00FFFFFF;
 inline constexpr Color kButtonFace = 0x8000000F;
 
-class Form {
+// A control whose background colour the program sets (the recolouring to
+// the button-face colour applies to these kinds).
+class BackColored {
+public:
+    virtual ~BackColored() = default;
+    virtual void setBackColor(Color color) = 0;
+    virtual Color backColor() const = 0;
+};
+
+class Form : public BackColored {
 public:
     virtual ~Form() = default;
     virtual WindowHandle handle() const = 0;
@@ -28,8 +37,6 @@ public:
     virtual void setCaption(const std::string& text) = 0;
     virtual MousePointer mousePointer() const = 0;
     virtual void setMousePointer(MousePointer pointer) = 0;
-    virtual void setBackColor(Color color) = 0;
-    virtual Color backColor() const = 0;
     virtual WindowState windowState() const = 0;
     virtual void setWindowState(WindowState state) = 0;
     virtual bool visible() const = 0;
@@ -38,6 +45,8 @@ public:
     // Loads a cursor file as the picture of the custom pointer; fails when the
     // file is not a cursor.
     virtual void loadCustomPointer(const std::string& path) = 0;
+    // Closes (unloads) the window.
+    virtual void close() = 0;
     std::function<void()> onMouseMove;
     std::function<void()> onResize;
 };
@@ -51,26 +60,26 @@ public:
     std::function<void()> onMouseMove;
 };
 
-class Frame {
+class Frame : public BackColored {
 public:
-    virtual ~Frame() = default;
     virtual std::string caption() const = 0;
     virtual void setCaption(const std::string& text) = 0;
-    virtual void setBackColor(Color color) = 0;
-    virtual Color backColor() const = 0;
     std::function<void()> onMouseMove;
 };
 
-class CheckBox {
+class Label : public BackColored {
 public:
-    virtual ~CheckBox() = default;
+    virtual std::string caption() const = 0;
+    virtual void setCaption(const std::string& text) = 0;
+};
+
+class CheckBox : public BackColored {
+public:
     virtual bool checked() const = 0;
     // Raises onClick when the value changes, as a click by the user does.
     virtual void setChecked(bool checked) = 0;
     virtual bool visible() const = 0;
     virtual void setVisible(bool visible) = 0;
-    virtual void setBackColor(Color color) = 0;
-    virtual Color backColor() const = 0;
     std::function<void()> onClick;
 };
 

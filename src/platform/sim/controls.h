@@ -29,7 +29,9 @@ public:
         if (failPointerLoad) throw Failure("Invalid picture");
         customPointerPath = path;
     }
+    void close() override { ++closeRequests; }
 
+    int closeRequests = 0;
     int focusRequests = 0;
     bool failPointerLoad = false;
     std::string customPointerPath;
@@ -60,6 +62,18 @@ private:
 class SimFrame final : public Frame {
 public:
     explicit SimFrame(std::string caption = {}) : caption_(std::move(caption)) {}
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& text) override { caption_ = text; }
+    void setBackColor(Color color) override { backColor_ = color; }
+    Color backColor() const override { return backColor_; }
+
+private:
+    std::string caption_;
+    Color backColor_ = kWhite;
+};
+
+class SimLabel final : public Label {
+public:
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& text) override { caption_ = text; }
     void setBackColor(Color color) override { backColor_ = color; }

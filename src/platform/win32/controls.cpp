@@ -74,6 +74,22 @@ HBRUSH Win32Frame::backgroundBrush(HDC dc)
     return brush_.brush();
 }
 
+// --- Label ------------------------------------------------------------------
+
+std::string Win32Label::caption() const { return windowText(hwnd_); }
+void Win32Label::setCaption(const std::string& text) { SetWindowTextW(hwnd_, widen(text).c_str()); }
+void Win32Label::setBackColor(Color color)
+{
+    brush_.set(color);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+HBRUSH Win32Label::backgroundBrush(HDC dc)
+{
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, brush_.rgb());
+    return brush_.brush();
+}
+
 // --- CheckBox ---------------------------------------------------------------
 
 bool Win32CheckBox::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }

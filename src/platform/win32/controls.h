@@ -63,6 +63,20 @@ private:
     ColorBrush brush_;
 };
 
+class Win32Label final : public Label, public RoutedControl {
+public:
+    explicit Win32Label(HWND hwnd) : hwnd_(hwnd) {}
+    std::string caption() const override;
+    void setCaption(const std::string& text) override;
+    void setBackColor(Color color) override;
+    Color backColor() const override { return brush_.color(); }
+    HBRUSH backgroundBrush(HDC dc) override;
+
+private:
+    HWND hwnd_;
+    ColorBrush brush_;
+};
+
 class Win32CheckBox final : public CheckBox, public RoutedControl {
 public:
     explicit Win32CheckBox(HWND hwnd) : hwnd_(hwnd) {}

@@ -33,6 +33,7 @@ public:
     // Control objects, created over the child windows and routed by this form.
     Win32Button& button(std::string_view name) { return make<Win32Button>(name, control(name)); }
     Win32Frame& frame(std::string_view name) { return make<Win32Frame>(name, control(name)); }
+    Win32Label& label(std::string_view name) { return make<Win32Label>(name, control(name)); }
     Win32CheckBox& checkBox(std::string_view name) { return make<Win32CheckBox>(name, control(name)); }
     Win32TextBox& textBox(std::string_view name) { return make<Win32TextBox>(name, control(name)); }
     Win32ProgressBar& progressBar(std::string_view name) { return make<Win32ProgressBar>(name, control(name)); }
@@ -56,6 +57,8 @@ public:
     void setVisible(bool visible) override;
     void setFocus() override;
     void loadCustomPointer(const std::string& path) override;
+    // As the close box does: the window's onClose decides, by default it goes.
+    void close() override { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
     // The close box or Alt+F4; the default destroys the window.
     std::function<void()> onClose;

@@ -5,8 +5,9 @@
 #include "main_window/form1_layout.h"
 #include "platform/failure.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/help_window.h"
+#include "platform/win32/icons.h"
 #include "platform/win32/key_injector.h"
-#include "platform/win32/resource_ids.h"
 #include "platform/win32/services.h"
 #include "platform/win32/utf.h"
 #include "shell/error_dialog.h"
@@ -20,12 +21,6 @@ class UnavailableNotificationArea final : public NotificationArea {
 public:
     void notify(TrayOperation, const TrayRecord&) override {}
 };
-
-UniqueIcon loadIcon(int size)
-{
-    return UniqueIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARROWIND), IMAGE_ICON, size, size, 0)));
-}
 
 int run()
 {
@@ -44,11 +39,10 @@ int run()
     Win32KeyInjector keys;
     const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
 
-    const UniqueIcon bigIcon = loadIcon(GetSystemMetrics(SM_CXICON));
-    const UniqueIcon smallIcon = loadIcon(GetSystemMetrics(SM_CXSMICON));
+    const ProgramIcons icons = loadProgramIcons();
     // Fixed single border with a minimise button and no maximise button.
     FormWindow window(form1Layout(), {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr},
-                      bigIcon.get(), smallIcon.get());
+                      icons.big.get(), icons.small.get());
     dialogs.setOwner(window.hwnd());
 
     const Form1Controls controls{window,
@@ -68,6 +62,7 @@ int run()
                                  window.timer(1)};
     ProgramState program;
     Form1 form1(controls, services, program);
+    form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
     window.onDestroyed = [] { PostQuitMessage(0); };
 
     form1.Form_Load();

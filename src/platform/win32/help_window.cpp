@@ -1,0 +1,53 @@
+#include "platform/win32/help_window.h"
+
+#include "help/form2.h"
+#include "help/form2_layout.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/icons.h"
+#include "platform/win32/services.h"
+
+namespace mw::win32 {
+
+void showHelpWindow(HWND owner, const Services& services)
+{
+    const ProgramIcons icons = loadProgramIcons();
+    // Fixed border, a close box and neither minimise nor maximise button.
+    FormWindow window(form2Layout(), {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner},
+                      icons.big.get(), icons.small.get());
+    SendMessageW(window.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
+    SendMessageW(window.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
+    const Form2Controls controls{window, window.label("Label1"), window.listView("ListView1"),
+                                 window.button("PushButton1")};
+    Form2 form2(controls, services);
+
+    bool open = true;
+    // The owner is enabled again before the window goes, so the activation
+    // returns to it rather than to another program.
+    window.onClose = [&] {
+        EnableWindow(owner, TRUE);
+        DestroyWindow(window.hwnd());
+    };
+    window.onDestroyed = [&] { open = false; };
+    // Enter and Escape close the window, as its Close button does.
+    window.onDialogCommand = [&](int) { form2.PushButton1_Click(); };
+
+    form2.Form_Load();
+    window.centre();
+    EnableWindow(owner, FALSE);
+    ShowWindow(window.hwnd(), SW_SHOW);
+    SetFocus(window.control("PushButton1"));
+
+    MSG message{};
+    while (open) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+            break;
+        }
+        dispatch(message);
+    }
+    EnableWindow(owner, TRUE);
+    SetActiveWindow(owner);
+}
+
+}  // namespace mw::win32
