@@ -11,6 +11,7 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/key_injector.cpp
   src/platform/win32/help_window.cpp
   src/platform/win32/icons.cpp
+  src/platform/win32/notification_area.cpp
   src/platform/win32/services.cpp
   src/platform/win32/utf.cpp
   src/platform/win32/window_class.cpp

@@ -1,6 +1,7 @@
 #include "help/form2.h"
 
 #include "help/key_codes.h"
+#include "main_window/hover_pointer.h"
 #include "shell/error_dialog.h"
 #include "shell/skin.h"
 
@@ -14,10 +15,7 @@ Form2::Form2(const Form2Controls& controls, const Services& services) : c_(contr
     c_.form.onMouseMove = [this] { pointTo(MousePointer::Default); };
 }
 
-void Form2::pointTo(MousePointer pointer)
-{
-    if (c_.form.mousePointer() != MousePointer::Hourglass) c_.form.setMousePointer(pointer);
-}
+void Form2::pointTo(MousePointer pointer) { hoverPointer(c_.form, pointer); }
 
 void Form2::Form_Load()
 {

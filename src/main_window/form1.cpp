@@ -1,6 +1,10 @@
 #include "main_window/form1.h"
 
+#include "help/form2.h"
+#include "integration/start_up.h"
+#include "main_window/hover_pointer.h"
 #include "main_window/interval_options.h"
+#include "shell/skin.h"
 #include "shell/error_dialog.h"
 #include "shell/numbers.h"
 #include "shell/product.h"
@@ -8,8 +12,20 @@
 namespace mw {
 
 Form1::Form1(const Form1Controls& controls, const Services& services, ProgramState& program)
-    : c_(controls), s_(services), program_(program)
+    : cSysTray1(services.tray, services.clock, services.events), c_(controls), s_(services), program_(program)
 {
+    c_.form.onResize = [this] { Form_Resize(); };
+    cSysTray1.MouseDblClick = [this](int button, int id) { cSysTray1_MouseDblClick(button, id); };
+    c_.Check4.onClick = [this] { Check4_Click(); };
+    c_.Check8.onClick = [this] { Check8_Click(); };
+    // The hand over the buttons, the arrow over the background, frames and lists.
+    for (Button* button : {&c_.PushButton1, &c_.PushButton2, &c_.PushButton3, &c_.PushButton4})
+        button->onMouseMove = [this] { hoverPointer(c_.form, MousePointer::Custom); };
+    const auto arrow = [this] { hoverPointer(c_.form, MousePointer::Default); };
+    c_.form.onMouseMove = arrow;
+    for (Frame* frame : {&c_.Frame1, &c_.Frame2, &c_.Frame3}) frame->onMouseMove = arrow;
+    c_.ListView1.onMouseMove = arrow;
+    c_.ListView2.onMouseMove = arrow;
     c_.Text2.onChange = [this] { Text2_Change(); };
     c_.PushButton1.onClick = [this] { PushButton1_Click(); };
     c_.PushButton2.onClick = [this] { PushButton2_Click(); };
@@ -29,12 +45,32 @@ WindowListContext Form1::windowListContext() const
 
 TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWindowHandle}; }
 
+void Form1::recolorTargets(const std::function<void(std::span<BackColored* const>)>& use)
+{
+    BackColored* const plain[] = {&c_.Frame1, &c_.Frame2, &c_.Frame3, &c_.Check4, &c_.Check8};
+    use(plain);
+}
+
 void Form1::Form_Load()
 {
     NumberedSteps steps(s_.dialogs, "Form1.Form_Load");
+    steps.step(100, [&] {
+        recolorTargets([&](std::span<BackColored* const> plain) { ApplySkin(s_.files, c_.form, plain); });
+    });
+    const std::string cursor = s_.files.programFolder() + kCursorFileName;
+    if (steps.test(102, [&] { return s_.files.exists(cursor); }))
+        steps.step(104, [&] { c_.form.loadCustomPointer(cursor); });
     steps.step(126, [&] { program_.MainWindowHandle = c_.form.handle(); });
     steps.step(128, [&] { program_.CustomSeconds = 0; });
-    steps.step(130, [&] { c_.form.setCaption(kProductTitle); });
+    steps.step(130, [&] {
+        c_.form.setCaption(kProductTitle);
+        program_.ShortTitle = shortTitle(kProductTitle);
+    });
+    steps.step(132, [&] {
+        cSysTray1.setTrayIcon(programIcon);
+        cSysTray1.setTrayTip(kProductTitle);
+    });
+    steps.step(134, [&] { cSysTray1.setInTray(true); });
     steps.step(136, [&] { c_.Text2.setText(s_.settings.read(setting::kTextbox, kDefaultKeyText)); });
     steps.step(138, [&] { c_.ListView1.addColumn("Select One Application To Type Into"); });
     steps.step(140, [&] { c_.ListView1.addColumn("Handle"); });
@@ -68,6 +104,87 @@ void Form1::Form_Load()
         steps.step(198, [&] { c_.PushButton4.setCaption("Turn Off"); });
         steps.step(200, [&] { c_.Timer1.setInterval(1000); });
     }
+    // The start-up options as they stand: the first box shows whether the
+    // start-at-logon entry is there and switched on; the second whether the
+    // program is to start in the tray. Both checked: it starts hidden there.
+    restoringOptions_ = true;
+    steps.step(202, [&] { c_.Check4.setChecked(startupEntryActive(s_.registry, s_.files)); });
+    if (steps.test(204, [&] { return c_.Check4.checked(); })) {
+        steps.step(206, [&] { c_.Check8.setChecked(s_.settings.read(setting::kMinimized, "Off") == "On"); });
+        restoringOptions_ = false;
+        if (steps.test(208, [&] { return c_.Check8.checked(); }))
+            steps.step(210, [&] { c_.form.setWindowState(WindowState::Minimized); });
+    } else {
+        steps.step(210, [&] { c_.Check8.setVisible(false); });
+    }
+    restoringOptions_ = false;
+}
+
+void Form1::Form_QueryUnload()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.Form_QueryUnload");
+    steps.step(100, [&] { c_.Timer1.setInterval(0); });
+    steps.step(102, [&] { cSysTray1.setInTray(false); });
+    steps.step(104, [&] { s_.events.processPending(); });
+    steps.step(106, [&] { s_.events.processPending(); });
+}
+
+void Form1::Form_Unload()
+{
+    // Nothing is saved here: every setting was written when it changed.
+    if (endProgram) endProgram();
+}
+
+void Form1::Form_Resize()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.Form_Resize");
+    if (!steps.test(100, [&] {
+            return c_.form.windowState() == WindowState::Minimized && !program_.MinimizedToTray;
+        }))
+        return;
+    steps.step(102, [&] { c_.form.setVisible(false); });
+    steps.step(104, [&] { c_.form.setWindowState(WindowState::Normal); });
+    steps.step(106, [&] { program_.MinimizedToTray = true; });
+    steps.step(108, [&] { cSysTray1.ShowBalloon(kMinimizedBalloonText, kProductTitle, 5, true); });
+}
+
+void Form1::cSysTray1_MouseDblClick(int, int)
+{
+    // The window is back: the balloon pointing at the icon has had its say.
+    cSysTray1.HideBalloon();
+    c_.form.setVisible(true);
+    c_.form.setFocus();
+    program_.MinimizedToTray = false;
+}
+
+void Form1::Check4_Click()
+{
+    NumberedSteps steps(s_.dialogs, "Form1.Check4_Click");
+    if (c_.Check4.checked()) {
+        steps.step(100, [&] { c_.Check8.setVisible(true); });
+        if (restoringOptions_) return;
+        steps.step(102, [&] { s_.settings.write(setting::kWindowsStartup, "On"); });
+        steps.step(104, [&] {
+            if (AddToStartup(s_.registry, s_.files)) return;
+            s_.dialogs.warning("The program could not be set to start with Windows: the registry refused the "
+                               "start-up entry.",
+                               kProductTitle);
+            c_.Check4.setChecked(false);
+        });
+    } else {
+        steps.step(106, [&] { c_.Check8.setChecked(false); });
+        steps.step(108, [&] { c_.Check8.setVisible(false); });
+        if (restoringOptions_) return;
+        steps.step(110, [&] { s_.settings.write(setting::kWindowsStartup, "Off"); });
+        steps.step(112, [&] { RemoveFromStartup(s_.registry, s_.files); });
+    }
+}
+
+void Form1::Check8_Click()
+{
+    if (restoringOptions_) return;
+    NumberedSteps steps(s_.dialogs, "Form1.Check8_Click");
+    steps.step(100, [&] { s_.settings.write(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
 }
 
 void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)

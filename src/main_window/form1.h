@@ -2,11 +2,14 @@
 // The main window's logic: its state and the handlers of its controls.
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 
 #include "main_window/form1_controls.h"
 #include "main_window/program_state.h"
 #include "platform/services.h"
 #include "shell/error_dialog.h"
+#include "integration/sys_tray.h"
 #include "targets/window_list.h"
 #include "typing/typing_engine.h"
 
@@ -19,6 +22,12 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     void Form_Load();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void Form_Resize();
+    void cSysTray1_MouseDblClick(int button, int id);
+    void Check4_Click();
+    void Check8_Click();
     void Text2_Change();
     void PushButton1_Click();
     void PushButton2_Click();
@@ -32,6 +41,12 @@ public:
 
     // Shows the help window modally; the platform supplies it.
     std::function<void()> showHelp;
+    // Ends the process at once; the platform supplies it.
+    std::function<void()> endProgram;
+    // The program icon, for the tray.
+    std::optional<Picture> programIcon;
+
+    cSysTray cSysTray1;
 
     // Scheduler state. The character position is 32-bit so that one-character
     // mode keeps going through key texts longer than 32767 characters.
@@ -47,9 +62,14 @@ private:
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
     void typeTurn(const std::string& keys);
 
+    void recolorTargets(const std::function<void(std::span<BackColored* const>)>& use);
+
     Form1Controls c_;
     Services s_;
     ProgramState& program_;
+    // Set while startup restores the start-up options: that is no change by
+    // the user, so nothing is written.
+    bool restoringOptions_ = false;
 };
 
 }  // namespace mw

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/window_handle.h"
 
@@ -10,6 +11,7 @@ struct ProgramState {
     WindowHandle MainWindowHandle = kNoWindow;  // set once at startup
     std::int32_t CustomSeconds = 0;             // the "every x seconds" options; never saved
     bool MinimizedToTray = false;
+    std::string ShortTitle;
 };
 
 }  // namespace mw

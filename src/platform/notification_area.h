@@ -2,12 +2,21 @@
 // The shell's notification area: one icon with tooltip, balloon and mouse
 // notifications.
 #include <functional>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace mw {
 
+// Field sizes of the shell's record, in UTF-16 units including the NUL.
+inline constexpr std::size_t kTipField = 128;
+inline constexpr std::size_t kInfoField = 256;
+inline constexpr std::size_t kInfoTitleField = 64;
+
 struct TrayRecord {
+    int id = 0;
     bool setIcon = false;
+    std::uintptr_t icon = 0;  // the native icon handle
     bool setTip = false;
     bool setMessage = false;
     bool setInfo = false;
@@ -22,7 +31,8 @@ enum class TrayOperation { Add = 0, Modify = 1, Delete = 2 };
 class NotificationArea {
 public:
     virtual ~NotificationArea() = default;
-    virtual void notify(TrayOperation operation, const TrayRecord& record) = 0;
+    // Returns whether the shell took it.
+    virtual bool notify(TrayOperation operation, const TrayRecord& record) = 0;
     // The shell's notifications for the icon: the notification code (a mouse
     // message or a balloon report) and the icon identifier.
     std::function<void(int code, int id)> onNotification;

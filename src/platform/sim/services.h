@@ -164,10 +164,16 @@ public:
 
 class SimNotificationArea final : public NotificationArea {
 public:
-    void notify(TrayOperation operation, const TrayRecord& record) override
+    bool notify(TrayOperation operation, const TrayRecord& record) override
     {
         log.push_back({operation, record});
+        if (!shellRunning) return false;
+        if (operation == TrayOperation::Add) iconShown = true;
+        if (operation == TrayOperation::Delete) iconShown = false;
+        return true;
     }
+    bool shellRunning = true;
+    bool iconShown = false;
     // Delivers a notification from the shell.
     void deliver(int code, int id = 0)
     {

@@ -180,18 +180,36 @@ void FormWindow::setBackColor(Color color)
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-WindowState FormWindow::windowState() const { return IsIconic(hwnd()) ? WindowState::Minimized : WindowState::Normal; }
+WindowState FormWindow::windowState() const
+{
+    return IsIconic(hwnd()) && !restoreWhenShown_ ? WindowState::Minimized : WindowState::Normal;
+}
 
 void FormWindow::setWindowState(WindowState state)
 {
-    if (state == WindowState::Minimized)
+    if (state == WindowState::Minimized) {
+        restoreWhenShown_ = false;
         ShowWindow(hwnd(), SW_MINIMIZE);
-    else if (IsIconic(hwnd()))
-        ShowWindow(hwnd(), IsWindowVisible(hwnd()) ? SW_RESTORE : SW_SHOWNOACTIVATE);
+    } else if (IsIconic(hwnd())) {
+        // Restoring a hidden window would show it: it is restored when shown.
+        if (IsWindowVisible(hwnd()))
+            ShowWindow(hwnd(), SW_RESTORE);
+        else
+            restoreWhenShown_ = true;
+    }
 }
 
 bool FormWindow::visible() const { return IsWindowVisible(hwnd()) != FALSE; }
-void FormWindow::setVisible(bool value) { ShowWindow(hwnd(), value ? SW_SHOW : SW_HIDE); }
+
+void FormWindow::setVisible(bool value)
+{
+    if (value && restoreWhenShown_) {
+        restoreWhenShown_ = false;
+        ShowWindow(hwnd(), SW_RESTORE);
+        return;
+    }
+    ShowWindow(hwnd(), value ? SW_SHOW : SW_HIDE);
+}
 
 void FormWindow::setFocus()
 {
@@ -275,6 +293,11 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_ENDSESSION:
+        // Logging off or shutting down: the process ends after this, so the
+        // shutdown runs now.
+        if (wParam && onClose) onClose();
+        return 0;
     case WM_DESTROY:
         timers_.clear();
         if (onDestroyed) onDestroyed();

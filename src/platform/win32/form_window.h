@@ -96,6 +96,7 @@ private:
     std::map<std::tuple<std::wstring, int, bool>, UniqueFont> fonts_;
     ColorBrush background_;
     MousePointer pointer_ = MousePointer::Default;
+    bool restoreWhenShown_ = false;
     UniqueCursor customCursor_;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/win32/help_window.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/key_injector.h"
+#include "platform/win32/notification_area.h"
 #include "platform/win32/services.h"
 #include "platform/win32/utf.h"
 #include "shell/error_dialog.h"
@@ -15,12 +16,6 @@
 
 namespace mw::win32 {
 namespace {
-
-// Not built yet: the notification area shows nothing.
-class UnavailableNotificationArea final : public NotificationArea {
-public:
-    void notify(TrayOperation, const TrayRecord&) override {}
-};
 
 int run()
 {
@@ -35,7 +30,7 @@ int run()
     Win32Locale locale;
     Win32EventLoop events;
     Win32Registry registry;
-    UnavailableNotificationArea tray;
+    Win32NotificationArea tray;
     Win32KeyInjector keys;
     const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
 
@@ -63,12 +58,23 @@ int run()
     ProgramState program;
     Form1 form1(controls, services, program);
     form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
+    form1.programIcon = Picture{Picture::Type::Icon, reinterpret_cast<std::uintptr_t>(icons.small.get())};
+    // Closing by any means (close box, system menu, Alt+F4, logging off)
+    // runs the shutdown; it is never refused.
+    window.onClose = [&] {
+        form1.Form_QueryUnload();
+        form1.Form_Unload();
+    };
+    form1.endProgram = [&] { DestroyWindow(window.hwnd()); };
     window.onDestroyed = [] { PostQuitMessage(0); };
 
-    form1.Form_Load();
     window.centre();
-    ShowWindow(window.hwnd(), SW_SHOW);
-    SetForegroundWindow(window.hwnd());
+    form1.Form_Load();
+    // Started with both start-up options: the window went to the tray.
+    if (!program.MinimizedToTray) {
+        ShowWindow(window.hwnd(), SW_SHOW);
+        SetForegroundWindow(window.hwnd());
+    }
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);

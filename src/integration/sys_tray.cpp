@@ -1,0 +1,162 @@
+#include "integration/sys_tray.h"
+
+#include "platform/failure.h"
+
+namespace mw {
+
+std::string cutToField(const std::string& text, std::size_t field)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
+        const std::size_t need = length == 4 ? 2 : 1;  // a surrogate pair in UTF-16
+        if (units + need > field - 1) return text.substr(0, i);
+        units += need;
+        i += length;
+    }
+    return text;
+}
+
+cSysTray::cSysTray(NotificationArea& shell, Clock& clock, EventLoop& events)
+    : shell_(shell), clock_(clock), events_(events)
+{
+    shell_.onNotification = [this](int code, int id) { HandleTrayMessage(code, id); };
+    // A restarted shell has forgotten the icon: add it again.
+    shell_.onTaskbarCreated = [this] {
+        if (iconAdded_) AddIcon();
+    };
+}
+
+cSysTray::~cSysTray()
+{
+    *alive_ = false;
+    if (inTray_) setInTray(false);
+    shell_.onNotification = nullptr;
+    shell_.onTaskbarCreated = nullptr;
+}
+
+TrayRecord cSysTray::record() const
+{
+    TrayRecord r;
+    r.id = iconId_;
+    return r;
+}
+
+void cSysTray::setInTray(bool show)
+{
+    if (show == inTray_) return;
+    if (show) {
+        AddIcon();
+        iconAdded_ = true;
+    } else if (iconAdded_) {
+        DeleteIcon();
+        iconAdded_ = false;
+    }
+    inTray_ = show;
+}
+
+void cSysTray::AddIcon()
+{
+    TrayRecord r = record();
+    if (trayIcon_) {
+        r.setIcon = true;
+        r.icon = trayIcon_->handle;
+    }
+    if (!trayTip_.empty()) {
+        r.setTip = true;
+        r.tip = cutToField(trayTip_, kTipField);
+    }
+    r.setMessage = true;
+    shell_.notify(TrayOperation::Add, r);
+}
+
+void cSysTray::DeleteIcon() { shell_.notify(TrayOperation::Delete, record()); }
+
+void cSysTray::setTrayIcon(const std::optional<Picture>& icon)
+{
+    if (!icon || icon->type != Picture::Type::Icon) return;
+    if (iconAdded_) {
+        TrayRecord r = record();
+        r.setIcon = true;
+        r.icon = icon->handle;
+        shell_.notify(TrayOperation::Modify, r);
+    }
+    trayIcon_ = icon;
+}
+
+void cSysTray::setTrayTip(const std::string& tip)
+{
+    if (iconAdded_) {
+        TrayRecord r = record();
+        r.setTip = true;
+        r.tip = cutToField(tip, kTipField);
+        shell_.notify(TrayOperation::Modify, r);
+    }
+    trayTip_ = tip;
+}
+
+void cSysTray::HandleTrayMessage(int code, int id)
+{
+    using namespace tray_code;
+    const auto raise = [&](const std::function<void(int, int)>& event, int button) {
+        if (event) event(button, id);
+    };
+    switch (code) {
+    case kMouseMove:
+        if (MouseMove) MouseMove(id);
+        break;
+    case kLeftDown: raise(MouseDown, 1); break;
+    case kLeftUp: raise(MouseUp, 1); break;
+    case kLeftDouble: raise(MouseDblClick, 1); break;
+    case kRightDown: raise(MouseDown, 2); break;
+    case kRightUp: raise(MouseUp, 2); break;
+    case kRightDouble: raise(MouseDblClick, 2); break;
+    case kBalloonHide:
+    case kBalloonTimeout:
+    case kBalloonUserClick: balloonShowing_ = false; break;
+    default: break;
+    }
+}
+
+void cSysTray::ShowBalloon(const std::string& tip, const std::string& title, std::int32_t showTimer, bool showOnce)
+{
+    if (showOnce && onceCount_ >= 1) return;
+    TrayRecord r = record();
+    r.setInfo = true;
+    r.infoTitle = cutToField(title, kInfoTitleField);
+    r.info = cutToField(tip, kInfoField);
+    if (showTimer > 0) {
+        if (showTimer >= 2147484) fail(kOverflow);
+        r.timeoutMs = static_cast<unsigned>(showTimer) * 1000u;
+    }
+    shell_.notify(TrayOperation::Modify, r);
+    balloonShowing_ = true;
+    if (showOnce) ++onceCount_;
+    if (showTimer <= 0) return;
+
+    // Wait without spinning: sleep until an event arrives or the time is up,
+    // handling what arrives (a tick, a turn, a double click on the icon).
+    const std::shared_ptr<bool> alive = alive_;
+    const std::int64_t end = clock_.monotonicMs() + static_cast<std::int64_t>(showTimer) * 1000;
+    for (std::int64_t now = clock_.monotonicMs(); now < end; now = clock_.monotonicMs()) {
+        events_.waitForEvents(static_cast<int>(end - now));
+        if (!*alive) return;  // the control went away during the wait
+        if (!balloonShowing_) return;
+    }
+    if (!balloonShowing_) return;
+    TrayRecord away = record();
+    away.setInfo = true;
+    shell_.notify(TrayOperation::Modify, away);
+}
+
+void cSysTray::HideBalloon()
+{
+    if (!balloonShowing_) return;
+    TrayRecord away = record();
+    away.setInfo = true;
+    shell_.notify(TrayOperation::Modify, away);
+    balloonShowing_ = false;
+}
+
+}  // namespace mw

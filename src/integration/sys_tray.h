@@ -1,0 +1,87 @@
+#pragma once
+// cSysTray: one icon in the notification area, with tooltip, balloon and the
+// mouse activity on the icon as events.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "platform/notification_area.h"
+
+namespace mw {
+
+struct Picture {
+    enum class Type { Bitmap = 1, Icon = 3 };
+    Type type = Type::Icon;
+    std::uintptr_t handle = 0;
+};
+
+// Shell notification codes the icon reports.
+namespace tray_code {
+inline constexpr int kMouseMove = 512, kLeftDown = 513, kLeftUp = 514, kLeftDouble = 515, kRightDown = 516,
+                     kRightUp = 517, kRightDouble = 518, kBalloonShow = 1026, kBalloonHide = 1027,
+                     kBalloonTimeout = 1028, kBalloonUserClick = 1029;
+}  // namespace tray_code
+
+inline constexpr int kTrayNotifyMessage = 1125;
+
+// Text cut to a field of the shell's record: at most field - 1 UTF-16 units,
+// never splitting a character.
+std::string cutToField(const std::string& text, std::size_t field);
+
+class cSysTray {
+public:
+    cSysTray(NotificationArea& shell, Clock& clock, EventLoop& events);
+    ~cSysTray();
+    cSysTray(const cSysTray&) = delete;
+    cSysTray& operator=(const cSysTray&) = delete;
+
+    bool InTray() const { return inTray_; }
+    void setInTray(bool show);
+    const std::string& TrayTip() const { return trayTip_; }
+    void setTrayTip(const std::string& tip);
+    const std::optional<Picture>& TrayIcon() const { return trayIcon_; }
+    void setTrayIcon(const std::optional<Picture>& icon);
+
+    // Shows a balloon; with a time, waits for it (handling other events
+    // meanwhile) until the shell reports it gone or the time is up, then takes
+    // it away. Raises "Overflow" for a time beyond 2147483 seconds.
+    void ShowBalloon(const std::string& tip, const std::string& title, std::int32_t showTimer, bool showOnce);
+
+    // Takes a showing balloon away now, ending a wait for it.
+    void HideBalloon();
+
+    void HandleTrayMessage(int code, int id);
+
+    std::function<void(int id)> MouseMove;
+    std::function<void(int button, int id)> MouseDown;
+    std::function<void(int button, int id)> MouseUp;
+    std::function<void(int button, int id)> MouseDblClick;
+
+    bool iconAdded() const { return iconAdded_; }
+    bool balloonShowing() const { return balloonShowing_; }
+    std::int32_t onceCount() const { return onceCount_; }
+
+private:
+    void AddIcon();
+    void DeleteIcon();
+    TrayRecord record() const;
+
+    NotificationArea& shell_;
+    Clock& clock_;
+    EventLoop& events_;
+    bool inTray_ = false;
+    const int iconId_ = 0;
+    std::string trayTip_;
+    std::optional<Picture> trayIcon_;
+    bool iconAdded_ = false;
+    bool balloonShowing_ = false;
+    std::int32_t onceCount_ = 0;
+    // Lets a balloon wait notice that the control was destroyed under it.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace mw

@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/notification_area.h"
+#include "platform/win32/window_class.h"
+
+namespace mw::win32 {
+
+// The notification area through Shell_NotifyIconW. The icon's notifications
+// arrive at a hidden top-level window of its own (message 1125); being
+// top-level, it also hears the shell's "TaskbarCreated" broadcast after an
+// Explorer restart, which message-only windows never get.
+class Win32NotificationArea final : public NotificationArea, private WindowClass {
+public:
+    Win32NotificationArea();
+    bool notify(TrayOperation operation, const TrayRecord& record) override;
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    UINT taskbarCreated_;
+};
+
+}  // namespace mw::win32

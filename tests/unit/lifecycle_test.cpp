@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include "form1_fixture.h"
+#include "integration/start_up.h"
+#include "shell/error_dialog.h"
+#include "shell/product.h"
+
+namespace mw {
+namespace {
+
+const std::string kFolder = "C:\\Program Files\\Marrowind";
+const std::string kExpectedData = "\"C:\\Program Files\\Marrowind\\Marrowind.exe\"";
+
+class LifecycleTest : public ::testing::Test, public test::Form1Fixture {
+protected:
+    LifecycleTest()
+    {
+        sim.events.onWait = [this](int ms) { sim.clock.now += ms; };
+        form1->programIcon = Picture{Picture::Type::Icon, 99};
+    }
+    std::optional<std::string> runValue(Hive hive) const
+    {
+        const char* key = hive == Hive::LocalMachine ? kMachineRunKey : kUserRunKey;
+        return const_cast<sim::SimRegistry&>(sim.registry).getString(hive, key, "Marrowind.exe");
+    }
+};
+
+TEST(ShortTitle, CutsBeforeTheLastBlankAtLeastOnceUntilFortyCharactersAreLeft)
+{
+    EXPECT_EQ(shortTitle(kProductTitle), "Quindelmarrow Vetch ul Orse Plim");
+    EXPECT_EQ(shortTitle("Short Title"), "Short") << "cut at least once";
+    EXPECT_EQ(shortTitle("Word"), "Word");
+    EXPECT_EQ(shortTitle(std::string(50, 'x') + " y"), std::string(50, 'x'));
+}
+
+TEST_F(LifecycleTest, AFirstStartComesUpWithItsDefaultsAndTheTrayIcon)
+{
+    form1->Form_Load();
+    EXPECT_EQ(sim.form.caption(), kProductTitle);
+    EXPECT_EQ(program.ShortTitle, "Quindelmarrow Vetch ul Orse Plim");
+    ASSERT_FALSE(sim.tray.log.empty());
+    EXPECT_EQ(sim.tray.log.back().operation, TrayOperation::Add);
+    EXPECT_EQ(sim.tray.log.back().record.tip, kProductTitle);
+    EXPECT_EQ(sim.tray.log.back().record.icon, 99u);
+    EXPECT_EQ(sim.settings.values[setting::kTextbox], kDefaultKeyText);
+    EXPECT_EQ(sim.ListView2.selectedText(), "Type 'Keys' every 5 seconds");
+    EXPECT_EQ(sim.PushButton4.caption(), "Turn On");
+    EXPECT_EQ(sim.Frame2.caption(), "Off.");
+    EXPECT_FALSE(sim.Check4.checked());
+    EXPECT_FALSE(sim.Check8.visible());
+    EXPECT_EQ(sim.form.backColor(), kWhite) << "no skin file";
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+    EXPECT_EQ(writesOf(setting::kWindowsStartup), 0);
+}
+
+TEST_F(LifecycleTest, ASkinFileGivesTheButtonFaceLookAndAnUnreadableOneIsReported)
+{
+    const std::string skin = kFolder + "\\x\\o.cjs";
+    sim.files.contents[skin] = "skin";
+    sim.files.unreadable[skin] = true;
+    sim.files.contents[kFolder + "\\HAND-M.CUR"] = "not a cursor";
+    sim.form.failPointerLoad = true;
+    form1->Form_Load();
+    EXPECT_EQ(warningTexts(), (std::vector<std::string>{
+                                  errorDialogText("Path/File access error", "Form1.Form_Load", 100),
+                                  errorDialogText("Invalid picture", "Form1.Form_Load", 104)}));
+    EXPECT_EQ(sim.form.backColor(), kButtonFace);
+    for (BackColored* c : std::initializer_list<BackColored*>{&sim.Frame1, &sim.Frame2, &sim.Frame3, &sim.Check4, &sim.Check8})
+        EXPECT_EQ(c->backColor(), kButtonFace);
+    EXPECT_EQ(sim.form.caption(), kProductTitle) << "startup went on";
+}
+
+TEST_F(LifecycleTest, ASkinPathThatIsAFolderOrHiddenIsNoSkin)
+{
+    sim.files.contents[kFolder + "\\x\\o.cjs"] = "";
+    sim.files.notOrdinary[kFolder + "\\x\\o.cjs"] = true;
+    form1->Form_Load();
+    EXPECT_EQ(sim.form.backColor(), kWhite);
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+}
+
+TEST_F(LifecycleTest, ClosingStopsTheTimerFirstRemovesTheIconAndSavesNothing)
+{
+    sim.settings.values[setting::kStartStopState] = "On";
+    form1->Form_Load();
+    bool ended = false;
+    form1->endProgram = [&] { ended = true; };
+    std::vector<std::string> order;
+    sim.events.onProcess = [&] {
+        order.push_back("events, timer " + std::to_string(sim.Timer1.interval()) + ", icon " +
+                        (sim.tray.iconShown ? "shown" : "gone"));
+    };
+    const auto writes = sim.settings.writes.size();
+    form1->Form_QueryUnload();
+    form1->Form_Unload();
+    EXPECT_EQ(order, (std::vector<std::string>(2, "events, timer 0, icon gone")));
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(sim.settings.writes.size(), writes);
+}
+
+TEST_F(LifecycleTest, MinimisingHidesToTheTrayWithOneBalloonPerRunAndADoubleClickBringsItBack)
+{
+    form1->Form_Load();
+    sim.form.setVisible(true);
+    sim.form.setWindowState(WindowState::Minimized);
+    EXPECT_FALSE(sim.form.visible());
+    EXPECT_EQ(sim.form.windowState(), WindowState::Normal);
+    EXPECT_TRUE(program.MinimizedToTray);
+    EXPECT_EQ(sim.tray.log.back().record.info, "") << "the balloon was taken away after 5 s";
+    EXPECT_EQ(sim.tray.log[sim.tray.log.size() - 2].record.infoTitle, kProductTitle);
+    EXPECT_EQ(sim.tray.log[sim.tray.log.size() - 2].record.info, kMinimizedBalloonText);
+    EXPECT_EQ(sim.clock.now, 5000);
+
+    sim.tray.deliver(518);  // a right double click
+    EXPECT_TRUE(sim.form.visible());
+    EXPECT_EQ(sim.form.focusRequests, 1);
+    EXPECT_FALSE(program.MinimizedToTray);
+
+    const auto sent = sim.tray.log.size();
+    sim.form.setWindowState(WindowState::Minimized);
+    EXPECT_FALSE(sim.form.visible());
+    EXPECT_EQ(sim.tray.log.size(), sent) << "no second balloon";
+}
+
+TEST_F(LifecycleTest, TypingGoesOnDuringTheBalloonWaitAndADoubleClickEndsIt)
+{
+    sim.windows.add("Target");
+    sim.settings.values[setting::kOftenIndex] = "1";
+    form1->Form_Load();
+    sim.PushButton4.click();
+    int waits = 0;
+    sim.events.onWait = [&](int) {
+        sim.clock.now += 1000;
+        sim.Timer1.tick();
+        if (++waits == 3) sim.tray.deliver(515);  // the user double-clicks the icon
+    };
+    sim.form.setWindowState(WindowState::Minimized);
+    EXPECT_EQ(sim.keys.batches.size(), 3u) << "three turns while hidden";
+    EXPECT_TRUE(sim.form.visible());
+    EXPECT_FALSE(program.MinimizedToTray);
+}
+
+TEST_F(LifecycleTest, TheStartupBoxesWriteTheirSettingsAndTheEntry)
+{
+    form1->Form_Load();
+    sim.Check4.setChecked(true);
+    EXPECT_TRUE(sim.Check8.visible());
+    EXPECT_EQ(sim.settings.values[setting::kWindowsStartup], "On");
+    EXPECT_EQ(runValue(Hive::LocalMachine), kExpectedData);
+    sim.Check8.setChecked(true);
+    EXPECT_EQ(sim.settings.values[setting::kMinimized], "On");
+    EXPECT_TRUE(sim.form.visible() == false || sim.form.windowState() == WindowState::Normal)
+        << "the running window is not minimised";
+
+    sim.settings.writes.clear();
+    sim.Check4.setChecked(false);
+    EXPECT_FALSE(sim.Check8.checked());
+    EXPECT_FALSE(sim.Check8.visible());
+    EXPECT_EQ(sim.settings.writes, (std::vector<std::pair<std::string, std::string>>{
+                                       {setting::kMinimized, "Off"}, {setting::kWindowsStartup, "Off"}}));
+    EXPECT_FALSE(runValue(Hive::LocalMachine));
+}
+
+TEST_F(LifecycleTest, WithoutRightsToTheMachineKeyTheEntryGoesToTheUsersAndWithNeitherTheUserIsTold)
+{
+    form1->Form_Load();
+    sim.registry.refused[Hive::LocalMachine] = true;
+    sim.Check4.setChecked(true);
+    EXPECT_EQ(runValue(Hive::CurrentUser), kExpectedData);
+    EXPECT_TRUE(sim.Check4.checked());
+    sim.Check4.setChecked(false);
+    EXPECT_FALSE(runValue(Hive::CurrentUser));
+
+    sim.registry.refused[Hive::CurrentUser] = true;
+    sim.Check4.setChecked(true);
+    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
+    EXPECT_NE(sim.dialogs.warnings[0].text.find("could not be set to start with Windows"), std::string::npos);
+    EXPECT_FALSE(sim.Check4.checked());
+    EXPECT_FALSE(sim.Check8.visible());
+}
+
+TEST(StartupEntry, NamedAfterTheProgramItselfWithItsQuotedPath)
+{
+    struct Case {
+        std::string folder, file, data;
+    };
+    const Case cases[] = {
+        {"C:\\Tools", "Tool.exe", "\"C:\\Tools\\Tool.exe\""},
+        {"C:\\", "Tool.exe", "\"C:\\Tool.exe\""},
+        {"C:\\My Programs\\Mw", "Marrowind.exe", "\"C:\\My Programs\\Mw\\Marrowind.exe\""},
+    };
+    for (const Case& c : cases) {
+        sim::SimFiles files;
+        sim::SimRegistry registry;
+        files.folder = c.folder;
+        files.fileName = c.file;
+        files.contents[c.folder + "\\Uninstall.exe"] = "another program beside it";
+        ASSERT_TRUE(AddToStartup(registry, files));
+        EXPECT_EQ(registry.getString(Hive::LocalMachine, kMachineRunKey, c.file), c.data);
+        EXPECT_FALSE(registry.getString(Hive::LocalMachine, kMachineRunKey, "Uninstall.exe"));
+    }
+}
+
+TEST_F(LifecycleTest, ALaterStartShowsTheEntryAndStartsInTheTrayWhenBothBoxesWereChecked)
+{
+    sim.registry.strings[{Hive::CurrentUser, kUserRunKey, "Marrowind.exe"}] = kExpectedData;
+    sim.settings.values[setting::kMinimized] = "On";
+    form1->Form_Load();
+    EXPECT_TRUE(sim.Check4.checked());
+    EXPECT_TRUE(sim.Check8.checked());
+    EXPECT_TRUE(sim.Check8.visible());
+    EXPECT_TRUE(program.MinimizedToTray);
+    EXPECT_FALSE(sim.form.visible());
+    EXPECT_EQ(writesOf(setting::kWindowsStartup) + writesOf(setting::kMinimized), 0) << "restoring writes nothing";
+}
+
+TEST_F(LifecycleTest, AnEntryTheUserSwitchedOffLeavesTheBoxUnchecked)
+{
+    sim.registry.strings[{Hive::LocalMachine, kMachineRunKey, "Marrowind.exe"}] = kExpectedData;
+    sim.registry.binaries[{Hive::LocalMachine, kStartupApprovedKey, "Marrowind.exe"}] = std::string("\x03\0\0\0", 4);
+    form1->Form_Load();
+    EXPECT_FALSE(sim.Check4.checked());
+    sim.registry.binaries[{Hive::LocalMachine, kStartupApprovedKey, "Marrowind.exe"}] = std::string("\x02\0\0\0", 4);
+    test::Form1Fixture again;
+    again.sim.registry = sim.registry;
+    again.form1->Form_Load();
+    EXPECT_TRUE(again.sim.Check4.checked());
+}
+
+TEST_F(LifecycleTest, TheHandShowsOverButtonsTheArrowElsewhereNeverOverTheHourglass)
+{
+    form1->Form_Load();
+    sim.PushButton1.onMouseMove();
+    EXPECT_EQ(sim.form.mousePointer(), MousePointer::Custom);
+    sim.Frame3.onMouseMove();
+    EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
+    sim.PushButton4.onMouseMove();
+    sim.ListView2.onMouseMove();
+    EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
+    sim.form.setMousePointer(MousePointer::Hourglass);
+    sim.PushButton2.onMouseMove();
+    sim.form.onMouseMove();
+    EXPECT_EQ(sim.form.mousePointer(), MousePointer::Hourglass);
+}
+
+}  // namespace
+}  // namespace mw

@@ -1,0 +1,150 @@
+#include "integration/sys_tray.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/failure.h"
+#include "platform/sim/services.h"
+
+namespace mw {
+namespace {
+
+using Op = TrayOperation;
+
+class SysTrayTest : public ::testing::Test {
+protected:
+    SysTrayTest()
+    {
+        // Waiting passes the time asked for unless a test says otherwise.
+        events.onWait = [this](int ms) { clock.now += ms; };
+    }
+    std::vector<Op> operations() const
+    {
+        std::vector<Op> out;
+        for (const auto& e : shell.log) out.push_back(e.operation);
+        return out;
+    }
+
+    sim::SimNotificationArea shell;
+    sim::SimClock clock;
+    sim::SimEventLoop events;
+    std::unique_ptr<cSysTray> tray = std::make_unique<cSysTray>(shell, clock, events);
+};
+
+TEST_F(SysTrayTest, TheIconComesAndGoesWithInTrayAndWithTheControl)
+{
+    tray->setInTray(false);
+    EXPECT_TRUE(shell.log.empty()) << "setting the value it has changes nothing";
+    tray->setTrayIcon(Picture{Picture::Type::Icon, 42});
+    tray->setTrayTip("Tip");
+    tray->setInTray(true);
+    ASSERT_EQ(operations(), std::vector<Op>{Op::Add});
+    const TrayRecord& add = shell.log[0].record;
+    EXPECT_TRUE(add.setIcon && add.setTip && add.setMessage);
+    EXPECT_EQ(add.icon, 42u);
+    EXPECT_EQ(add.tip, "Tip");
+    EXPECT_EQ(add.id, 0);
+    tray->setTrayTip("Other");
+    EXPECT_EQ(shell.log.back().operation, Op::Modify);
+    EXPECT_EQ(shell.log.back().record.tip, "Other");
+    tray->setTrayIcon(Picture{Picture::Type::Bitmap, 7});
+    EXPECT_EQ(shell.log.size(), 2u) << "a bitmap is no tray icon";
+    tray.reset();
+    EXPECT_EQ(shell.log.back().operation, Op::Delete);
+    EXPECT_FALSE(shell.iconShown);
+}
+
+TEST_F(SysTrayTest, AnEmptyTipGivesAnIconWithoutTooltipAndLongTextsAreCut)
+{
+    tray->setInTray(true);
+    EXPECT_FALSE(shell.log[0].record.setTip);
+    tray->setTrayTip(std::string(200, 'x'));
+    EXPECT_EQ(shell.log.back().record.tip, std::string(127, 'x'));
+    std::string emoji;
+    for (int i = 0; i < 70; ++i) emoji += "\xF0\x9F\x98\x80";  // two UTF-16 units each
+    EXPECT_EQ(cutToField(emoji, kTipField).size(), 63u * 4) << "63 pairs fill 126 units; a pair is never split";
+    EXPECT_EQ(cutToField("short", kInfoTitleField), "short");
+}
+
+TEST_F(SysTrayTest, ABalloonShowsOnceWhenAskedAndItsTimeIsChecked)
+{
+    tray->setInTray(true);
+    tray->ShowBalloon("text", "title", 0, true);
+    EXPECT_EQ(tray->onceCount(), 1);
+    const TrayRecord& info = shell.log.back().record;
+    EXPECT_TRUE(info.setInfo);
+    EXPECT_EQ(info.info, "text");
+    EXPECT_EQ(info.infoTitle, "title");
+    EXPECT_EQ(events.waitedMs, 0) << "no time: no wait";
+    const auto sent = shell.log.size();
+    tray->ShowBalloon("text", "title", 5, true);
+    EXPECT_EQ(shell.log.size(), sent) << "shown once already";
+    tray->ShowBalloon("again", "t", 0, false);
+    tray->ShowBalloon("again", "t", 0, false);
+    EXPECT_EQ(shell.log.size(), sent + 2);
+    EXPECT_EQ(tray->onceCount(), 1);
+    EXPECT_THROW(tray->ShowBalloon("t", "t", 2147484, false), Failure);
+    EXPECT_EQ(shell.log.size(), sent + 2) << "nothing sent before the overflow";
+}
+
+TEST_F(SysTrayTest, TheBalloonWaitEndsWhenTheShellReportsItAndOtherwiseTakesItAway)
+{
+    tray->setInTray(true);
+    events.onWait = [this](int) {
+        clock.now += 2000;  // the user clicks the balloon after 2 seconds
+        shell.deliver(tray_code::kBalloonUserClick);
+    };
+    tray->ShowBalloon("text", "title", 5, false);
+    EXPECT_EQ(clock.now, 2000);
+    EXPECT_EQ(shell.log.back().record.info, "text") << "no second modify";
+
+    events.onWait = [this](int ms) { clock.now += ms; };
+    const std::int64_t started = clock.now;
+    tray->ShowBalloon("text", "title", 5, false);
+    EXPECT_EQ(clock.now - started, 5000);
+    EXPECT_EQ(shell.log.back().operation, Op::Modify);
+    EXPECT_TRUE(shell.log.back().record.setInfo);
+    EXPECT_EQ(shell.log.back().record.info, "") << "taken away";
+    EXPECT_TRUE(tray->balloonShowing());
+}
+
+TEST_F(SysTrayTest, TheWaitSleepsInsteadOfSpinningAndSurvivesTheControlGoing)
+{
+    tray->setInTray(true);
+    int waits = 0;
+    events.onWait = [&](int ms) {
+        ++waits;
+        clock.now += ms;
+    };
+    tray->ShowBalloon("t", "t", 5, false);
+    EXPECT_EQ(waits, 1);
+    events.onWait = [&](int) { tray.reset(); };
+    cSysTray* raw = tray.get();
+    raw->ShowBalloon("t", "t", 5, false);  // must not touch the destroyed control
+    EXPECT_EQ(tray, nullptr);
+}
+
+TEST_F(SysTrayTest, MouseNotificationsBecomeEventsWithButtonAndId)
+{
+    std::vector<std::string> seen;
+    tray->MouseMove = [&](int id) { seen.push_back("move " + std::to_string(id)); };
+    tray->MouseDown = [&](int b, int id) { seen.push_back("down " + std::to_string(b) + " " + std::to_string(id)); };
+    tray->MouseUp = [&](int b, int id) { seen.push_back("up " + std::to_string(b) + " " + std::to_string(id)); };
+    tray->MouseDblClick = [&](int b, int id) { seen.push_back("dbl " + std::to_string(b) + " " + std::to_string(id)); };
+    for (int code : {512, 513, 514, 515, 516, 517, 518, 519, 520, 521, 1026}) shell.deliver(code);
+    EXPECT_EQ(seen, (std::vector<std::string>{"move 0", "down 1 0", "up 1 0", "dbl 1 0", "down 2 0", "up 2 0",
+                                              "dbl 2 0"}));
+}
+
+TEST_F(SysTrayTest, ARestartedShellGetsTheIconAgain)
+{
+    shell.onTaskbarCreated();
+    EXPECT_TRUE(shell.log.empty());
+    tray->setInTray(true);
+    shell.iconShown = false;  // Explorer restarted
+    shell.onTaskbarCreated();
+    EXPECT_EQ(operations(), (std::vector<Op>{Op::Add, Op::Add}));
+    EXPECT_TRUE(shell.iconShown);
+}
+
+}  // namespace
+}  // namespace mw
