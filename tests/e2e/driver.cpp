@@ -3,6 +3,7 @@
 #include "main_window/form1_layout.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -549,13 +550,54 @@ std::string Target::typed() const
 
 // --- Marrowind --------------------------------------------------------------
 
-Marrowind::Marrowind(bool freshSettings)
+Marrowind::Marrowind(bool freshSettings) : Marrowind(Options{freshSettings, true, {}}) {}
+
+Marrowind::Marrowind(const Options& options)
 {
-    if (freshSettings) regDeleteKey(kSettingsKey);
-    process_ = Process(binFolder() + L"\\Marrowind.exe", L"");
-    window_ = waitForWindow(process_.id(), kProductTitle);
+    if (options.freshSettings) regDeleteKey(kSettingsKey);
+    process_ = Process(options.exe.empty() ? binFolder() + L"\\Marrowind.exe" : options.exe, L"");
+    if (options.waitForMainWindow) waitForMainWindow();
+}
+
+HWND Marrowind::waitForMainWindow(Duration deadline)
+{
+    window_ = waitForWindow(process_.id(), kProductTitle, deadline);
     if (!window_) throw std::runtime_error("the main window did not appear");
     waitUntil([&] { return GetForegroundWindow() == window_; }, 3s);
+    return window_;
+}
+
+HWND Marrowind::trayWindow() const
+{
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{process_.id(), nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (pid != s.pid || std::wstring(name) != L"MarrowindTray") return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool Marrowind::trayIconPresent() const
+{
+    const HWND tray = trayWindow();
+    if (!tray) return false;
+    // Modifying nothing succeeds exactly when the shell holds the icon.
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = tray;
+    data.uID = 0;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 Marrowind::~Marrowind()

@@ -109,7 +109,19 @@ private:
 // otherwise, and closed at the end.
 class Marrowind {
 public:
+    struct Options {
+        bool freshSettings = true;
+        bool waitForMainWindow = true;
+        std::wstring exe;  // empty: the built program
+    };
     explicit Marrowind(bool freshSettings = true);
+    explicit Marrowind(const Options& options);
+    // Waits for the main window (after startup dialogs were answered).
+    HWND waitForMainWindow(Duration deadline = 20s);
+    // The hidden window that receives the tray icon's notifications.
+    HWND trayWindow() const;
+    // Whether the shell knows the program's tray icon.
+    bool trayIconPresent() const;
     ~Marrowind();
     HWND window() const { return window_; }
     HWND control(int id) const { return GetDlgItem(window_, id); }

@@ -124,11 +124,16 @@ std::string Win32TextBox::text() const { return windowText(hwnd_); }
 void Win32TextBox::setText(const std::string& value)
 {
     if (value == text()) return;
-    SetWindowTextW(hwnd_, widen(value).c_str());  // EN_CHANGE raises onChange
+    // A multi-line edit sends no EN_CHANGE for WM_SETTEXT (some versions do):
+    // raise the change exactly once here.
+    settingText_ = true;
+    SetWindowTextW(hwnd_, widen(value).c_str());
+    settingText_ = false;
+    if (onChange) onChange();
 }
 void Win32TextBox::command(WORD code)
 {
-    if (code == EN_CHANGE && onChange) onChange();
+    if (code == EN_CHANGE && !settingText_ && onChange) onChange();
 }
 
 // --- ProgressBar ------------------------------------------------------------

@@ -103,6 +103,7 @@ public:
 
 private:
     HWND hwnd_;
+    bool settingText_ = false;
 };
 
 class Win32ProgressBar final : public ProgressBar, public RoutedControl {
