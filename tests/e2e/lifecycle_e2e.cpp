@@ -83,6 +83,20 @@ TEST(Lifecycle, TheStartupBoxWritesAndRemovesTheRunEntry)
     EXPECT_FALSE(IsWindowVisible(app.control(id::kCheck8)));
 }
 
+TEST(Lifecycle, TheTrayIconComesBackAfterTheShellRestarts)
+{
+    Marrowind app;
+    ASSERT_TRUE(waitUntil([&] { return app.trayIconPresent(); }));
+    // A restarted shell has lost the icon, then broadcasts "TaskbarCreated".
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = app.trayWindow();
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+    ASSERT_FALSE(app.trayIconPresent());
+    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return app.trayIconPresent(); }));
+}
+
 TEST(Lifecycle, ClosingRemovesTheTrayIconAndEndsTheProcess)
 {
     Marrowind app;
