@@ -1,6 +1,9 @@
 #include "integration/sys_tray.h"
 
+#include <algorithm>
+
 #include "platform/failure.h"
+#include "shell/utf8.h"
 
 namespace mw {
 
@@ -8,8 +11,7 @@ std::string cutToField(const std::string& text, std::size_t field)
 {
     std::size_t units = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
+        const std::size_t length = std::max<std::size_t>(1, utf8Length(static_cast<unsigned char>(text[i])));
         const std::size_t need = length == 4 ? 2 : 1;  // a surrogate pair in UTF-16
         if (units + need > field - 1) return text.substr(0, i);
         units += need;
@@ -144,18 +146,22 @@ void cSysTray::ShowBalloon(const std::string& tip, const std::string& title, std
         if (!*alive) return;  // the control went away during the wait
         if (!balloonShowing_) return;
     }
-    if (!balloonShowing_) return;
+    // Still up when the time is over: take it away (it stays "showing" until
+    // the shell reports it gone).
+    if (balloonShowing_) takeBalloonAway();
+}
+
+void cSysTray::takeBalloonAway()
+{
     TrayRecord away = record();
-    away.setInfo = true;
+    away.setInfo = true;  // an empty title and text remove the balloon
     shell_.notify(TrayOperation::Modify, away);
 }
 
 void cSysTray::HideBalloon()
 {
     if (!balloonShowing_) return;
-    TrayRecord away = record();
-    away.setInfo = true;
-    shell_.notify(TrayOperation::Modify, away);
+    takeBalloonAway();
     balloonShowing_ = false;
 }
 

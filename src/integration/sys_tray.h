@@ -68,6 +68,7 @@ public:
 private:
     void AddIcon();
     void DeleteIcon();
+    void takeBalloonAway();
     TrayRecord record() const;
 
     NotificationArea& shell_;

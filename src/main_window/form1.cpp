@@ -5,6 +5,9 @@
 #include "main_window/hover_pointer.h"
 #include "main_window/interval_options.h"
 #include "shell/skin.h"
+#include "shell/utf8.h"
+
+#include <algorithm>
 #include "shell/error_dialog.h"
 #include "shell/numbers.h"
 #include "shell/product.h"
@@ -296,8 +299,7 @@ std::vector<std::string> characterUnits(const std::string& text)
         if (text.compare(i, 2, "\r\n") == 0) {
             length = 2;
         } else {
-            const auto lead = static_cast<unsigned char>(text[i]);
-            length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+            length = std::max<std::size_t>(1, utf8Length(static_cast<unsigned char>(text[i])));
         }
         units.push_back(text.substr(i, length));
         i += length;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/failure.h"
+#include "shell/utf8.h"
 #include "typing/virtual_keys.h"
 
 namespace mw {
@@ -55,7 +56,7 @@ char32_t decode(const std::string& text, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const int length = static_cast<int>(utf8Length(lead));
     if (length == 0 || i + static_cast<std::size_t>(length) > text.size())
         fail("The key string is not valid text at position " + std::to_string(i + 1));
     char32_t cp = length == 1 ? lead : lead & (0x7F >> length);

@@ -59,9 +59,11 @@ private:
     std::string caption_;
 };
 
-class SimFrame final : public Frame {
+// A captioned control with a background colour: a frame or a label.
+template <class Interface>
+class SimCaptioned final : public Interface {
 public:
-    explicit SimFrame(std::string caption = {}) : caption_(std::move(caption)) {}
+    explicit SimCaptioned(std::string caption = {}) : caption_(std::move(caption)) {}
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& text) override { caption_ = text; }
     void setBackColor(Color color) override { backColor_ = color; }
@@ -71,18 +73,8 @@ private:
     std::string caption_;
     Color backColor_ = kWhite;
 };
-
-class SimLabel final : public Label {
-public:
-    std::string caption() const override { return caption_; }
-    void setCaption(const std::string& text) override { caption_ = text; }
-    void setBackColor(Color color) override { backColor_ = color; }
-    Color backColor() const override { return backColor_; }
-
-private:
-    std::string caption_;
-    Color backColor_ = kWhite;
-};
+using SimFrame = SimCaptioned<Frame>;
+using SimLabel = SimCaptioned<Label>;
 
 class SimCheckBox final : public CheckBox {
 public:
