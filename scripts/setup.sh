@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          xvfb xdotool x11-utils imagemagick python3)
+          xvfb xdotool x11-utils imagemagick python3 clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -6,5 +6,12 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-cd build
+(cd build && ctest --output-on-failure --timeout 600)
+
+# The portable core again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# with the fuzzers run for a bounded time.
+CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DMARROWIND_WINDOWS=OFF -DMARROWIND_SANITIZE=ON -DMARROWIND_FUZZ=ON
+cmake --build build-sanitize -j"$(nproc)"
+cd build-sanitize
 ctest --output-on-failure --timeout 600
