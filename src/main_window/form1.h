@@ -61,6 +61,10 @@ private:
     // is numeric, then stores it; the three steps report at their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
     void typeTurn(const std::string& keys);
+    // Writes a setting. A store that fails is reported on its first failure;
+    // the same failure again (a write per keystroke) stays quiet until a
+    // write succeeds.
+    void writeSetting(const std::string& key, const std::string& value);
 
     void recolorTargets(const std::function<void(std::span<BackColored* const>)>& use);
 
@@ -70,6 +74,7 @@ private:
     // Set while startup restores the start-up options: that is no change by
     // the user, so nothing is written.
     bool restoringOptions_ = false;
+    bool settingsWriteFailing_ = false;
 };
 
 }  // namespace mw

@@ -18,6 +18,9 @@ std::string errorDialogText(std::string_view description, std::string_view locat
 
 void NumberedSteps::report(std::string_view description, int line)
 {
+    for (const std::string& earlier : reported_)
+        if (earlier == description) return;
+    reported_.emplace_back(description);
     dialogs_.warning(errorDialogText(description, location_, line), kErrorDialogTitle);
 }
 

@@ -4,6 +4,7 @@
 // the failing step, after which the handler carries on with its next step.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/failure.h"
@@ -48,11 +49,15 @@ public:
         }
     }
 
+    // Shows the dialog, once per failure description in one run of the
+    // handler: a settings store that is down fails every later read the same
+    // way, and one dialog says it.
     void report(std::string_view description, int line);
 
 private:
     Dialogs& dialogs_;
     std::string location_;
+    std::vector<std::string> reported_;
 };
 
 }  // namespace mw

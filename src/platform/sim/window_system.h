@@ -1,5 +1,7 @@
 #pragma once
 #include <functional>
+#include <algorithm>
+#include <set>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -75,6 +77,7 @@ public:
     void setTopmostBand(WindowHandle window, bool topmost) override
     {
         calls.push_back({topmost ? Call::Raise : Call::Release, window});
+        if (onCall) onCall(calls.back());
         if (Window* w = find(window)) {
             w->topmost = topmost;
             bringToTop(window);
@@ -89,7 +92,8 @@ public:
     bool bringToForeground(WindowHandle window) override
     {
         calls.push_back({Call::Foreground, window});
-        if (!find(window) || refuseForeground) return false;
+        if (onCall) onCall(calls.back());
+        if (!find(window) || refuseForeground || hung.count(window)) return false;
         foreground = window;
         return true;
     }
@@ -100,6 +104,9 @@ public:
         bool operator==(const Call&) const = default;
     };
     std::vector<Call> calls;
+    std::function<void(const Call&)> onCall;
+    // Windows that no longer respond: they cannot be brought to the front.
+    std::set<WindowHandle> hung;
     WindowHandle foreground = kNoWindow;
     bool refuseForeground = false;
     std::vector<Window> stack;

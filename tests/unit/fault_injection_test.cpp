@@ -1,0 +1,119 @@
+// Faults from outside: windows vanishing, hung targets, a failing settings
+// store, a refused registry, a missing shell, a huge key text, garbage stored.
+#include <gtest/gtest.h>
+
+#include "form1_fixture.h"
+#include "shell/error_dialog.h"
+#include "shell/product.h"
+#include "typing/typing_engine.h"
+
+namespace mw {
+namespace {
+
+class FaultTest : public ::testing::Test, public test::Form1Fixture {
+protected:
+    FaultTest() { sim.events.onWait = [this](int ms) { sim.clock.now += ms; }; }
+    std::size_t charactersTyped() const
+    {
+        std::size_t n = 0;
+        for (const auto& batch : sim.keys.batches)
+            for (const KeyEvent& e : batch.events) n += e.down && e.kind == KeyEvent::Kind::Character;
+        return n;
+    }
+};
+
+TEST_F(FaultTest, ATargetThatVanishesOrHangsDuringATurnGetsNothingAndTheStatusSaysSo)
+{
+    const WindowHandle target = sim.windows.add("Target");
+    sim.windows.add("Other");
+    form1->Form_Load();
+    sim.windows.onCall = [&](const sim::SimWindowSystem::Call& call) {
+        if (call.kind == sim::SimWindowSystem::Call::Raise) sim.windows.destroy(target);
+    };
+    sim.PushButton2.click();
+    EXPECT_EQ(charactersTyped(), 0u);
+    EXPECT_EQ(sim.Frame2.caption(), kNotInFrontText);
+    EXPECT_EQ(sim.ListView1.selectedText(), "Other");
+
+    sim.windows.onCall = nullptr;
+    sim.windows.hung.insert(sim.windows.firstTopLevel());
+    sim.PushButton2.click();
+    EXPECT_EQ(charactersTyped(), 0u);
+    EXPECT_EQ(sim.Frame2.caption(), kNotInFrontText);
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+}
+
+TEST_F(FaultTest, AFailingStoreGivesOneDialogOnReadingAndOneOnWritingAndTheWindowWorks)
+{
+    sim.settings.failReads = true;
+    form1->Form_Load();
+    EXPECT_EQ(sim.dialogs.warnings.size(), 1u) << "every read fails the same way; one dialog says it";
+    EXPECT_EQ(sim.ListView2.count(), 10);
+    EXPECT_EQ(sim.form.caption(), kProductTitle);
+
+    sim.dialogs.warnings.clear();
+    sim.settings.failWrites = true;
+    for (const char* text : {"a", "ab", "abc"}) sim.Text2.setText(text);
+    sim.ListView2.clickRow(3);
+    EXPECT_EQ(sim.dialogs.warnings.size(), 1u) << "one dialog, not one per keystroke";
+    EXPECT_EQ(form1->IntervalSeconds, 10) << "the click still took effect";
+    sim.settings.failWrites = false;
+    sim.Text2.setText("abcd");
+    EXPECT_EQ(sim.settings.values[setting::kTextbox], "abcd");
+    sim.settings.failWrites = true;
+    sim.Text2.setText("abcde");
+    EXPECT_EQ(sim.dialogs.warnings.size(), 2u) << "a new failure after a recovery is reported again";
+}
+
+TEST_F(FaultTest, AShellThatAppearsLaterGetsTheIcon)
+{
+    sim.tray.shellRunning = false;
+    form1->Form_Load();
+    EXPECT_FALSE(sim.tray.iconShown);
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+    sim.tray.shellRunning = true;
+    sim.tray.onTaskbarCreated();
+    EXPECT_TRUE(sim.tray.iconShown);
+    EXPECT_EQ(sim.tray.log.back().record.tip, kProductTitle);
+}
+
+TEST_F(FaultTest, AMegabyteOfKeyTextIsStoredRestoredAndTypedWhole)
+{
+    std::string text;
+    text.reserve(1 << 20);
+    for (std::size_t i = 0; i < (1u << 20); ++i) text += static_cast<char>('a' + i % 26);
+    sim.windows.add("Target");
+    form1->Form_Load();
+    sim.Text2.setText(text);
+    EXPECT_EQ(sim.settings.values[setting::kTextbox], text);
+    sim.PushButton2.click();
+    EXPECT_EQ(charactersTyped(), text.size());
+    EXPECT_GT(sim.keys.batches.size(), 1000u);
+    EXPECT_EQ(sim.keys.waitedFor.size(), sim.keys.batches.size() - 1) << "paced between batches";
+
+    test::Form1Fixture restarted;
+    restarted.sim.settings.values = sim.settings.values;
+    restarted.form1->Form_Load();
+    EXPECT_EQ(restarted.sim.Text2.text(), text);
+}
+
+TEST(StoredGarbage, EachSettingGivesAtMostOneDialogAndAWorkingWindow)
+{
+    const std::vector<std::string> garbage{"", "abc", "-1", "0", "11", "99999999999999", "On", "on", "OFF",
+                                           std::string(100000, '9'), "\xFF\xFE", "2.5", "1e2"};
+    for (const char* key : {setting::kTextbox, setting::kOftenIndex, setting::kStartStopState,
+                            setting::kWindowsStartup, setting::kMinimized}) {
+        for (const std::string& value : garbage) {
+            test::Form1Fixture f;
+            f.sim.settings.values[key] = value;
+            f.sim.dialogs.answers = {"5"};
+            f.form1->Form_Load();
+            EXPECT_LE(f.sim.dialogs.warnings.size(), 1u) << key << "=" << value.substr(0, 20);
+            EXPECT_EQ(f.sim.ListView2.count(), 10);
+            EXPECT_EQ(f.sim.form.caption(), kProductTitle);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace mw
