@@ -144,6 +144,7 @@ void cSysTray::ShowBalloon(const std::string& tip, const std::string& title, std
     for (std::int64_t now = clock_.monotonicMs(); now < end; now = clock_.monotonicMs()) {
         events_.waitForEvents(static_cast<int>(end - now));
         if (!*alive) return;  // the control went away during the wait
+        if (events_.quitRequested()) return;  // the program is ending
         if (!balloonShowing_) return;
     }
     // Still up when the time is over: take it away (it stays "showing" until

@@ -11,6 +11,8 @@ public:
     // Blocks until an event arrives or the timeout passes, dispatching what
     // arrives; returns after at most timeoutMs milliseconds.
     virtual void waitForEvents(int timeoutMs) = 0;
+    // The program is ending (its main window was closed during the wait).
+    virtual bool quitRequested() const = 0;
 };
 
 }  // namespace mw

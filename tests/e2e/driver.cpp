@@ -186,6 +186,18 @@ RECT screenRect(HWND window)
 
 // --- Input ------------------------------------------------------------------
 
+namespace {
+
+bool activeIn(HWND top)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == top && GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) &&
+           info.hwndActive == top;
+}
+
+}  // namespace
+
 void bringToFront(HWND window)
 {
     const HWND top = GetAncestor(window, GA_ROOT);
@@ -193,14 +205,12 @@ void bringToFront(HWND window)
     BringWindowToTop(top);
     // The window's own thread must have taken the activation: arriving late,
     // it would cancel a button press that came first.
-    waitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetForegroundWindow() == top &&
-                   GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) && info.hwndActive == top;
-        },
-        3s);
+    if (waitUntil([&] { return activeIn(top); }, 2s)) return;
+    // Refused (another program holds the foreground): click its title bar,
+    // as a user would.
+    const RECT rect = screenRect(top);
+    clickAt({rect.left + 40, rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2});
+    waitUntil([&] { return activeIn(top); }, 3s);
 }
 
 void clickAt(POINT screen)
@@ -640,11 +650,13 @@ void Marrowind::writeKeys(const std::wstring& keys)
     click(box);
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    waitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info) && info.hwndFocus == box; }, 5s);
+    if (!waitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info) && info.hwndFocus == box; }, 5s))
+        throw std::runtime_error("the key text box did not take the focus; the foreground is " +
+                                 narrow(text(GetForegroundWindow())));
     SendMessageW(box, EM_SETSEL, 0, -1);  // what is typed replaces the old text
     typeUnicode(keys);
     if (!waitUntil([&] { return text(box) == keys; }, 5s))
-        throw std::runtime_error("the key text box did not take the keys");
+        throw std::runtime_error("the key text box did not take the keys: it holds \"" + narrow(text(box)) + "\"");
 }
 
 void Marrowind::press(int buttonId) { click(control(buttonId)); }

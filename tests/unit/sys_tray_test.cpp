@@ -121,6 +121,15 @@ TEST_F(SysTrayTest, TheWaitSleepsInsteadOfSpinningAndSurvivesTheControlGoing)
     cSysTray* raw = tray.get();
     raw->ShowBalloon("t", "t", 5, false);  // must not touch the destroyed control
     EXPECT_EQ(tray, nullptr);
+
+    tray = std::make_unique<cSysTray>(shell, clock, events);
+    waits = 0;
+    events.onWait = [&](int) {
+        ++waits;
+        events.quit = true;  // the main window closed meanwhile
+    };
+    tray->ShowBalloon("t", "t", 5, false);
+    EXPECT_EQ(waits, 1);
 }
 
 TEST_F(SysTrayTest, MouseNotificationsBecomeEventsWithButtonAndId)

@@ -123,6 +123,8 @@ public:
         waitedMs += timeoutMs;
         if (onWait) onWait(timeoutMs);
     }
+    bool quitRequested() const override { return quit; }
+    bool quit = false;
     int processed = 0;
     std::int64_t waitedMs = 0;
     std::function<void()> onProcess;

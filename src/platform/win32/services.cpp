@@ -312,6 +312,7 @@ void Win32EventLoop::processPending()
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
+            quit_ = true;
             // Leave the quit for the main loop to see.
             PostQuitMessage(static_cast<int>(message.wParam));
             return;

@@ -77,6 +77,10 @@ class Win32EventLoop final : public EventLoop {
 public:
     void processPending() override;
     void waitForEvents(int timeoutMs) override;
+    bool quitRequested() const override { return quit_; }
+
+private:
+    bool quit_ = false;
 };
 
 class Win32Registry final : public Registry {
