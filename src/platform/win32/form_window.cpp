@@ -95,13 +95,13 @@ void FormWindow::createControls()
     }
 }
 
-HFONT FormWindow::font(const FontSpec& spec)
+HFONT FormWindow::font(const FontSpec& design)
 {
-    const std::wstring face = widen(std::string(spec.face));
-    auto& slot = fonts_[{face, spec.hundredthsOfPoint, spec.bold}];
+    const std::wstring face = widen(std::string(design.face));
+    auto& slot = fonts_[{face, design.hundredthsOfPoint, design.bold}];
     if (!slot) {
-        const int height = -MulDiv(spec.hundredthsOfPoint, dpi_, 7200);
-        slot.reset(CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+        const int height = -MulDiv(design.hundredthsOfPoint, dpi_, 7200);
+        slot.reset(CreateFontW(height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                face.c_str()));
     }

@@ -82,7 +82,7 @@ private:
     int controlId(std::string_view name) const;
     void createControls();
     void applyLayout();
-    HFONT font(const FontSpec& spec);
+    HFONT font(const FontSpec& design);
     RoutedControl* routeFor(HWND child) const;
     static LRESULT CALLBACK childProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
