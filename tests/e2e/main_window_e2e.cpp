@@ -145,3 +145,38 @@ TEST(MainWindow, TabMovesThroughTheControlsInTabOrder)
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// The system's dots per inch for programs started from now on.
+void setSystemDpi(DWORD dpi)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    RegCloseKey(key);
+}
+
+TEST(MainWindow, TheLayoutScalesWithTheDisplaysDotsPerInch)
+{
+    struct Restore {
+        ~Restore() { setSystemDpi(96); }
+    } restore;  // later tests run at 96 whatever happens here
+    for (const int dpi : {120, 144, 96}) {
+        setSystemDpi(static_cast<DWORD>(dpi));
+        Marrowind app;
+        RECT client{};
+        GetClientRect(app.window(), &client);
+        EXPECT_EQ(client.right, mw::twipsToPixels(8040, dpi)) << dpi;
+        EXPECT_EQ(client.bottom, mw::twipsToPixels(9150, dpi)) << dpi;
+        RECT button{};
+        GetWindowRect(app.control(id::kPushButton2), &button);
+        MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_EQ(button.left, mw::twipsToPixels(4080, dpi)) << dpi;
+        EXPECT_EQ(button.bottom - button.top, mw::twipsToPixels(405, dpi)) << dpi;
+    }
+}
+
+}  // namespace
+}  // namespace e2e

@@ -35,7 +35,7 @@ setup)
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
     done
     [ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     cat >"$state/env" <<ENV
 DISPLAY=$display
@@ -50,9 +50,9 @@ ENV
     # No crash dialog, one virtual desktop that Wine manages itself.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1600x1200 /f >/dev/null 2>&1
     wineserver -w
-    setsid wine explorer /desktop=Default,1280x800 >"$state/explorer.log" 2>&1 &
+    setsid wine explorer /desktop=Default,1600x1200 >"$state/explorer.log" 2>&1 &
     echo $! >"$state/explorer.pid"
     # The desktop is up when its window exists on the X display.
     wait_for 30 sh -c "xwininfo -root -tree -display $display | grep -q 'Default - Wine desktop'"
