@@ -1,16 +1,16 @@
 #include "main_window/form1.h"
 
+#include <algorithm>
+
 #include "help/form2.h"
 #include "integration/start_up.h"
 #include "main_window/hover_pointer.h"
 #include "main_window/interval_options.h"
-#include "shell/skin.h"
-#include "shell/utf8.h"
-
-#include <algorithm>
 #include "shell/error_dialog.h"
 #include "shell/numbers.h"
 #include "shell/product.h"
+#include "shell/skin.h"
+#include "shell/utf8.h"
 
 namespace mw {
 
@@ -60,17 +60,12 @@ void Form1::writeSetting(const std::string& key, const std::string& value)
 
 TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWindowHandle}; }
 
-void Form1::recolorTargets(const std::function<void(std::span<BackColored* const>)>& use)
-{
-    BackColored* const plain[] = {&c_.Frame1, &c_.Frame2, &c_.Frame3, &c_.Check4, &c_.Check8};
-    use(plain);
-}
-
 void Form1::Form_Load()
 {
     NumberedSteps steps(s_.dialogs, "Form1.Form_Load");
     steps.step(100, [&] {
-        recolorTargets([&](std::span<BackColored* const> plain) { ApplySkin(s_.files, c_.form, plain); });
+        BackColored* const plainBackground[] = {&c_.Frame1, &c_.Frame2, &c_.Frame3, &c_.Check4, &c_.Check8};
+        ApplySkin(s_.files, c_.form, plainBackground);
     });
     const std::string cursor = s_.files.programFolder() + kCursorFileName;
     if (steps.test(102, [&] { return s_.files.exists(cursor); }))
@@ -242,9 +237,6 @@ void Form1::PushButton1_Click()
     steps.step(100, [&] { getAllWindows(windowListContext(), c_.ListView1); });
 }
 
-}  // namespace mw
-
-namespace mw {
 
 void Form1::PushButton2_Click()
 {
@@ -256,9 +248,6 @@ void Form1::PushButton2_Click()
     steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
 }
 
-}  // namespace mw
-
-namespace mw {
 
 void Form1::ListView2_Click()
 {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
 
 #include "main_window/form1_controls.h"
 #include "main_window/program_state.h"
@@ -65,8 +64,6 @@ private:
     // the same failure again (a write per keystroke) stays quiet until a
     // write succeeds.
     void writeSetting(const std::string& key, const std::string& value);
-
-    void recolorTargets(const std::function<void(std::span<BackColored* const>)>& use);
 
     Form1Controls c_;
     Services s_;
