@@ -260,15 +260,21 @@ void Win32ListView::mouseMoved()
 
 // --- Timer ------------------------------------------------------------------
 
-Win32Timer::~Win32Timer()
+Win32Timer::~Win32Timer() { ownerGone(); }
+
+void Win32Timer::ownerGone()
 {
-    if (interval_ > 0 && IsWindow(owner_)) KillTimer(owner_, id_);
+    if (owner_ && IsWindow(owner_)) KillTimer(owner_, id_);
+    owner_ = nullptr;
+    schedule_.reset();
+    ++generation_;
 }
 
 void Win32Timer::setInterval(int milliseconds)
 {
     ++generation_;
     interval_ = milliseconds > 0 ? milliseconds : 0;
+    if (!owner_) return;
     if (interval_ > 0) {
         schedule_.emplace(static_cast<std::int64_t>(GetTickCount64()), interval_);
         SetTimer(owner_, id_, static_cast<UINT>(interval_), nullptr);

@@ -160,6 +160,9 @@ public:
     void setInterval(int milliseconds) override;
     void tick();
     UINT_PTR id() const { return id_; }
+    // The window is being destroyed: the timer stops for good, while a tick
+    // that is still running may go on using this object.
+    void ownerGone();
 
 private:
     HWND owner_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/failure.h"
+#include "platform/win32/failure_barrier.h"
 #include "platform/win32/utf.h"
 
 namespace mw::win32 {
@@ -43,7 +44,7 @@ FormWindow::FormWindow(const FormLayout& layout, const Style& style, HICON icon,
 {
     // No WS_CLIPCHILDREN: group boxes leave their inside to the parent to paint.
     create(L"MarrowindForm", style.style, style.exStyle, widen(std::string(layout.caption)).c_str(),
-           CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, style.owner, icon, smallIcon);
+           CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, style.owner, icon, smallIcon, std::string(layout.name));
     dpi_ = static_cast<int>(GetDpiForWindow(hwnd()));
     if (dpi_ <= 0) dpi_ = 96;
     background_.set(kWhite);
@@ -54,8 +55,9 @@ FormWindow::FormWindow(const FormLayout& layout, const Style& style, HICON icon,
 FormWindow::~FormWindow()
 {
     // The timers and subclasses belong to the window; end them while it exists.
-    timers_.clear();
+    for (auto& [id, timer] : timers_) timer->ownerGone();
     for (const auto& [name, child] : children_) RemoveWindowSubclass(child, &FormWindow::childProc, kSubclassId);
+    destroyWindow();
 }
 
 int FormWindow::controlId(std::string_view name) const
@@ -154,6 +156,20 @@ Win32Timer& FormWindow::timer(UINT_PTR id)
     return *slot;
 }
 
+void FormWindow::rememberFocus()
+{
+    const HWND focus = GetFocus();
+    if (focus && IsChild(hwnd(), focus)) focus_ = focus;
+}
+
+void FormWindow::restoreFocus()
+{
+    // The control that had it, else the first in tab order (the window list).
+    HWND target = focus_ && IsWindow(focus_) && IsWindowVisible(focus_) && IsWindowEnabled(focus_) ? focus_ : nullptr;
+    if (!target) target = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+    if (target) SetFocus(target);
+}
+
 RoutedControl* FormWindow::routeFor(HWND child) const
 {
     const auto it = routes_.find(GetDlgCtrlID(child));
@@ -215,6 +231,8 @@ void FormWindow::setFocus()
 {
     SetForegroundWindow(hwnd());
     SetActiveWindow(hwnd());
+    // Already active, the window got no activation to restore the focus with.
+    if (GetActiveWindow() == hwnd()) restoreFocus();
 }
 
 void FormWindow::loadCustomPointer(const std::string& path)
@@ -299,8 +317,24 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam && onClose) onClose();
         return 0;
     case WM_DESTROY:
-        timers_.clear();
+        // Only stopped: a tick can be on the stack below this message (its
+        // error box dispatched the close), and it goes on using its timer.
+        for (auto& [id, timer] : timers_) timer->ownerGone();
         if (onDestroyed) onDestroyed();
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog box does: the control that had the keyboard focus gets it
+        // back when the window is active again (the default would give it to
+        // the window itself, where the arrow keys do nothing).
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            rememberFocus();
+        } else if (!HIWORD(wParam)) {
+            restoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        restoreFocus();
         return 0;
     default:
         break;
@@ -312,9 +346,23 @@ LRESULT CALLBACK FormWindow::childProc(HWND hwnd, UINT message, WPARAM wParam, L
                                        DWORD_PTR self)
 {
     auto* form = reinterpret_cast<FormWindow*>(self);
+    const auto result = guarded([&] { return form->childLocation(hwnd); },
+                                [&] { return form->childMessage(hwnd, message, wParam, lParam); });
+    return result ? *result : DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+std::string FormWindow::childLocation(HWND child) const
+{
+    for (const auto& [name, hwnd] : children_)
+        if (hwnd == child) return std::string(layout_.name) + "." + std::string(name);
+    return std::string(layout_.name);
+}
+
+LRESULT FormWindow::childMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
     case WM_MOUSEMOVE:
-        if (RoutedControl* route = form->routeFor(hwnd)) route->mouseMoved();
+        if (RoutedControl* route = routeFor(hwnd)) route->mouseMoved();
         break;
     case WM_GETDLGCODE:
         // A multi-line edit asks for every key, Tab included; let Tab move the

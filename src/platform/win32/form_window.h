@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -84,8 +85,12 @@ private:
     void applyLayout();
     HFONT font(const FontSpec& design);
     RoutedControl* routeFor(HWND child) const;
+    void rememberFocus();
+    void restoreFocus();
     static LRESULT CALLBACK childProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
+    LRESULT childMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+    std::string childLocation(HWND child) const;
 
     const FormLayout& layout_;
     int dpi_ = 96;
@@ -97,6 +102,7 @@ private:
     ColorBrush background_;
     MousePointer pointer_ = MousePointer::Default;
     bool restoreWhenShown_ = false;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was last active
     UniqueCursor customCursor_;
 };
 

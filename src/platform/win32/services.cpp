@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/win32/failure_barrier.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
@@ -131,11 +132,20 @@ void Win32SettingsStore::write(const std::string& key, const std::string& value)
 
 // --- Dialogs ----------------------------------------------------------------
 
+HWND Win32Dialogs::owner() const
+{
+    // The window the user works in: the Help window while it is open over
+    // the main window, so that a box is never behind it.
+    if (!owner_ || !IsWindow(owner_)) return nullptr;
+    const HWND popup = GetLastActivePopup(owner_);
+    return popup && IsWindowVisible(popup) && IsWindowEnabled(popup) ? popup : owner_;
+}
+
 void Win32Dialogs::showWarning(const std::string& text, const std::string& title)
 {
     // Topmost: a failing typing turn reports while its target sits in the
     // always-on-top band, and the report must not hide behind it.
-    MessageBoxW(owner_, widen(text).c_str(), widen(title).c_str(),
+    MessageBoxW(owner(), widen(text).c_str(), widen(title).c_str(),
                 MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
@@ -148,7 +158,7 @@ struct InputBoxState {
     std::wstring answer;
 };
 
-INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR inputBoxMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
@@ -188,13 +198,20 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     return FALSE;
 }
 
+INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto handled = guarded([] { return std::string_view("InputBox.DialogProc"); },
+                                 [&] { return inputBoxMessage(dialog, message, wParam, lParam); });
+    return handled ? *handled : FALSE;
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Dialogs::showInput(const std::string& prompt, const std::string& title,
                                                    const std::string& initial)
 {
     InputBoxState state{widen(prompt), widen(title), widen(initial), {}};
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUTBOX), owner_,
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUTBOX), owner(),
                                            &inputBoxProc, reinterpret_cast<LPARAM>(&state));
     if (result == -1) fail(describeError(GetLastError()));
     if (result != IDOK) return std::nullopt;

@@ -50,6 +50,7 @@ protected:
                                          const std::string& initial) override;
 
 private:
+    HWND owner() const;
     HWND owner_ = nullptr;
 };
 

@@ -1,13 +1,28 @@
 #include "platform/win32/window_class.h"
 
+#include <utility>
+
 #include "platform/failure.h"
+#include "platform/win32/failure_barrier.h"
 #include "platform/win32/utf.h"
 
 namespace mw::win32 {
 
-void WindowClass::create(const wchar_t* className, DWORD style, DWORD exStyle, const wchar_t* title, int x,
-                         int y, int width, int height, HWND parent, HICON icon, HICON smallIcon)
+WindowClass::~WindowClass() { destroyWindow(); }
+
+void WindowClass::destroyWindow()
 {
+    if (!hwnd_) return;
+    const HWND window = std::exchange(hwnd_, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+}
+
+void WindowClass::create(const wchar_t* className, DWORD style, DWORD exStyle, const wchar_t* title, int x,
+                         int y, int width, int height, HWND parent, HICON icon, HICON smallIcon,
+                         std::string location)
+{
+    location_ = std::move(location) + ".WindowProc";
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     if (!GetClassInfoExW(instance, className, &wc)) {
@@ -34,17 +49,19 @@ LRESULT CALLBACK WindowClass::windowProc(HWND hwnd, UINT message, WPARAM wParam,
         self = static_cast<WindowClass*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         // Owned from here on: messages sent during CreateWindowEx already need it.
-        self->window_.reset(hwnd);
+        self->hwnd_ = hwnd;
     } else {
         self = reinterpret_cast<WindowClass*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handleMessage(message, wParam, lParam);
+    const auto result = guarded([self] { return self->location_; }, [&] { return self->handleMessage(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
+        // Gone by other means (DestroyWindow, its owner's destruction): there
+        // is nothing left for the object to destroy.
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->window_.release();
+        self->hwnd_ = nullptr;
     }
-    return result;
+    return result ? *result : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace mw::win32
