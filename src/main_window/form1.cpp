@@ -19,6 +19,7 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
 {
     c_.form.onResize = [this] { Form_Resize(); };
     cSysTray1.MouseDblClick = [this](int button, int id) { cSysTray1_MouseDblClick(button, id); };
+    cSysTray1.IconMissing = [this] { cSysTray1_IconMissing(); };
     c_.Check4.onClick = [this] { Check4_Click(); };
     c_.Check8.onClick = [this] { Check8_Click(); };
     // The hand over the buttons, the arrow over the background, frames and lists.
@@ -62,7 +63,7 @@ TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWin
 
 void Form1::Form_Load()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.Form_Load");
+    NumberedSteps steps = handlerSteps("Form1.Form_Load");
     steps.step(100, [&] {
         BackColored* const plainBackground[] = {&c_.Frame1, &c_.Frame2, &c_.Frame3, &c_.Check4, &c_.Check8};
         ApplySkin(s_.files, c_.form, plainBackground);
@@ -130,8 +131,17 @@ void Form1::Form_Load()
     restoringOptions_ = false;
 }
 
+NumberedSteps Form1::handlerSteps(const char* location)
+{
+    return NumberedSteps(s_.dialogs, location, program_.Closing);
+}
+
 void Form1::Form_QueryUnload()
 {
+    // Once: a second request (the close box again while the shutdown
+    // processes events, or the session ending) finds the shutdown under way.
+    if (program_.Closing) return;
+    program_.Closing = true;
     NumberedSteps steps(s_.dialogs, "Form1.Form_QueryUnload");
     steps.step(100, [&] { c_.Timer1.setInterval(0); });
     steps.step(102, [&] { cSysTray1.setInTray(false); });
@@ -147,9 +157,12 @@ void Form1::Form_Unload()
 
 void Form1::Form_Resize()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.Form_Resize");
+    NumberedSteps steps = handlerSteps("Form1.Form_Resize");
+    // Hidden only where the user can find it again: without a tray icon (the
+    // shell refused it) the window stays minimised on the taskbar.
     if (!steps.test(100, [&] {
-            return c_.form.windowState() == WindowState::Minimized && !program_.MinimizedToTray;
+            return c_.form.windowState() == WindowState::Minimized && !program_.MinimizedToTray &&
+                   cSysTray1.iconShown();
         }))
         return;
     steps.step(102, [&] { c_.form.setVisible(false); });
@@ -158,8 +171,18 @@ void Form1::Form_Resize()
     steps.step(108, [&] { cSysTray1.ShowBalloon(kMinimizedBalloonText, kProductTitle, 5, true); });
 }
 
+void Form1::cSysTray1_IconMissing()
+{
+    // The shell lost the icon (a restart that would not take it back): a
+    // window hidden in the tray would be out of reach, so it comes back.
+    if (program_.Closing || !program_.MinimizedToTray) return;
+    c_.form.setVisible(true);
+    program_.MinimizedToTray = false;
+}
+
 void Form1::cSysTray1_MouseDblClick(int, int)
 {
+    if (program_.Closing) return;
     // The window is back: the balloon pointing at the icon has had its say.
     cSysTray1.HideBalloon();
     c_.form.setVisible(true);
@@ -169,7 +192,7 @@ void Form1::cSysTray1_MouseDblClick(int, int)
 
 void Form1::Check4_Click()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.Check4_Click");
+    NumberedSteps steps = handlerSteps("Form1.Check4_Click");
     if (c_.Check4.checked()) {
         steps.step(100, [&] { c_.Check8.setVisible(true); });
         if (restoringOptions_) return;
@@ -193,7 +216,7 @@ void Form1::Check4_Click()
 void Form1::Check8_Click()
 {
     if (restoringOptions_) return;
-    NumberedSteps steps(s_.dialogs, "Form1.Check8_Click");
+    NumberedSteps steps = handlerSteps("Form1.Check8_Click");
     steps.step(100, [&] { writeSetting(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
 }
 
@@ -224,7 +247,7 @@ void Form1::Text2_Change()
 {
     // A failing settings write is reported like any handler's failure, so the
     // user learns that the text was not stored; the position resets regardless.
-    NumberedSteps steps(s_.dialogs, "Form1.Text2_Change");
+    NumberedSteps steps = handlerSteps("Form1.Text2_Change");
     std::string text;
     steps.step(100, [&] { text = c_.Text2.text(); });
     steps.step(102, [&] { writeSetting(setting::kTextbox, text); });
@@ -233,14 +256,14 @@ void Form1::Text2_Change()
 
 void Form1::PushButton1_Click()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.PushButton1_Click");
+    NumberedSteps steps = handlerSteps("Form1.PushButton1_Click");
     steps.step(100, [&] { getAllWindows(windowListContext(), c_.ListView1); });
 }
 
 
 void Form1::PushButton2_Click()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.PushButton2_Click");
+    NumberedSteps steps = handlerSteps("Form1.PushButton2_Click");
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
     steps.step(104, [&] { TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text()); });
@@ -251,7 +274,7 @@ void Form1::PushButton2_Click()
 
 void Form1::ListView2_Click()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.ListView2_Click");
+    NumberedSteps steps = handlerSteps("Form1.ListView2_Click");
     steps.step(100, [&] {
         writeSetting(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
     });
@@ -262,7 +285,7 @@ void Form1::ListView2_Click()
 
 void Form1::PushButton3_Click()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.PushButton3_Click");
+    NumberedSteps steps = handlerSteps("Form1.PushButton3_Click");
     steps.step(100, [&] {
         if (!showHelp) fail("The help window is not available");
         showHelp();
@@ -271,7 +294,7 @@ void Form1::PushButton3_Click()
 
 void Form1::PushButton4_Click()
 {
-    NumberedSteps steps(s_.dialogs, "Form1.PushButton4_Click");
+    NumberedSteps steps = handlerSteps("Form1.PushButton4_Click");
     if (steps.test(100, [&] { return c_.PushButton4.caption() == "Turn On"; })) {
         steps.step(102, [&] { c_.PushButton4.setCaption("Turn Off"); });
         if (steps.test(104, [&] { return c_.ListView2.count() > 0; }) &&
@@ -317,7 +340,7 @@ void Form1::Timer1_Timer()
     // Ticks arriving while one of the program's dialogs waits for the user are
     // dropped: a failing turn at one second shows one dialog, not one a second.
     if (s_.dialogs.modalOpen()) return;
-    NumberedSteps steps(s_.dialogs, "Form1.Timer1");
+    NumberedSteps steps = handlerSteps("Form1.Timer1");
     if (steps.test(100, [&] { return c_.Timer1.interval() == 0; })) {
         steps.step(102, [&] { c_.Frame2.setCaption("Off."); });
         return;

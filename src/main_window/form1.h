@@ -25,6 +25,7 @@ public:
     void Form_Unload();
     void Form_Resize();
     void cSysTray1_MouseDblClick(int button, int id);
+    void cSysTray1_IconMissing();
     void Check4_Click();
     void Check8_Click();
     void Text2_Change();
@@ -54,6 +55,8 @@ public:
     std::int32_t CharPosition = 1;
 
 private:
+    // The numbered steps of a handler: they stop once the program is closing.
+    NumberedSteps handlerSteps(const char* location);
     WindowListContext windowListContext() const;
     TypingContext typingContext();
     // Asks for the seconds of the "every x seconds" options until the answer

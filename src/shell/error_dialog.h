@@ -21,12 +21,19 @@ std::string errorDialogText(std::string_view description, std::string_view locat
 class NumberedSteps {
 public:
     NumberedSteps(Dialogs& dialogs, std::string location) : dialogs_(dialogs), location_(std::move(location)) {}
+    // Steps that stop once `stopped` is set: the program is ending, and what
+    // is left of the handler would act on a window that is going away.
+    NumberedSteps(Dialogs& dialogs, std::string location, const bool& stopped)
+        : dialogs_(dialogs), location_(std::move(location)), stopped_(&stopped)
+    {
+    }
 
     // Runs one step; a failure is reported at this line and execution goes on.
-    // Returns whether the step succeeded.
+    // Returns whether the step succeeded (false when stopped: it did not run).
     template <class Step>
     bool step(int line, Step&& body)
     {
+        if (isStopped()) return false;
         try {
             body();
             return true;
@@ -41,6 +48,7 @@ public:
     template <class Test>
     bool test(int line, Test&& condition)
     {
+        if (isStopped()) return false;
         try {
             return condition();
         } catch (const std::exception& e) {
@@ -55,8 +63,11 @@ public:
     void report(std::string_view description, int line);
 
 private:
+    bool isStopped() const { return stopped_ && *stopped_; }
+
     Dialogs& dialogs_;
     std::string location_;
+    const bool* stopped_ = nullptr;
     std::vector<std::string> reported_;
 };
 

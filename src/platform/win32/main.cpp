@@ -4,6 +4,7 @@
 #include "main_window/form1.h"
 #include "main_window/form1_layout.h"
 #include "platform/failure.h"
+#include "platform/win32/failure_barrier.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/help_window.h"
 #include "platform/win32/icons.h"
@@ -34,6 +35,11 @@ int run()
     Win32KeyInjector keys;
     const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
 
+    // A failure that escapes a handler is shown as every other failure is.
+    setFailureReporter([&dialogs](std::string_view location, std::string_view description) {
+        dialogs.warning(errorDialogText(description, location, 0), kErrorDialogTitle);
+    });
+
     const ProgramIcons icons = loadProgramIcons();
     // Fixed single border with a minimise button and no maximise button.
     FormWindow window(form1Layout(), {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr},
@@ -59,19 +65,28 @@ int run()
     Form1 form1(controls, services, program);
     form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
     form1.programIcon = Picture{Picture::Type::Icon, reinterpret_cast<std::uintptr_t>(icons.small.get())};
-    // Closing by any means (close box, system menu, Alt+F4, logging off)
-    // runs the shutdown; it is never refused.
+    // Closing by any means (close box, system menu, Alt+F4, the taskbar, Task
+    // Manager, logging off) runs the shutdown once; it is never refused.
     window.onClose = [&] {
+        if (program.Closing) return;
         form1.Form_QueryUnload();
         form1.Form_Unload();
     };
-    form1.endProgram = [&] { DestroyWindow(window.hwnd()); };
+    // The program ends when the message loop sees the quit. The windows are
+    // destroyed after it, when no handler is running any more: a close can
+    // arrive inside a handler's nested loop (an error box, the seconds
+    // prompt, the balloon wait), and that handler still uses them.
+    form1.endProgram = [&] {
+        ShowWindow(window.hwnd(), SW_HIDE);
+        PostQuitMessage(0);
+    };
     window.onDestroyed = [] { PostQuitMessage(0); };
 
     window.centre();
     form1.Form_Load();
-    // Started with both start-up options: the window went to the tray.
-    if (!program.MinimizedToTray) {
+    // Started with both start-up options: the window went to the tray. Closed
+    // during startup (from the seconds prompt): it never appears.
+    if (!program.MinimizedToTray && !program.Closing) {
         ShowWindow(window.hwnd(), SW_SHOW);
         SetForegroundWindow(window.hwnd());
     }
