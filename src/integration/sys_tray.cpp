@@ -28,6 +28,7 @@ cSysTray::cSysTray(NotificationArea& shell, Clock& clock, EventLoop& events)
     shell_.onTaskbarCreated = [this] {
         if (iconAdded_) AddIcon();
     };
+    shell_.onRetryDue = [this] { retryAdd(); };
 }
 
 cSysTray::~cSysTray()
@@ -36,6 +37,7 @@ cSysTray::~cSysTray()
     if (inTray_) setInTray(false);
     shell_.onNotification = nullptr;
     shell_.onTaskbarCreated = nullptr;
+    shell_.onRetryDue = nullptr;
 }
 
 TrayRecord cSysTray::record() const
@@ -49,16 +51,17 @@ void cSysTray::setInTray(bool show)
 {
     if (show == inTray_) return;
     if (show) {
-        AddIcon();
         iconAdded_ = true;
+        AddIcon();
     } else if (iconAdded_) {
         DeleteIcon();
         iconAdded_ = false;
+        iconShown_ = false;
     }
     inTray_ = show;
 }
 
-void cSysTray::AddIcon()
+TrayRecord cSysTray::iconRecord() const
 {
     TrayRecord r = record();
     if (trayIcon_) {
@@ -70,7 +73,27 @@ void cSysTray::AddIcon()
         r.tip = cutToField(trayTip_, kTipField);
     }
     r.setMessage = true;
-    shell_.notify(TrayOperation::Add, r);
+    return r;
+}
+
+void cSysTray::AddIcon()
+{
+    iconShown_ = shell_.notify(TrayOperation::Add, iconRecord());
+    if (iconShown_) return;
+    // At logon the shell can time out on an add although the taskbar exists,
+    // and then no "TaskbarCreated" follows: offer the icon again later.
+    shell_.scheduleRetry(kIconRetryMs);
+    if (IconMissing) IconMissing();
+}
+
+void cSysTray::retryAdd()
+{
+    if (!iconAdded_ || iconShown_) return;
+    // An add that timed out may have reached the shell after all; then a
+    // second add fails for ever, while a modify finds the icon.
+    const TrayRecord r = iconRecord();
+    iconShown_ = shell_.notify(TrayOperation::Modify, r) || shell_.notify(TrayOperation::Add, r);
+    if (!iconShown_) shell_.scheduleRetry(kIconRetryMs);
 }
 
 void cSysTray::DeleteIcon() { shell_.notify(TrayOperation::Delete, record()); }

@@ -28,6 +28,9 @@ inline constexpr int kMouseMove = 512, kLeftDown = 513, kLeftUp = 514, kLeftDoub
 
 inline constexpr int kTrayNotifyMessage = 1125;
 
+// How long the control waits before offering a refused icon to the shell again.
+inline constexpr int kIconRetryMs = 2000;
+
 // Text cut to a field of the shell's record: at most field - 1 UTF-16 units,
 // never splitting a character.
 std::string cutToField(const std::string& text, std::size_t field);
@@ -61,15 +64,24 @@ public:
     std::function<void(int button, int id)> MouseUp;
     std::function<void(int button, int id)> MouseDblClick;
 
+    // Raised when the shell refuses the icon, at the first add or after a
+    // shell restart; the control keeps offering it until the shell takes it.
+    std::function<void()> IconMissing;
+
     bool iconAdded() const { return iconAdded_; }
+    // The shell holds the icon now, so the user can reach the program there.
+    bool iconShown() const { return iconShown_; }
     bool balloonShowing() const { return balloonShowing_; }
     std::int32_t onceCount() const { return onceCount_; }
 
 private:
     void AddIcon();
     void DeleteIcon();
+    void retryAdd();
     void takeBalloonAway();
     TrayRecord record() const;
+    // The record that adds the icon: picture, tooltip and callback message.
+    TrayRecord iconRecord() const;
 
     NotificationArea& shell_;
     Clock& clock_;
@@ -79,6 +91,7 @@ private:
     std::string trayTip_;
     std::optional<Picture> trayIcon_;
     bool iconAdded_ = false;
+    bool iconShown_ = false;
     bool balloonShowing_ = false;
     std::int32_t onceCount_ = 0;
     // Lets a balloon wait notice that the control was destroyed under it.

@@ -36,8 +36,12 @@ public:
     // The shell's notifications for the icon: the notification code (a mouse
     // message or a balloon report) and the icon identifier.
     std::function<void(int code, int id)> onNotification;
+    // Asks for onRetryDue once, after about delayMs milliseconds: the shell
+    // refused the icon and it is to be offered again.
+    virtual void scheduleRetry(int delayMs) = 0;
     // The shell was restarted and the icon must be added again.
     std::function<void()> onTaskbarCreated;
+    std::function<void()> onRetryDue;
 };
 
 }  // namespace mw

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -170,12 +171,28 @@ public:
     {
         log.push_back({operation, record});
         if (!shellRunning) return false;
-        if (operation == TrayOperation::Add) iconShown = true;
-        if (operation == TrayOperation::Delete) iconShown = false;
-        return true;
+        // As the shell: an icon is added once, and only an icon it holds can
+        // be modified or deleted.
+        switch (operation) {
+        case TrayOperation::Add:
+            if (iconShown) return false;
+            iconShown = true;
+            return !addTimesOut;  // the shell took it but the call timed out
+        case TrayOperation::Modify: return iconShown;
+        case TrayOperation::Delete: return std::exchange(iconShown, false);
+        }
+        return false;
+    }
+    void scheduleRetry(int delayMs) override { retryDelays.push_back(delayMs); }
+    // The retry the control asked for comes due.
+    void retryDue()
+    {
+        if (onRetryDue) onRetryDue();
     }
     bool shellRunning = true;
+    bool addTimesOut = false;
     bool iconShown = false;
+    std::vector<int> retryDelays;
     // Delivers a notification from the shell.
     void deliver(int code, int id = 0)
     {

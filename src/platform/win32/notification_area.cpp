@@ -8,6 +8,7 @@ namespace mw::win32 {
 namespace {
 
 constexpr UINT kTrayNotifyMessage = WM_USER + 101;  // 1125
+constexpr UINT_PTR kRetryTimer = 1;
 
 template <std::size_t N>
 void copyField(wchar_t (&field)[N], const std::string& text)
@@ -21,7 +22,16 @@ void copyField(wchar_t (&field)[N], const std::string& text)
 
 Win32NotificationArea::Win32NotificationArea() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated"))
 {
-    create(L"MarrowindTray", WS_POPUP, WS_EX_TOOLWINDOW, L"Marrowind tray", 0, 0, 0, 0, nullptr, nullptr, nullptr);
+    create(L"MarrowindTray", WS_POPUP, WS_EX_TOOLWINDOW, L"Marrowind tray", 0, 0, 0, 0, nullptr, nullptr, nullptr,
+           "mSysTray");
+    // A copy started elevated would not hear the shell, which runs at a lower
+    // integrity level: let its broadcast through the message filter.
+    if (taskbarCreated_) ChangeWindowMessageFilterEx(hwnd(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+}
+
+void Win32NotificationArea::scheduleRetry(int delayMs)
+{
+    SetTimer(hwnd(), kRetryTimer, static_cast<UINT>(delayMs > 0 ? delayMs : USER_TIMER_MINIMUM), nullptr);
 }
 
 bool Win32NotificationArea::notify(TrayOperation operation, const TrayRecord& record)
@@ -63,6 +73,11 @@ LRESULT Win32NotificationArea::handleMessage(UINT message, WPARAM wParam, LPARAM
     }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         if (onTaskbarCreated) onTaskbarCreated();
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kRetryTimer) {
+        KillTimer(hwnd(), kRetryTimer);  // once; the control asks again if need be
+        if (onRetryDue) onRetryDue();
         return 0;
     }
     return defaultProc(message, wParam, lParam);

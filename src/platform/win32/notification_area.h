@@ -12,6 +12,7 @@ class Win32NotificationArea final : public NotificationArea, private WindowClass
 public:
     Win32NotificationArea();
     bool notify(TrayOperation operation, const TrayRecord& record) override;
+    void scheduleRetry(int delayMs) override;
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
