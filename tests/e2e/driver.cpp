@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -55,12 +56,70 @@ Process::Process(const std::wstring& exe, const std::wstring& arguments)
         throw std::runtime_error("could not start " + narrow(exe));
 }
 
+namespace {
+
+std::vector<DWORD> processesNamed(const std::wstring& name)
+{
+    std::vector<DWORD> ids;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, name.c_str()) == 0) ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+// Runs a command line of the Unix side; Wine gives no handle to wait on.
+void startUnix(const std::wstring& commandLine)
+{
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        throw std::runtime_error("cannot run " + narrow(commandLine));
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+}
+
+}  // namespace
+
+Process Process::traced(const std::wstring& exe, const std::string& traceFile)
+{
+    const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
+    const std::vector<DWORD> before = processesNamed(name);
+    startUnix(L"/bin/sh -c \"WINEDEBUG=warn+seh exec wine '" + exe + L"' 2>'" + widen(traceFile) + L"'\"");
+    DWORD id = 0;
+    waitUntil(
+        [&] {
+            for (DWORD candidate : processesNamed(name))
+                if (std::find(before.begin(), before.end(), candidate) == before.end()) id = candidate;
+            return id != 0;
+        },
+        20s);
+    if (!id) throw std::runtime_error("could not start " + narrow(exe));
+    Process process;
+    process.info_.dwProcessId = id;
+    process.info_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, id);
+    if (!process.info_.hProcess) throw std::runtime_error("cannot open the started process");
+    return process;
+}
+
+DWORD Process::exitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess) GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
 Process::~Process() { kill(); }
 
 void Process::detach()
 {
     if (!info_.hProcess) return;
-    CloseHandle(info_.hThread);
+    if (info_.hThread) CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
     info_ = {};
 }
@@ -95,7 +154,7 @@ void Process::kill()
         TerminateProcess(info_.hProcess, 1);
         WaitForSingleObject(info_.hProcess, 5000);
     }
-    CloseHandle(info_.hThread);
+    if (info_.hThread) CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
     info_ = {};
 }
@@ -208,8 +267,7 @@ void bringToFront(HWND window)
     if (waitUntil([&] { return activeIn(top); }, 2s)) return;
     // Refused (another program holds the foreground): click its title bar,
     // as a user would.
-    const RECT rect = screenRect(top);
-    clickAt({rect.left + 40, rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2});
+    clickCaption(top);
     waitUntil([&] { return activeIn(top); }, 3s);
 }
 
@@ -324,6 +382,47 @@ void pressKey(WORD virtualKey, bool alt)
     key(virtualKey, true);
     if (alt) key(VK_MENU, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void pressChord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD vk : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        inputs.push_back(input);
+    }
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *it;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+HWND focusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void clickCaption(HWND window)
+{
+    // The first point of the title bar that no other window covers, left of
+    // the title bar's buttons.
+    const RECT rect = screenRect(window);
+    POINT point{rect.left + 40, rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    for (LONG x = point.x; x < rect.right - 4 * GetSystemMetrics(SM_CXSIZE); x += 16)
+        if (WindowFromPoint({x, point.y}) == window) {
+            point.x = x;
+            break;
+        }
+    clickAt(point);
 }
 
 // --- Another process's list view --------------------------------------------
@@ -560,12 +659,23 @@ std::string Target::typed() const
 
 // --- Marrowind --------------------------------------------------------------
 
+std::function<void(const std::string& fault)> programFault = [](const std::string& fault) {
+    std::fprintf(stderr, "%s\n", fault.c_str());
+};
+
 Marrowind::Marrowind(bool freshSettings) : Marrowind(Options{freshSettings, true, {}}) {}
 
 Marrowind::Marrowind(const Options& options)
 {
     if (options.freshSettings) regDeleteKey(kSettingsKey);
-    process_ = Process(options.exe.empty() ? binFolder() + L"\\Marrowind.exe" : options.exe, L"");
+    const std::wstring exe = options.exe.empty() ? binFolder() + L"\\Marrowind.exe" : options.exe;
+    if (options.traced) {
+        static int serial = 0;
+        traceFile_ = "/tmp/marrowind-trace-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial) + ".log";
+        process_ = Process::traced(exe, traceFile_);
+    } else {
+        process_ = Process(exe, L"");
+    }
     if (options.waitForMainWindow) waitForMainWindow();
 }
 
@@ -621,9 +731,57 @@ Marrowind::~Marrowind()
 
 void Marrowind::close()
 {
+    if (ended_) return;
     if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (!process_.waitForExit(10s)) process_.kill();
+    waitForExit(10s);
+}
+
+bool Marrowind::waitForExit(Duration deadline)
+{
+    if (ended_) return true;
+    const bool ended = process_.waitForExit(deadline);
+    if (!ended) {
+        programFault("Marrowind did not end within " + std::to_string(deadline.count()) + " ms; killed");
+        process_.kill();
+    }
+    checkEnd(ended);
+    return ended;
+}
+
+namespace {
+
+// Lines of Wine's exception trace that show a fault. C++ exceptions the
+// program throws and catches itself (the GCC codes) are no fault, nor is the
+// RPC error Wine raises internally when a system service does not answer.
+bool isFaultLine(const std::string& line)
+{
+    if (line.find(":seh:") == std::string::npos) return false;
+    for (const char* expected : {"code=20474343", "code=21474343", "code=6ba)"})
+        if (line.find(expected) != std::string::npos) return false;
+    return true;
+}
+
+}  // namespace
+
+void Marrowind::checkEnd(bool endedByItself)
+{
+    ended_ = true;
     window_ = nullptr;
+    const DWORD code = endedByItself ? process_.exitCode() : 0;
+    if (code != 0) programFault("Marrowind ended with exit code " + std::to_string(code));
+    if (traceFile_.empty()) return;
+    std::wstring onZ = L"Z:" + widen(traceFile_);
+    for (wchar_t& c : onZ)
+        if (c == L'/') c = L'\\';
+    // The shell's redirection may still be flushing the last lines.
+    std::ifstream trace;
+    waitUntil([&] { trace.open(onZ.c_str()); return trace.is_open(); }, 2s);
+    std::string line, faults;
+    while (std::getline(trace, line))
+        if (isFaultLine(line)) faults += line + "\n";
+    trace.close();
+    DeleteFileW(onZ.c_str());
+    if (!faults.empty()) programFault("Marrowind raised exceptions:\n" + faults);
 }
 
 }  // namespace e2e

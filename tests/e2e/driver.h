@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,9 +32,16 @@ public:
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
+    // Starts a program from a shell as Wine's loader does, so that Wine's
+    // exception trace (warn+seh) of that program alone goes to traceFile (a
+    // path of the Unix side), apart from everything else Wine prints.
+    static Process traced(const std::wstring& exe, const std::string& traceFile);
+
     DWORD id() const { return info_.dwProcessId; }
     bool running() const;
     bool waitForExit(Duration deadline);
+    // The exit code of a process that has ended.
+    DWORD exitCode() const;
     void kill();
     // Lets the process go on after this object is gone.
     void detach();
@@ -59,6 +67,12 @@ void clickAt(POINT screen);
 void click(HWND control);
 void typeUnicode(const std::wstring& text);
 void pressKey(WORD virtualKey, bool alt = false);
+// Keys pressed in order and released in reverse, as a chord: {VK_SHIFT, VK_TAB}.
+void pressChord(std::initializer_list<WORD> keys);
+// The window that has the keyboard focus in the thread of this window.
+HWND focusOf(HWND window);
+// A click on the window's title bar, as a user brings it back to the front.
+void clickCaption(HWND window);
 
 // The list view of another process, read through its own memory.
 struct ListRow {
@@ -105,14 +119,21 @@ private:
     HWND window_ = nullptr;
 };
 
+// What the test hears when the program under test ended badly: an exit code
+// other than 0, or an exception in Wine's trace of it. The test program makes
+// it a test failure; by default it is printed.
+extern std::function<void(const std::string& fault)> programFault;
+
 // The program under test, started on a fresh settings store unless told
-// otherwise, and closed at the end.
+// otherwise, and closed at the end. However it ends, the end is checked: exit
+// code 0 and no exception in its trace (see programFault).
 class Marrowind {
 public:
     struct Options {
         bool freshSettings = true;
         bool waitForMainWindow = true;
-        std::wstring exe;  // empty: the built program
+        std::wstring exe;    // empty: the built program
+        bool traced = true;  // started with its exception trace (a little slower)
     };
     explicit Marrowind(bool freshSettings = true);
     explicit Marrowind(const Options& options);
@@ -126,7 +147,11 @@ public:
     HWND window() const { return window_; }
     HWND control(int id) const { return GetDlgItem(window_, id); }
     Process& process() { return process_; }
+    // Closes the main window (WM_CLOSE, as the taskbar and Task Manager do),
+    // waits for the process to end and checks how it ended.
     void close();
+    // Waits for the process to end by itself and checks how it ended.
+    bool waitForExit(Duration deadline = 10s);
     // Leaves the program running when the test ends (for the demo).
     void keepRunning() { keepRunning_ = true; }
 
@@ -140,9 +165,13 @@ public:
     HWND errorDialog() const;
 
 private:
+    void checkEnd(bool endedByItself);
+
     Process process_;
     HWND window_ = nullptr;
     bool keepRunning_ = false;
+    bool ended_ = false;
+    std::string traceFile_;  // Unix path; empty when not traced
 };
 
 // The text of a message box's message.

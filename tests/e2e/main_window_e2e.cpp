@@ -24,14 +24,6 @@ std::wstring className(HWND window)
     return name;
 }
 
-HWND focusOf(HWND window)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
 TEST(MainWindow, ShowsEveryControlWithItsCaption)
 {
     Marrowind app;
@@ -130,17 +122,38 @@ TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
     EXPECT_EQ(text(again.control(id::kText2)), L"hello {ENTER}");
 }
 
-TEST(MainWindow, TabMovesThroughTheControlsInTabOrder)
+TEST(MainWindow, TheFocusStartsOnTheWindowListFollowsTheTabOrderAndComesBackWithTheWindow)
 {
     Marrowind app;
-    click(app.control(id::kListView1));
-    ASSERT_TRUE(waitUntil([&] { return focusOf(app.window()) == app.control(id::kListView1); }));
+    const auto focusIs = [&](int control) {
+        return waitUntil([&] { return focusOf(app.window()) == app.control(control); }, 3s);
+    };
+    EXPECT_TRUE(focusIs(id::kListView1)) << "on appearing";
     const int order[] = {id::kText2, id::kListView2, id::kPushButton3, id::kPushButton1, id::kPushButton4,
                          id::kPushButton2, id::kCheck4, id::kListView1};
     for (int next : order) {
         pressKey(VK_TAB);
-        EXPECT_TRUE(waitUntil([&] { return focusOf(app.window()) == app.control(next); }, 3s)) << next;
+        EXPECT_TRUE(focusIs(next)) << next;
     }
+    pressChord({VK_SHIFT, VK_TAB});
+    EXPECT_TRUE(focusIs(id::kCheck4)) << "Shift+Tab goes back";
+    pressChord({VK_SHIFT, VK_TAB});
+    ASSERT_TRUE(focusIs(id::kPushButton2));
+
+    // Another window takes the foreground; a click on the caption brings the
+    // focus back to the control that had it.
+    {
+        Target other(L"Marrowind Other Window");
+        ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == other.window(); }));
+        clickCaption(app.window());
+        EXPECT_TRUE(focusIs(id::kPushButton2)) << "after switching back";
+    }
+    // Minimised to the tray and restored by a double click on the icon.
+    PostMessageW(app.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app.window()); }));
+    PostMessageW(app.trayWindow(), WM_USER + 101, 0, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; }));
+    EXPECT_TRUE(focusIs(id::kPushButton2)) << "after the restore from the tray";
 }
 
 }  // namespace
