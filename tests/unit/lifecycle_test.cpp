@@ -98,6 +98,60 @@ TEST_F(LifecycleTest, ClosingStopsTheTimerFirstRemovesTheIconAndSavesNothing)
     EXPECT_EQ(sim.settings.writes.size(), writes);
 }
 
+TEST_F(LifecycleTest, OnceClosingHasBegunNoHandlerActsNotEvenOneRunningUnderIt)
+{
+    sim.windows.add("Target");
+    form1->Form_Load();
+    form1->endProgram = [] {};
+    const auto close = [&] {
+        form1->Form_QueryUnload();
+        form1->Form_Unload();
+    };
+    // Closed while the seconds prompt waits: the prompt is not asked again
+    // (it would be, for ever, as every box returns at once while quitting).
+    sim.ListView2.select(5);
+    sim.dialogs.answers.assign(50, std::nullopt);
+    sim.dialogs.whileInputOpen = close;
+    sim.PushButton4.click();
+    EXPECT_EQ(sim.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(sim.Timer1.interval(), 0) << "typing was not turned on";
+    EXPECT_EQ(writesOf(setting::kStartStopState), 0);
+    // A tick or a click that arrives while the shutdown processes events.
+    sim.Timer1.setInterval(1000);
+    form1->ElapsedSeconds = 4;
+    sim.events.onProcess = [&] {
+        sim.Timer1.tick();
+        sim.PushButton2.click();
+        sim.tray.deliver(tray_code::kLeftDouble);
+    };
+    close();
+    EXPECT_TRUE(sim.keys.batches.empty());
+    EXPECT_EQ(form1->ElapsedSeconds, 4);
+    EXPECT_FALSE(sim.form.visible());
+}
+
+TEST_F(LifecycleTest, WithoutATrayIconMinimisingLeavesTheWindowOnTheTaskbar)
+{
+    sim.tray.shellRunning = false;
+    form1->Form_Load();
+    sim.form.setVisible(true);
+    sim.form.setWindowState(WindowState::Minimized);
+    EXPECT_TRUE(sim.form.visible());
+    EXPECT_FALSE(program.MinimizedToTray);
+    // The icon comes, the window goes to the tray; a shell restart that will
+    // not take the icon back brings the window out again.
+    sim.tray.shellRunning = true;
+    sim.tray.retryDue();
+    sim.form.setWindowState(WindowState::Normal);
+    sim.form.setWindowState(WindowState::Minimized);
+    ASSERT_FALSE(sim.form.visible());
+    sim.tray.shellRunning = false;
+    sim.tray.iconShown = false;
+    sim.tray.onTaskbarCreated();
+    EXPECT_TRUE(sim.form.visible());
+    EXPECT_FALSE(program.MinimizedToTray);
+}
+
 TEST_F(LifecycleTest, MinimisingHidesToTheTrayWithOneBalloonPerRunAndADoubleClickBringsItBack)
 {
     form1->Form_Load();

@@ -155,5 +155,35 @@ TEST_F(SysTrayTest, ARestartedShellGetsTheIconAgain)
     EXPECT_TRUE(shell.iconShown);
 }
 
+TEST_F(SysTrayTest, ARefusedIconIsOfferedAgainUntilTheShellHoldsIt)
+{
+    int missing = 0;
+    tray->IconMissing = [&] { ++missing; };
+    shell.shellRunning = false;
+    tray->setInTray(true);
+    EXPECT_FALSE(tray->iconShown());
+    EXPECT_EQ(missing, 1);
+    shell.retryDue();
+    EXPECT_EQ(shell.retryDelays, std::vector<int>(2, kIconRetryMs)) << "still refused: asked again";
+    shell.shellRunning = true;
+    shell.retryDue();
+    EXPECT_TRUE(tray->iconShown() && shell.iconShown);
+
+    // An add that timed out although the shell took the icon: the retry finds
+    // it with a modify instead of failing to add it for ever.
+    sim::SimNotificationArea slow;
+    slow.addTimesOut = true;
+    cSysTray late(slow, clock, events);
+    late.setInTray(true);
+    ASSERT_FALSE(late.iconShown());
+    slow.retryDue();
+    EXPECT_TRUE(late.iconShown());
+    ASSERT_EQ(slow.log.size(), 2u);
+    EXPECT_EQ(slow.log[1].operation, Op::Modify);
+    late.setInTray(false);
+    slow.retryDue();
+    EXPECT_EQ(slow.log.back().operation, Op::Delete) << "no retry once out of the tray";
+}
+
 }  // namespace
 }  // namespace mw

@@ -54,8 +54,9 @@ public:
     // Answers the input box gives, in order; nullopt is Cancel. When they run
     // out the box is cancelled.
     std::deque<std::optional<std::string>> answers;
-    // Runs while a warning is open, as a nested event would.
+    // Run while a warning or an input box is open, as a nested event would.
     std::function<void()> whileWarningOpen;
+    std::function<void()> whileInputOpen;
 
 protected:
     void showWarning(const std::string& text, const std::string& title) override
@@ -67,6 +68,7 @@ protected:
                                          const std::string&) override
     {
         prompts.push_back({prompt, title});
+        if (whileInputOpen) whileInputOpen();
         if (answers.empty()) fail("No answer scripted for the input box");
         auto answer = answers.front();
         answers.pop_front();

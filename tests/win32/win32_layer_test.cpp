@@ -1,0 +1,187 @@
+// The Win32 layer where only real windows can show it: who is reached while a
+// window is destroyed, a timer tick that destroys its own window, handlers
+// that throw, and a shell that refuses the tray icon at first.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "integration/sys_tray.h"
+#include "platform/win32/failure_barrier.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/notification_area.h"
+#include "platform/win32/services.h"
+
+namespace mw::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Pumps this thread's messages until the condition holds or the time is up.
+bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline)
+{
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    return true;
+}
+
+// Counts the system exceptions raised in the process (an access violation in
+// a window procedure among them): Windows and Wine swallow those raised under
+// a callback, so only a first look at every exception sees them. The C++
+// exceptions of the code under test (GCC's codes) are no fault.
+class NoSystemExceptions : public ::testing::Test {
+protected:
+    NoSystemExceptions() : handler_(AddVectoredExceptionHandler(1, &NoSystemExceptions::seen)) { count() = 0; }
+    ~NoSystemExceptions() override
+    {
+        RemoveVectoredExceptionHandler(handler_);
+        EXPECT_EQ(count(), 0) << "system exceptions raised during the test";
+    }
+
+private:
+    static LONG CALLBACK seen(EXCEPTION_POINTERS* exception)
+    {
+        const DWORD code = exception->ExceptionRecord->ExceptionCode;
+        if (code != 0x20474343 && code != 0x21474343 && code != 0x406D1388) ++count();
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    static int& count()
+    {
+        static int raised = 0;
+        return raised;
+    }
+    void* handler_;
+};
+
+class WindowLifetime : public NoSystemExceptions {};
+class FormWindowTimer : public NoSystemExceptions {};
+class FailureBarrier : public NoSystemExceptions {};
+class TrayIcon : public NoSystemExceptions {};
+
+constexpr int kButtonId = 2001;
+constexpr std::array kControls{
+    ControlLayout{"Button1", ControlKind::PushButton, "", "Press", 120, 120, 1500, 405, 0, kArial9Bold, true,
+                  kButtonId},
+};
+constexpr FormLayout kLayout{"TestForm", "Test form", 3000, 1500, kArial9Bold, kControls};
+constexpr FormWindow::Style kStyle{WS_OVERLAPPEDWINDOW, 0, nullptr};
+
+class Probe final : public WindowClass {
+public:
+    explicit Probe(std::vector<std::string>& log) : log_(log)
+    {
+        create(L"MarrowindProbe", WS_OVERLAPPEDWINDOW, 0, L"probe", 0, 0, 100, 100, nullptr, nullptr, nullptr,
+               "Probe");
+    }
+    ~Probe() override { log_.push_back("object gone"); }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DESTROY) log_.push_back("WM_DESTROY");
+        return defaultProc(message, wParam, lParam);
+    }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+TEST_F(WindowLifetime, AnObjectBeingDestroyedIsNeverReachedThroughItsWindow)
+{
+    std::vector<std::string> log;
+    HWND window = nullptr;
+    {
+        Probe probe(log);
+        window = probe.hwnd();
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(log, std::vector<std::string>{"object gone"}) << "no message after the object began to go";
+
+    // Destroyed from outside, the window lets its object know.
+    log.clear();
+    Probe probe(log);
+    DestroyWindow(probe.hwnd());
+    EXPECT_EQ(probe.hwnd(), nullptr);
+    EXPECT_EQ(log, std::vector<std::string>{"WM_DESTROY"});
+}
+
+TEST_F(FormWindowTimer, ATickThatDestroysItsWindowGoesOnWithItsTimer)
+{
+    FormWindow window(kLayout, kStyle, nullptr, nullptr);
+    Win32Timer& timer = window.timer(1);
+    int ticks = 0;
+    timer.onTick = [&] {
+        ++ticks;
+        // As a tick whose error box dispatched the close: the window goes
+        // while the tick is on the stack, and the tick goes on.
+        DestroyWindow(window.hwnd());
+        timer.setInterval(1000);
+    };
+    timer.setInterval(10);
+    ASSERT_TRUE(pumpUntil([&] { return ticks == 1; }, 5s));
+    EXPECT_EQ(&window.timer(1), &timer) << "the timer outlives its window";
+    EXPECT_EQ(timer.interval(), 1000) << "and holds what the tick set";
+    EXPECT_FALSE(pumpUntil([&] { return ticks > 1; }, 200ms)) << "but never ticks again";
+}
+
+TEST_F(FailureBarrier, AThrowingHandlerIsReportedWhereItRanAndTheMessageGoesOn)
+{
+    std::vector<std::string> reports;
+    setFailureReporter([&](std::string_view location, std::string_view description) {
+        reports.push_back(std::string(location) + ": " + std::string(description));
+    });
+    {
+        FormWindow window(kLayout, kStyle, nullptr, nullptr);
+        Win32Button& button = window.button("Button1");
+        button.onClick = [] { throw std::runtime_error("click failed"); };
+        button.onMouseMove = [] { throw std::runtime_error("move failed"); };
+        const HWND child = window.control("Button1");
+        SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(kButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(child));
+        SendMessageW(child, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(SendMessageW(child, WM_GETTEXTLENGTH, 0, 0), 5) << "the control still answers";
+    }
+    setFailureReporter(nullptr);
+    EXPECT_EQ(reports, (std::vector<std::string>{"TestForm.WindowProc: click failed", "TestForm.Button1: move failed"}));
+}
+
+// A shell whose notification area refuses every icon, as one that has not
+// finished starting at logon does.
+LRESULT CALLBACK refusingShell(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) return FALSE;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(TrayIcon, RefusedAtFirstItIsThereOnceTheShellTakesIt)
+{
+    WNDCLASSW shellClass{};
+    shellClass.lpfnWndProc = refusingShell;
+    shellClass.hInstance = GetModuleHandleW(nullptr);
+    shellClass.lpszClassName = L"Shell_TrayWnd";
+    RegisterClassW(&shellClass);
+    HWND refusing = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 1, 1,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), refusing) << "the refusing shell answers first";
+
+    Win32NotificationArea area;
+    Win32Clock clock;
+    Win32EventLoop events;
+    cSysTray tray(area, clock, events);
+    tray.setTrayTip("Marrowind test icon");
+    tray.setInTray(true);
+    EXPECT_FALSE(tray.iconShown());
+    DestroyWindow(refusing);  // the real shell is ready now
+    EXPECT_TRUE(pumpUntil([&] { return tray.iconShown(); }, 10s));
+    tray.setInTray(false);
+}
+
+}  // namespace
+}  // namespace mw::win32
