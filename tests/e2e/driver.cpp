@@ -580,6 +580,12 @@ void regAdd(const std::string& key, const std::string& value, const std::string&
     capture(L"reg.exe add \"" + widen(key) + L"\" /v \"" + widen(value) + L"\" /d \"" + widen(data) + L"\" /f", &exitCode);
 }
 
+void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values)
+{
+    regDeleteKey(kSettingsKey);
+    for (const auto& [name, data] : values) regAdd(kSettingsKey, name, data);
+}
+
 // --- Target -----------------------------------------------------------------
 
 Target::Target(const std::wstring& title, const std::wstring& extraArguments)

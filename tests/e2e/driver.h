@@ -92,6 +92,9 @@ void regAdd(const std::string& key, const std::string& value, const std::string&
 inline const std::string kSettingsKey =
     "HKCU\\Software\\VB and VBA Program Settings\\Marrowind\\Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
 
+// A settings store holding exactly these values, as an earlier run left it.
+void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values);
+
 // Key messages a target window received, read from its log.
 struct KeyMessage {
     long long ms = 0;

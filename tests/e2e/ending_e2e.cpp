@@ -11,12 +11,6 @@ namespace {
 
 namespace id = mw::form1_id;
 
-void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values)
-{
-    regDeleteKey(kSettingsKey);
-    for (const auto& [name, data] : values) regAdd(kSettingsKey, name, data);
-}
-
 // WM_CLOSE, as the taskbar's "Close window" and Task Manager's "End task" send it.
 void closeFromOutside(Marrowind& app) { PostMessageW(app.window(), WM_CLOSE, 0, 0); }
 

@@ -9,12 +9,6 @@ namespace {
 
 namespace id = mw::form1_id;
 
-void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values)
-{
-    regDeleteKey(kSettingsKey);
-    for (const auto& [name, data] : values) regAdd(kSettingsKey, name, data);
-}
-
 TEST(Faults, ATargetClosedDuringAutomaticTypingGetsNoKeysAndTypingMovesOn)
 {
     Target next(L"Marrowind Next Target");

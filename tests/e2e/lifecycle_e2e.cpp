@@ -11,12 +11,6 @@ namespace id = mw::form1_id;
 
 const std::string kRunKey = "HKLM\\SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN";
 
-void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values)
-{
-    regDeleteKey(kSettingsKey);
-    for (const auto& [name, data] : values) regAdd(kSettingsKey, name, data);
-}
-
 TEST(Lifecycle, AFirstStartHasItsDefaultsTheTrayIconAndWritesTheKeyText)
 {
     Marrowind app;

@@ -47,7 +47,6 @@ TEST_F(LifecycleTest, AFirstStartComesUpWithItsDefaultsAndTheTrayIcon)
     EXPECT_EQ(sim.PushButton4.caption(), "Turn On");
     EXPECT_EQ(sim.Frame2.caption(), "Off.");
     EXPECT_FALSE(sim.Check4.checked());
-    EXPECT_FALSE(sim.Check8.visible());
     EXPECT_EQ(sim.form.backColor(), kWhite) << "no skin file";
     EXPECT_TRUE(sim.dialogs.warnings.empty());
     EXPECT_EQ(writesOf(setting::kWindowsStartup), 0);

@@ -49,16 +49,5 @@ TEST(ListViewSelection, EmptyListAndBadPositionsAreFailuresNotCrashes)
     EXPECT_THROW(list.setColumnWidth(1, 100), Failure);  // no column yet
 }
 
-TEST(ListViewColumns, ANarrowColumnStillHoldsItsText)
-{
-    sim::SimListView list;
-    list.addColumn("Title");
-    list.addColumn("Handle");
-    list.setColumnWidth(2, 1);
-    fill(list, {"Notepad"});
-    EXPECT_EQ(list.subItem(1), "Notepad#");
-    EXPECT_EQ(list.columns[1].widthTwips, 1);
-}
-
 }  // namespace
 }  // namespace mw

@@ -65,11 +65,13 @@ class WindowLifetime : public NoSystemExceptions {};
 class FormWindowTimer : public NoSystemExceptions {};
 class FailureBarrier : public NoSystemExceptions {};
 class TrayIcon : public NoSystemExceptions {};
+class ListControl : public NoSystemExceptions {};
 
 constexpr int kButtonId = 2001;
 constexpr std::array kControls{
     ControlLayout{"Button1", ControlKind::PushButton, "", "Press", 120, 120, 1500, 405, 0, kArial9Bold, true,
                   kButtonId},
+    ControlLayout{"List1", ControlKind::ListView, "", "", 120, 600, 2700, 800, 1, kArial9Bold, true, 2002},
 };
 constexpr FormLayout kLayout{"TestForm", "Test form", 3000, 1500, kArial9Bold, kControls};
 constexpr FormWindow::Style kStyle{WS_OVERLAPPEDWINDOW, 0, nullptr};
@@ -150,6 +152,18 @@ TEST_F(FailureBarrier, AThrowingHandlerIsReportedWhereItRanAndTheMessageGoesOn)
     }
     setFailureReporter(nullptr);
     EXPECT_EQ(reports, (std::vector<std::string>{"TestForm.WindowProc: click failed", "TestForm.Button1: move failed"}));
+}
+
+TEST_F(ListControl, AColumnOneTwipWideStillHoldsItsText)
+{
+    FormWindow window(kLayout, kStyle, nullptr, nullptr);
+    Win32ListView& list = window.listView("List1");
+    list.addColumn("Title");
+    list.addColumn("Handle");
+    list.setColumnWidth(2, 1);
+    list.setSubItem(list.addRow("Notepad"), "4242");
+    EXPECT_EQ(list.selectedSubItem(), "4242");
+    EXPECT_LE(ListView_GetColumnWidth(window.control("List1"), 1), 1);
 }
 
 // A shell whose notification area refuses every icon, as one that has not
