@@ -137,6 +137,12 @@ void cSysTray::HandleTrayMessage(int code, int id)
     case kRightDown: raise(MouseDown, 2); break;
     case kRightUp: raise(MouseUp, 2); break;
     case kRightDouble: raise(MouseDblClick, 2); break;
+    case kContextMenu:
+        if (MenuRequested) MenuRequested();
+        break;
+    case kKeySelect:
+        if (KeySelected) KeySelected();
+        break;
     case kBalloonHide:
     case kBalloonTimeout:
     case kBalloonUserClick: balloonShowing_ = false; break;

@@ -22,8 +22,8 @@ struct Picture {
 // Shell notification codes the icon reports.
 namespace tray_code {
 inline constexpr int kMouseMove = 512, kLeftDown = 513, kLeftUp = 514, kLeftDouble = 515, kRightDown = 516,
-                     kRightUp = 517, kRightDouble = 518, kBalloonShow = 1026, kBalloonHide = 1027,
-                     kBalloonTimeout = 1028, kBalloonUserClick = 1029;
+                     kRightUp = 517, kRightDouble = 518, kContextMenu = 123, kKeySelect = 1025,
+                     kBalloonShow = 1026, kBalloonHide = 1027, kBalloonTimeout = 1028, kBalloonUserClick = 1029;
 }  // namespace tray_code
 
 inline constexpr int kTrayNotifyMessage = 1125;
@@ -63,6 +63,13 @@ public:
     std::function<void(int button, int id)> MouseDown;
     std::function<void(int button, int id)> MouseUp;
     std::function<void(int button, int id)> MouseDblClick;
+
+    // The icon's menu: asked for with the right button or, when the icon has
+    // the focus, with the menu key or Shift+F10; shown by ShowMenu.
+    std::function<void()> MenuRequested;
+    int ShowMenu(const std::vector<TrayMenuItem>& items) { return shell_.showMenu(items); }
+    // Enter or the space bar on the icon when it has the keyboard focus.
+    std::function<void()> KeySelected;
 
     // Raised when the shell refuses the icon, at the first add or after a
     // shell restart; the control keeps offering it until the shell takes it.

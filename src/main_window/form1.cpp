@@ -11,6 +11,7 @@
 #include "shell/product.h"
 #include "shell/skin.h"
 #include "shell/utf8.h"
+#include "typing/hotkey.h"
 
 namespace mw {
 
@@ -38,6 +39,11 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     // Moving the selection with the keyboard chooses an interval as a click
     // does, so the selection and the stored choice never disagree.
     c_.ListView2.onClick = [this] { ListView2_Click(); };
+    c_.ListView1.onClick = [this] { ListView1_Click(); };
+    c_.ListView1.onSelectionMovedByKeyboard = [this] { ListView1_Click(); };
+    cSysTray1.MenuRequested = [this] { cSysTray1_MenuRequested(); };
+    cSysTray1.KeySelected = [this] { ShowRequested(); };
+    s_.hotkey.onPressed = [this] { Hotkey_Pressed(); };
     c_.ListView2.onSelectionMovedByKeyboard = [this] { ListView2_Click(); };
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
 }
@@ -129,6 +135,24 @@ void Form1::Form_Load()
         steps.step(210, [&] { c_.Check8.setVisible(false); });
     }
     restoringOptions_ = false;
+    steps.step(212, [&] { setUpHotkey(); });
+}
+
+void Form1::setUpHotkey()
+{
+    const std::string written = s_.settings.read(setting::kHotkey, kDefaultHotkey);
+    if (written.empty()) return;  // the user switched it off
+    hotkey_ = parseHotkey(written);
+    if (!hotkey_) {
+        hotkey_ = parseHotkey(kDefaultHotkey);
+        s_.dialogs.warning("The setting \"Hotkey\" holds \"" + written +
+                               "\", which is not one key with Ctrl or Alt (such as ^%{F11}). " +
+                               hotkeyText(*hotkey_) + " turns automatic typing on and off instead.",
+                           kProductTitle);
+    }
+    // Held by another program: the program works without it, and its tray
+    // menu says so.
+    hotkeyTaken_ = !s_.hotkey.claim(*hotkey_);
 }
 
 NumberedSteps Form1::handlerSteps(const char* location)
@@ -178,6 +202,66 @@ void Form1::cSysTray1_IconMissing()
     if (program_.Closing || !program_.MinimizedToTray) return;
     c_.form.setVisible(true);
     program_.MinimizedToTray = false;
+}
+
+void Form1::ShowRequested()
+{
+    if (program_.Closing) return;
+    cSysTray1_MouseDblClick(1, 0);
+    // Minimised on the taskbar (no tray icon): back to its normal size.
+    if (c_.form.windowState() == WindowState::Minimized) c_.form.setWindowState(WindowState::Normal);
+}
+
+void Form1::Hotkey_Pressed()
+{
+    // The same as the button, from any window: it is the way to stop typing
+    // that every turn would otherwise race against. Not while one of the
+    // program's boxes waits for an answer: the button's handler may be the
+    // one waiting (the seconds prompt).
+    if (program_.Closing || s_.dialogs.modalOpen()) return;
+    PushButton4_Click();
+}
+
+void Form1::cSysTray1_MenuRequested()
+{
+    if (program_.Closing) return;
+    enum Item { kShow, kTurn, kTypeNow, kSeparator, kExit, kHotkeyNote };
+    std::string turn = c_.PushButton4.caption();
+    if (hotkey_ && !hotkeyTaken_) {
+        turn += '\t';
+        turn += hotkeyText(*hotkey_);
+    }
+    // While a box waits for an answer, the actions it may be part of wait too.
+    const bool free = !s_.dialogs.modalOpen();
+    std::vector<TrayMenuItem> items{{"Show"}, {turn, free}, {"Type Now (Test)", free}, {"", false, true}, {"Exit"}};
+    if (hotkeyTaken_) {
+        std::string note = "Hotkey ";
+        note += hotkeyText(*hotkey_);
+        note += " is in use by another program";
+        items.push_back({note, false});
+    }
+    switch (cSysTray1.ShowMenu(items)) {
+    case kShow: ShowRequested(); break;
+    case kTurn: PushButton4_Click(); break;
+    case kTypeNow: PushButton2_Click(); break;
+    case kExit: c_.form.close(); break;
+    default: break;  // dismissed
+    }
+}
+
+void Form1::ListView1_Click()
+{
+    // The row the user chose is where automatic typing goes, whatever the
+    // rebuilds after each turn put first.
+    if (program_.Closing) return;
+    NumberedSteps steps = handlerSteps("Form1.ListView1_Click");
+    steps.step(100, [&] { chosenWindow_ = windowOfRow(c_.ListView1, c_.ListView1.selectedPosition()); });
+}
+
+void Form1::selectChosenRow()
+{
+    if (chosenWindow_ == kNoWindow) return;
+    if (const int row = rowOfWindow(c_.ListView1, chosenWindow_)) c_.ListView1.select(row);
 }
 
 void Form1::cSysTray1_MouseDblClick(int, int)
@@ -257,7 +341,10 @@ void Form1::Text2_Change()
 void Form1::PushButton1_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.PushButton1_Click");
-    steps.step(100, [&] { getAllWindows(windowListContext(), c_.ListView1); });
+    steps.step(100, [&] {
+        getAllWindows(windowListContext(), c_.ListView1);
+        selectChosenRow();
+    });
 }
 
 
@@ -266,7 +353,10 @@ void Form1::PushButton2_Click()
     NumberedSteps steps = handlerSteps("Form1.PushButton2_Click");
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
-    steps.step(104, [&] { TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text()); });
+    steps.step(104, [&] {
+        TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text());
+        selectChosenRow();
+    });
     steps.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
     steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
 }
@@ -300,7 +390,10 @@ void Form1::PushButton4_Click()
         if (steps.test(104, [&] { return c_.ListView2.count() > 0; }) &&
             steps.test(106, [&] { return isCustomSecondsOption(c_.ListView2.selectedText()); }))
             askCustomSeconds(steps, 108, 110, 112);
-        steps.step(114, [&] { CharPosition = 1; });
+        steps.step(114, [&] {
+            CharPosition = 1;
+            chosenWindow_ = kNoWindow;  // the first turn, or the next row chosen, decides
+        });
         steps.step(116, [&] { c_.Timer1.setInterval(1000); });
         steps.step(118, [&] { writeSetting(setting::kStartStopState, "On"); });
     } else if (steps.test(120, [&] { return c_.PushButton4.caption() == "Turn Off"; })) {
@@ -333,7 +426,29 @@ std::vector<std::string> characterUnits(const std::string& text)
 
 }  // namespace
 
-void Form1::typeTurn(const std::string& keys) { TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, keys); }
+void Form1::typeTurn(const std::string& keys)
+{
+    // Keys go to the chosen window or nowhere: never on to whatever window
+    // the rebuilt list shows first once it has closed.
+    if (chosenWindow_ != kNoWindow) {
+        if (!s_.windows.exists(chosenWindow_)) {
+            c_.Frame2.setCaption(kChosenWindowClosedText);
+            return;
+        }
+        if (!rowOfWindow(c_.ListView1, chosenWindow_)) getAllWindows(windowListContext(), c_.ListView1);
+        const int row = rowOfWindow(c_.ListView1, chosenWindow_);
+        if (!row) {
+            // There, but no longer a window the list offers (hidden).
+            c_.Frame2.setCaption(kNotInFrontText);
+            return;
+        }
+        c_.ListView1.select(row);
+    } else if (c_.ListView1.count() > 0) {
+        chosenWindow_ = windowOfRow(c_.ListView1, c_.ListView1.selectedPosition());
+    }
+    TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, keys);
+    selectChosenRow();
+}
 
 void Form1::Timer1_Timer()
 {

@@ -26,6 +26,11 @@ public:
     void Form_Resize();
     void cSysTray1_MouseDblClick(int button, int id);
     void cSysTray1_IconMissing();
+    void cSysTray1_MenuRequested();
+    void ListView1_Click();
+    void Hotkey_Pressed();
+    // Another start of the program asks this copy to show itself.
+    void ShowRequested();
     void Check4_Click();
     void Check8_Click();
     void Text2_Change();
@@ -68,8 +73,17 @@ private:
     // write succeeds.
     void writeSetting(const std::string& key, const std::string& value);
 
+    // The window automatic typing keeps to: the one in the row the user
+    // last chose, or, when no row was chosen since typing was turned on, the
+    // one the first turn typed into. kNoWindow until one of those happens.
+    WindowHandle chosenWindow_ = kNoWindow;
+    void selectChosenRow();
+    void setUpHotkey();
+
     Form1Controls c_;
     Services s_;
+    std::optional<HotkeyCombination> hotkey_;
+    bool hotkeyTaken_ = false;  // another program holds the combination
     ProgramState& program_;
     // Set while startup restores the start-up options: that is no change by
     // the user, so nothing is written.

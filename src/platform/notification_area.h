@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace mw {
 
@@ -28,6 +29,13 @@ struct TrayRecord {
 
 enum class TrayOperation { Add = 0, Modify = 1, Delete = 2 };
 
+// One line of the icon's menu.
+struct TrayMenuItem {
+    std::string text;  // a tab separates the shortcut shown at the right
+    bool enabled = true;
+    bool separator = false;
+};
+
 class NotificationArea {
 public:
     virtual ~NotificationArea() = default;
@@ -36,6 +44,10 @@ public:
     // The shell's notifications for the icon: the notification code (a mouse
     // message or a balloon report) and the icon identifier.
     std::function<void(int code, int id)> onNotification;
+    // Shows the icon's menu where the user asked for it and returns the
+    // index of the chosen item, or -1 when the menu was dismissed. The menu
+    // closes when the user clicks elsewhere.
+    virtual int showMenu(const std::vector<TrayMenuItem>& items) = 0;
     // Asks for onRetryDue once, after about delayMs milliseconds: the shell
     // refused the icon and it is to be offered again.
     virtual void scheduleRetry(int delayMs) = 0;

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/files.h"
+#include "platform/global_hotkey.h"
 #include "platform/key_injection.h"
 #include "platform/locale.h"
 #include "platform/notification_area.h"
@@ -25,6 +26,7 @@ struct Services {
     Registry& registry;
     NotificationArea& tray;
     KeyInjector& keys;
+    GlobalHotkey& hotkey;
 };
 
 }  // namespace mw

@@ -15,6 +15,8 @@ inline constexpr const char* kOftenIndex = "OftenIndex";
 inline constexpr const char* kStartStopState = "StartStopState";
 inline constexpr const char* kWindowsStartup = "Windows Startup";
 inline constexpr const char* kMinimized = "Minimized";
+// The on/off hotkey in the key notation; empty turns it off.
+inline constexpr const char* kHotkey = "Hotkey";
 }  // namespace setting
 
 inline constexpr const char* kDefaultKeyText = "Keys to automatically type";

@@ -1,5 +1,8 @@
 #include "targets/window_list.h"
 
+#include <charconv>
+
+#include "platform/failure.h"
 #include "shell/error_dialog.h"
 
 namespace mw {
@@ -70,6 +73,24 @@ void getAllWindows(const WindowListContext& context, ListView& list)
         steps.step(120, [&] { current = windows.nextBelow(previous); });
         if (current == previous) break;
     }
+}
+
+WindowHandle windowOfRow(ListView& list, int row)
+{
+    const std::string text = list.subItem(row);
+    WindowHandle value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) fail(kOverflow);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) fail(kTypeMismatch);
+    return value;
+}
+
+int rowOfWindow(ListView& list, WindowHandle window)
+{
+    const std::string handle = std::to_string(window);
+    for (int row = 1; row <= list.count(); ++row)
+        if (list.subItem(row) == handle) return row;
+    return 0;
 }
 
 void setTopMost(WindowSystem& windows, WindowHandle window) { windows.setTopmostBand(window, true); }

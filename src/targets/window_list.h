@@ -29,6 +29,12 @@ struct WindowListContext {
 // stacking order, top first.
 void getAllWindows(const WindowListContext& context, ListView& list);
 
+// The window a row names (its handle column); a Failure when the text is no
+// handle.
+WindowHandle windowOfRow(ListView& list, int row);
+// The 1-based row of the list that holds the window, or 0 when none does.
+int rowOfWindow(ListView& list, WindowHandle window);
+
 void setTopMost(WindowSystem& windows, WindowHandle window);
 void clearTopMost(WindowSystem& windows, WindowHandle window);
 

@@ -15,6 +15,7 @@ inline constexpr std::size_t kMaxEventsPerBatch = 1000;
 
 inline constexpr const char* kNoWindowsText = "No windows found to type.";
 inline constexpr const char* kCompletedText = "Auto Type Complete at ";
+inline constexpr const char* kChosenWindowClosedText = "Nothing typed: the window chosen for typing has closed.";
 inline constexpr const char* kNotInFrontText =
     "Nothing typed: the target window could not be brought to the front.";
 

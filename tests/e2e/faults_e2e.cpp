@@ -9,37 +9,6 @@ namespace {
 
 namespace id = mw::form1_id;
 
-TEST(Faults, ATargetClosedDuringAutomaticTypingGetsNoKeysAndTypingMovesOn)
-{
-    Target next(L"Marrowind Next Target");
-    Target first(L"Marrowind First Target");
-    presetSettings({{"Textbox", "q"}, {"OftenIndex", "1"}, {"StartStopState", "On"}});
-    Marrowind app(false);
-    ASSERT_TRUE(waitUntil([&] { return !first.typed().empty(); }, 10s));
-    const std::size_t nextBefore = next.typed().size();
-    first.close();
-    EXPECT_TRUE(waitUntil([&] { return next.typed().size() > nextBefore; }, 10s)) << "typing goes on";
-    EXPECT_EQ(next.typed().find_first_not_of('q'), std::string::npos);
-    EXPECT_EQ(app.errorDialog(), nullptr);
-    app.press(id::kPushButton4);
-}
-
-TEST(Faults, TwoCopiesRunAtOnceAndTheLastWriteWins)
-{
-    Marrowind one;
-    Marrowind two(false);
-    SetWindowPos(two.window(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // side by side
-    one.writeKeys(L"from one");
-    two.writeKeys(L"from two");
-    EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "Textbox") == std::string("from two"); }));
-    for (Marrowind* copy : {&one, &two}) {
-        EXPECT_TRUE(copy->process().running());
-        DWORD_PTR answer = 0;
-        EXPECT_TRUE(SendMessageTimeoutW(copy->window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer))
-            << "responding";
-    }
-}
-
 TEST(Faults, ClosingDuringTheBalloonWaitExitsCleanlyAndRemovesTheIcon)
 {
     Marrowind app;

@@ -20,6 +20,7 @@ struct SimPlatform {
     SimRegistry registry;
     SimNotificationArea tray;
     SimKeyInjector keys;
+    SimGlobalHotkey hotkey;
 
     SimForm form;
     SimFrame Frame1{"Keys"}, Frame2{"On. Next type will occur in"}, Frame3{"Startup Options"};
@@ -37,7 +38,7 @@ struct SimPlatform {
 
     Services services()
     {
-        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
+        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey};
     }
     Form1Controls form1Controls()
     {

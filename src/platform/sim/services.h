@@ -12,6 +12,7 @@
 #include "platform/event_loop.h"
 #include "platform/failure.h"
 #include "platform/files.h"
+#include "platform/global_hotkey.h"
 #include "platform/key_injection.h"
 #include "platform/locale.h"
 #include "platform/notification_area.h"
@@ -186,6 +187,13 @@ public:
         return false;
     }
     void scheduleRetry(int delayMs) override { retryDelays.push_back(delayMs); }
+    int showMenu(const std::vector<TrayMenuItem>& items) override
+    {
+        menus.push_back(items);
+        return menuChoice;
+    }
+    std::vector<std::vector<TrayMenuItem>> menus;
+    int menuChoice = -1;  // what the user picks from the next menu
     // The retry the control asked for comes due.
     void retryDue()
     {
@@ -224,6 +232,31 @@ public:
     std::vector<Batch> batches;
     bool failSends = false;
     std::function<void()> onSend;
+};
+
+class SimGlobalHotkey final : public GlobalHotkey {
+public:
+    bool claim(const HotkeyCombination& combination) override
+    {
+        claimed.reset();
+        if (heldElsewhere) return false;
+        claimed = combination;
+        return true;
+    }
+    void release() override { claimed.reset(); }
+    void suspend() override { ++suspensions; }
+    void resume() override {}
+    bool takePress() override { return std::exchange(pressedDuringTurn, false); }
+    // The user presses the combination.
+    void press()
+    {
+        if (claimed && onPressed) onPressed();
+    }
+
+    std::optional<HotkeyCombination> claimed;
+    bool heldElsewhere = false;
+    bool pressedDuringTurn = false;
+    int suspensions = 0;
 };
 
 }  // namespace mw::sim

@@ -337,6 +337,7 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         restoreFocus();
         return 0;
     default:
+        if (onOtherMessage && onOtherMessage(message, wParam, lParam)) return 0;
         break;
     }
     return defaultProc(message, wParam, lParam);

@@ -66,6 +66,8 @@ public:
     std::function<void()> onDestroyed;
     // Enter (IDOK) and Escape (IDCANCEL) pressed in the window.
     std::function<void(int id)> onDialogCommand;
+    // Any other message; true when it was handled.
+    std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> onOtherMessage;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

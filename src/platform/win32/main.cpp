@@ -6,11 +6,13 @@
 #include "platform/failure.h"
 #include "platform/win32/failure_barrier.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/global_hotkey.h"
 #include "platform/win32/help_window.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/key_injector.h"
 #include "platform/win32/notification_area.h"
 #include "platform/win32/services.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 #include "shell/error_dialog.h"
 #include "shell/product.h"
@@ -18,8 +20,40 @@
 namespace mw::win32 {
 namespace {
 
+// Sent by a second start to the copy that runs: show your window.
+const wchar_t* const kShowMessageName = L"Marrowind.ShowMainWindow";
+
+// One copy per user session: two would type every key twice into the same
+// window. A second start brings the first copy's window to the front and ends.
+void showRunningCopy()
+{
+    const UINT show = RegisterWindowMessageW(kShowMessageName);
+    const std::wstring title = widen(kProductTitle);
+    // The first copy may still be starting (its window gets its title late in
+    // the startup): look for a few seconds.
+    HWND running = nullptr;
+    for (int attempt = 0; attempt < 100 && !running; ++attempt) {
+        running = FindWindowExW(nullptr, nullptr, L"MarrowindForm", title.c_str());
+        if (!running) Sleep(50);
+    }
+    if (!running) return;
+    DWORD process = 0;
+    GetWindowThreadProcessId(running, &process);
+    // This start came from the user, so it may hand the foreground on.
+    AllowSetForegroundWindow(process);
+    PostMessageW(running, show, 0, 0);
+}
+
 int run()
 {
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Marrowind.Running");
+    const bool anotherCopy = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    const UniqueKernelHandle running(mutex);
+    if (anotherCopy) {
+        showRunningCopy();
+        return 0;
+    }
+
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
 
@@ -33,7 +67,8 @@ int run()
     Win32Registry registry;
     Win32NotificationArea tray;
     Win32KeyInjector keys;
-    const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys};
+    Win32GlobalHotkey hotkey;
+    const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {
@@ -81,6 +116,14 @@ int run()
         PostQuitMessage(0);
     };
     window.onDestroyed = [] { PostQuitMessage(0); };
+    const UINT showRequest = RegisterWindowMessageW(kShowMessageName);
+    // The first copy may run elevated; the second start's request still gets in.
+    ChangeWindowMessageFilterEx(window.hwnd(), showRequest, MSGFLT_ALLOW, nullptr);
+    window.onOtherMessage = [&](UINT message, WPARAM, LPARAM) {
+        if (message != showRequest) return false;
+        form1.ShowRequested();
+        return true;
+    };
 
     window.centre();
     form1.Form_Load();

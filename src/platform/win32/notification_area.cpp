@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 
 namespace mw::win32 {
@@ -62,13 +63,51 @@ bool Win32NotificationArea::notify(TrayOperation operation, const TrayRecord& re
     const DWORD message = operation == TrayOperation::Add      ? NIM_ADD
                           : operation == TrayOperation::Modify ? NIM_MODIFY
                                                                : NIM_DELETE;
-    return Shell_NotifyIconW(message, &data) != FALSE;
+    const bool taken = Shell_NotifyIconW(message, &data) != FALSE;
+    if (taken && operation == TrayOperation::Add) {
+        NOTIFYICONDATAW version{};
+        version.cbSize = sizeof version;
+        version.hWnd = hwnd();
+        version.uID = data.uID;
+        version.uVersion = NOTIFYICON_VERSION;
+        menuReported_ = Shell_NotifyIconW(NIM_SETVERSION, &version) != FALSE;
+    }
+    return taken;
+}
+
+int Win32NotificationArea::showMenu(const std::vector<TrayMenuItem>& items)
+{
+    const UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const TrayMenuItem& item = items[i];
+        const UINT flags = item.separator ? MF_SEPARATOR : MF_STRING | (item.enabled ? 0 : MF_GRAYED);
+        AppendMenuW(menu.get(), flags, i + 1, item.separator ? nullptr : widen(item.text).c_str());
+    }
+    // The first item does what a double click on the icon does, so it is the
+    // default, shown in bold as Windows shows defaults.
+    SetMenuDefaultItem(menu.get(), 1, FALSE);
+    POINT at{};
+    GetCursorPos(&at);
+    // A tray menu closes when the user clicks elsewhere only if its window is
+    // the foreground window; the posted message lets it close at once.
+    SetForegroundWindow(hwnd());
+    const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    const int chosen = static_cast<int>(TrackPopupMenuEx(
+        menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | align, at.x, at.y, hwnd(), nullptr));
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+    return chosen - 1;
 }
 
 LRESULT Win32NotificationArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kTrayNotifyMessage) {
-        if (onNotification) onNotification(static_cast<int>(LOWORD(lParam)), static_cast<int>(wParam));
+        const int code = static_cast<int>(LOWORD(lParam));
+        if (onNotification) onNotification(code, static_cast<int>(wParam));
+        // A shell without version 3 reports only the button: the menu is
+        // asked for with it.
+        if (code == WM_RBUTTONUP && !menuReported_ && onNotification)
+            onNotification(WM_CONTEXTMENU, static_cast<int>(wParam));
         return 0;
     }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {

@@ -13,10 +13,14 @@ public:
     Win32NotificationArea();
     bool notify(TrayOperation operation, const TrayRecord& record) override;
     void scheduleRetry(int delayMs) override;
+    int showMenu(const std::vector<TrayMenuItem>& items) override;
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     UINT taskbarCreated_;
+    // The shell took the icon's version 3 behaviour: it reports the menu key,
+    // Shift+F10 and the right button as WM_CONTEXTMENU, and Enter on the icon.
+    bool menuReported_ = false;
 };
 
 }  // namespace mw::win32

@@ -66,6 +66,11 @@ struct CursorTraits {
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { DestroyCursor(h); }
 };
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DestroyMenu(h); }
+};
 struct KeyTraits {
     using Handle = HKEY;
     static Handle invalid() { return nullptr; }
@@ -87,6 +92,7 @@ using UniqueFont = UniqueHandle<FontTraits>;
 using UniqueBrush = UniqueHandle<BrushTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueCursor = UniqueHandle<CursorTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelTraits>;

@@ -1,0 +1,34 @@
+#pragma once
+// A key combination the system reports to the program from any window.
+#include <cstdint>
+#include <functional>
+
+namespace mw {
+
+struct HotkeyCombination {
+    bool control = false;
+    bool alt = false;
+    bool shift = false;
+    std::uint16_t virtualKey = 0;
+    bool operator==(const HotkeyCombination&) const = default;
+};
+
+class GlobalHotkey {
+public:
+    virtual ~GlobalHotkey() = default;
+    // Claims the combination for the program; false when another program
+    // holds it. Replaces a combination claimed before.
+    virtual bool claim(const HotkeyCombination& combination) = 0;
+    virtual void release() = 0;
+    // Lets the program's own keystrokes through while they may press the
+    // combination, and claims it again afterwards.
+    virtual void suspend() = 0;
+    virtual void resume() = 0;
+    // Whether the combination was pressed since it was last reported, taking
+    // the press out of the way: a long typing turn looks between its batches.
+    virtual bool takePress() = 0;
+    // The combination was pressed.
+    std::function<void()> onPressed;
+};
+
+}  // namespace mw

@@ -1,0 +1,96 @@
+#include "typing/hotkey.h"
+
+#include <array>
+
+#include "platform/failure.h"
+#include "typing/key_notation.h"
+#include "typing/virtual_keys.h"
+
+namespace mw {
+namespace {
+
+// Letters and digits have the virtual key of their capital character on
+// every layout; other characters depend on the layout and make no hotkey.
+std::optional<std::uint16_t> keyOfCharacter(char32_t character)
+{
+    if (character >= 'a' && character <= 'z') return static_cast<std::uint16_t>(character - 'a' + 'A');
+    if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9'))
+        return static_cast<std::uint16_t>(character);
+    return std::nullopt;
+}
+
+std::optional<std::uint16_t> keyOf(const KeyEvent& event)
+{
+    if (event.kind == KeyEvent::Kind::Character) return keyOfCharacter(event.character);
+    return event.virtualKey;
+}
+
+struct KeyName {
+    std::uint16_t key;
+    const char* name;
+};
+constexpr std::array kKeyNames{
+    KeyName{vk::kBack, "Backspace"},   KeyName{vk::kCancel, "Break"},     KeyName{vk::kCapital, "Caps Lock"},
+    KeyName{vk::kDelete, "Del"},       KeyName{vk::kDown, "Down"},        KeyName{vk::kEnd, "End"},
+    KeyName{vk::kReturn, "Enter"},     KeyName{vk::kEscape, "Esc"},       KeyName{vk::kHelp, "Help"},
+    KeyName{vk::kHome, "Home"},        KeyName{vk::kInsert, "Ins"},       KeyName{vk::kLeft, "Left"},
+    KeyName{vk::kNumLock, "Num Lock"}, KeyName{vk::kNext, "Page Down"},   KeyName{vk::kPrior, "Page Up"},
+    KeyName{vk::kSnapshot, "Print Screen"}, KeyName{vk::kRight, "Right"}, KeyName{vk::kScroll, "Scroll Lock"},
+    KeyName{vk::kTab, "Tab"},          KeyName{vk::kUp, "Up"},            KeyName{vk::kAdd, "Num +"},
+    KeyName{vk::kSubtract, "Num -"},   KeyName{vk::kMultiply, "Num *"},   KeyName{vk::kDivide, "Num /"},
+};
+
+}  // namespace
+
+std::optional<HotkeyCombination> parseHotkey(const std::string& notation)
+{
+    std::vector<KeyEvent> events;
+    try {
+        events = parseKeyString(notation);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+    // Modifiers down, the key down and up, the modifiers up: nothing else.
+    HotkeyCombination combination;
+    std::size_t i = 0;
+    for (; i < events.size() && events[i].kind == KeyEvent::Kind::VirtualKey && vk::isModifier(events[i].virtualKey);
+         ++i) {
+        combination.shift |= events[i].virtualKey == vk::kShift;
+        combination.control |= events[i].virtualKey == vk::kControl;
+        combination.alt |= events[i].virtualKey == vk::kMenu;
+    }
+    const std::size_t modifiers = i;
+    if (events.size() != 2 * modifiers + 2 || !(combination.control || combination.alt)) return std::nullopt;
+    const std::optional<std::uint16_t> key = keyOf(events[i]);
+    if (!key || vk::isModifier(*key)) return std::nullopt;
+    combination.virtualKey = *key;
+    return combination;
+}
+
+std::string hotkeyText(const HotkeyCombination& combination)
+{
+    std::string text;
+    if (combination.control) text += "Ctrl+";
+    if (combination.alt) text += "Alt+";
+    if (combination.shift) text += "Shift+";
+    const std::uint16_t key = combination.virtualKey;
+    if (key >= vk::kF1 && key < vk::kF1 + 24) return text + "F" + std::to_string(key - vk::kF1 + 1);
+    for (const KeyName& name : kKeyNames)
+        if (name.key == key) return text + name.name;
+    return text + static_cast<char>(key);
+}
+
+bool pressesHotkey(const std::vector<KeyEvent>& events, const HotkeyCombination& combination)
+{
+    bool control = false, alt = false;
+    for (const KeyEvent& event : events) {
+        if (event.kind == KeyEvent::Kind::VirtualKey && event.virtualKey == vk::kControl) control = event.down;
+        if (event.kind == KeyEvent::Kind::VirtualKey && event.virtualKey == vk::kMenu) alt = event.down;
+        if (event.down && keyOf(event) == combination.virtualKey && control >= combination.control &&
+            alt >= combination.alt)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace mw

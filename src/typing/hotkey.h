@@ -1,0 +1,27 @@
+#pragma once
+// The on/off hotkey as the user writes it, in the key notation: one key with
+// Ctrl and/or Alt ("^%{F11}", "^%k"), Shift allowed besides.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/global_hotkey.h"
+#include "platform/key_injection.h"
+
+namespace mw {
+
+inline constexpr const char* kDefaultHotkey = "^%{F11}";
+
+// The combination the notation presses, or nothing when it is not one key
+// with Ctrl or Alt: a plain or Shift-only key would be taken from every
+// program the user types in.
+std::optional<HotkeyCombination> parseHotkey(const std::string& notation);
+
+// As menus show it: "Ctrl+Alt+F11".
+std::string hotkeyText(const HotkeyCombination& combination);
+
+// Whether the events press the combination's key while its Ctrl and Alt are
+// held: the program's own keys would then trigger it.
+bool pressesHotkey(const std::vector<KeyEvent>& events, const HotkeyCombination& combination);
+
+}  // namespace mw

@@ -1,0 +1,145 @@
+// Staying in control of automatic typing: the keys keep to the chosen window,
+// the global hotkey, the tray menu and the one copy per session, end to end.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "main_window/form1_layout.h"
+
+namespace e2e {
+namespace {
+
+namespace id = mw::form1_id;
+
+const std::wstring kTurnedOnText = L"Turn Off";
+
+void chooseEverySecond(Marrowind& app)
+{
+    const HWND options = app.control(id::kListView2);
+    clickListRow(options, 0);
+    ASSERT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "OftenIndex") == std::string("1"); }));
+}
+
+TEST(Control, TypingKeepsToTheChosenWindowAndStopsWhenItCloses)
+{
+    Target bystander(L"Marrowind Bystander");
+    Target chosen(L"Marrowind Chosen Target");
+    Target next(L"Marrowind Next Target");
+    Marrowind app;
+    app.writeKeys(L"k");
+    app.selectTarget("Marrowind Chosen Target");
+    chooseEverySecond(app);
+    app.press(id::kPushButton4);
+    ASSERT_TRUE(waitUntil([&] { return chosen.typed().size() >= 2; }, 10s));
+    // The user works in another window between turns: the keys stay put.
+    bringToFront(bystander.window());
+    const std::size_t before = chosen.typed().size();
+    ASSERT_TRUE(waitUntil([&] { return chosen.typed().size() >= before + 2; }, 10s));
+
+    chosen.close();
+    EXPECT_TRUE(waitUntil([&] { return app.status() == L"Nothing typed: the window chosen for typing has closed."; },
+                          5s))
+        << narrow(app.status());
+    EXPECT_FALSE(waitUntil([&] { return !bystander.typed().empty() || !next.typed().empty(); }, 3s))
+        << "keys went to a window nobody chose";
+
+    app.selectTarget("Marrowind Next Target");
+    EXPECT_TRUE(waitUntil([&] { return !next.typed().empty(); }, 10s)) << "a click on another row resumes there";
+    app.press(id::kPushButton4);
+}
+
+TEST(Control, TheHotkeyTurnsTypingOnAndOffFromAnyWindow)
+{
+    Target target(L"Marrowind Test Target");
+    Marrowind app;
+    app.selectTarget("Marrowind Test Target");
+    bringToFront(target.window());
+    pressChord({VK_CONTROL, VK_MENU, VK_F11});
+    EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == kTurnedOnText; }));
+    EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "StartStopState") == std::string("On"); }));
+    bringToFront(target.window());
+    pressChord({VK_CONTROL, VK_MENU, VK_F11});
+    EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == L"Turn On"; }));
+    EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "StartStopState") == std::string("Off"); }));
+    EXPECT_EQ(app.status(), L"Off.");
+}
+
+TEST(Control, TheProgramsOwnKeysNeverPressItsHotkey)
+{
+    Target target(L"Marrowind Test Target");
+    Marrowind app;
+    app.selectTarget("Marrowind Test Target");
+    app.writeKeys(L"a^%{F11}b");
+    app.press(id::kPushButton2);
+    ASSERT_TRUE(waitUntil([&] { return target.typed().find('b') != std::string::npos; }));
+    // Whatever the hotkey would have done has had time to arrive by now.
+    EXPECT_FALSE(waitUntil([&] { return text(app.control(id::kPushButton4)) == kTurnedOnText; }, 1s));
+    EXPECT_NE(regQuery(kSettingsKey, "StartStopState"), std::string("On"));
+}
+
+// The icon's menu as the shell asks for it: the right button, and for a
+// shell that speaks version 3 also WM_CONTEXTMENU; either way one menu opens.
+HWND openTrayMenu(Marrowind& app)
+{
+    PostMessageW(app.trayWindow(), WM_USER + 101, 0, WM_RBUTTONDOWN);
+    PostMessageW(app.trayWindow(), WM_USER + 101, 0, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    waitUntil([&] { return (menu = waitForWindowOfClass(app.process().id(), L"#32768", 100ms)) != nullptr; }, 5s);
+    return menu;
+}
+
+// Picks the menu's n-th item (0-based, separators skipped) with the arrow
+// keys and Enter, as a keyboard user does.
+void chooseFromMenu(int item)
+{
+    for (int i = 0; i <= item; ++i) pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+}
+
+TEST(Control, TheTrayMenuShowsTurnsOnTypesAndExits)
+{
+    Target target(L"Marrowind Test Target");
+    Marrowind app;
+    app.selectTarget("Marrowind Test Target");
+    app.writeKeys(L"m");
+
+    HWND menu = openTrayMenu(app);
+    ASSERT_NE(menu, nullptr);
+    // A click elsewhere closes it.
+    clickAt({1500, 1100});
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); }));
+
+    PostMessageW(app.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app.window()); }));
+    ASSERT_NE(openTrayMenu(app), nullptr);
+    chooseFromMenu(0);  // Show
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; }));
+
+    ASSERT_NE(openTrayMenu(app), nullptr);
+    chooseFromMenu(2);  // Type Now (Test)
+    EXPECT_TRUE(waitUntil([&] { return target.typed() == "m"; }));
+
+    ASSERT_NE(openTrayMenu(app), nullptr);
+    chooseFromMenu(1);  // Turn On
+    EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == kTurnedOnText; }));
+    ASSERT_NE(openTrayMenu(app), nullptr);
+    chooseFromMenu(1);  // Turn Off
+    EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == L"Turn On"; }));
+
+    ASSERT_NE(openTrayMenu(app), nullptr);
+    chooseFromMenu(3);  // Exit, past the separator
+    EXPECT_TRUE(app.waitForExit(5s));
+}
+
+TEST(Control, ASecondStartShowsTheFirstCopyAndEnds)
+{
+    Marrowind first;
+    PostMessageW(first.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(first.window()); }));
+    Marrowind second(Marrowind::Options{false, false, {}});
+    EXPECT_TRUE(second.waitForExit(10s));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(first.window()) != FALSE; })) << "the first copy is back";
+    EXPECT_TRUE(first.process().running());
+}
+
+}  // namespace
+}  // namespace e2e
