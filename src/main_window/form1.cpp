@@ -47,18 +47,6 @@ WindowListContext Form1::windowListContext() const
     return WindowListContext{s_.windows, s_.dialogs, program_.MainWindowHandle};
 }
 
-void Form1::writeSetting(const std::string& key, const std::string& value)
-{
-    try {
-        s_.settings.write(key, value);
-        settingsWriteFailing_ = false;
-    } catch (const Failure&) {
-        if (settingsWriteFailing_) return;
-        settingsWriteFailing_ = true;
-        throw;
-    }
-}
-
 TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWindowHandle}; }
 
 void Form1::Form_Load()
@@ -196,7 +184,7 @@ void Form1::Check4_Click()
     if (c_.Check4.checked()) {
         steps.step(100, [&] { c_.Check8.setVisible(true); });
         if (restoringOptions_) return;
-        steps.step(102, [&] { writeSetting(setting::kWindowsStartup, "On"); });
+        steps.step(102, [&] { s_.settings.write(setting::kWindowsStartup, "On"); });
         steps.step(104, [&] {
             if (AddToStartup(s_.registry, s_.files)) return;
             s_.dialogs.warning("The program could not be set to start with Windows: the registry refused the "
@@ -208,7 +196,7 @@ void Form1::Check4_Click()
         steps.step(106, [&] { c_.Check8.setChecked(false); });
         steps.step(108, [&] { c_.Check8.setVisible(false); });
         if (restoringOptions_) return;
-        steps.step(110, [&] { writeSetting(setting::kWindowsStartup, "Off"); });
+        steps.step(110, [&] { s_.settings.write(setting::kWindowsStartup, "Off"); });
         steps.step(112, [&] { RemoveFromStartup(s_.registry, s_.files); });
     }
 }
@@ -217,7 +205,7 @@ void Form1::Check8_Click()
 {
     if (restoringOptions_) return;
     NumberedSteps steps = handlerSteps("Form1.Check8_Click");
-    steps.step(100, [&] { writeSetting(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
+    steps.step(100, [&] { s_.settings.write(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
 }
 
 void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)
@@ -247,10 +235,21 @@ void Form1::Text2_Change()
 {
     // A failing settings write is reported like any handler's failure, so the
     // user learns that the text was not stored; the position resets regardless.
+    // Only the first of a run of failing writes is reported: the box writes on
+    // every keystroke.
     NumberedSteps steps = handlerSteps("Form1.Text2_Change");
     std::string text;
     steps.step(100, [&] { text = c_.Text2.text(); });
-    steps.step(102, [&] { writeSetting(setting::kTextbox, text); });
+    steps.step(102, [&] {
+        try {
+            s_.settings.write(setting::kTextbox, text);
+            keyTextWriteFailing_ = false;
+        } catch (const Failure&) {
+            if (keyTextWriteFailing_) return;
+            keyTextWriteFailing_ = true;
+            throw;
+        }
+    });
     steps.step(104, [&] { CharPosition = 1; });
 }
 
@@ -276,7 +275,7 @@ void Form1::ListView2_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.ListView2_Click");
     steps.step(100, [&] {
-        writeSetting(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
+        s_.settings.write(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
     });
     steps.step(102, [&] { IntervalSeconds = GetIntervalSeconds(); });
     steps.step(104, [&] { ElapsedSeconds = 0; });
@@ -302,12 +301,12 @@ void Form1::PushButton4_Click()
             askCustomSeconds(steps, 108, 110, 112);
         steps.step(114, [&] { CharPosition = 1; });
         steps.step(116, [&] { c_.Timer1.setInterval(1000); });
-        steps.step(118, [&] { writeSetting(setting::kStartStopState, "On"); });
+        steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });
     } else if (steps.test(120, [&] { return c_.PushButton4.caption() == "Turn Off"; })) {
         steps.step(122, [&] { c_.PushButton4.setCaption("Turn On"); });
         steps.step(124, [&] { c_.Timer1.setInterval(0); });
         steps.step(126, [&] { c_.Frame2.setCaption("Off."); });
-        steps.step(128, [&] { writeSetting(setting::kStartStopState, "Off"); });
+        steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
     }
 }
 

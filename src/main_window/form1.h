@@ -63,10 +63,6 @@ private:
     // is numeric, then stores it; the three steps report at their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
     void typeTurn(const std::string& keys);
-    // Writes a setting. A store that fails is reported on its first failure;
-    // the same failure again (a write per keystroke) stays quiet until a
-    // write succeeds.
-    void writeSetting(const std::string& key, const std::string& value);
 
     Form1Controls c_;
     Services s_;
@@ -74,7 +70,9 @@ private:
     // Set while startup restores the start-up options: that is no change by
     // the user, so nothing is written.
     bool restoringOptions_ = false;
-    bool settingsWriteFailing_ = false;
+    // Set from a failed write of the key text until one succeeds: a store that
+    // is down fails a write per keystroke, and one dialog says it for the run.
+    bool keyTextWriteFailing_ = false;
 };
 
 }  // namespace mw
