@@ -211,18 +211,19 @@ void Form1::Check8_Click()
 void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)
 {
     std::string answer;
-    bool numeric = false;
+    bool usable = false;
     do {
-        // Cancel and closing the box give an empty answer, which is not a number.
+        // Cancel and closing the box give an empty answer, which is not a
+        // number. A number the schedule cannot use is asked for again too.
         const bool asked = steps.step(askLine, [&] {
             answer = s_.dialogs.input("Enter number of second(s):", "Input Number Of Second(s)", "").value_or("");
         });
         // A box that cannot be shown at all would ask for ever: give up then,
         // keeping the seconds held so far.
         if (!asked) return;
-        numeric = false;
-        steps.step(testLine, [&] { numeric = isNumeric(answer, s_.locale.format()); });
-    } while (!numeric);
+        usable = false;
+        steps.step(testLine, [&] { usable = isUsableCustomSeconds(answer, s_.locale.format()); });
+    } while (!usable);
     steps.step(storeLine, [&] { program_.CustomSeconds = toInteger16(answer, s_.locale.format()); });
 }
 

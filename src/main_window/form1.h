@@ -60,7 +60,8 @@ private:
     WindowListContext windowListContext() const;
     TypingContext typingContext();
     // Asks for the seconds of the "every x seconds" options until the answer
-    // is numeric, then stores it; the three steps report at their lines.
+    // is a usable number of seconds, then stores it; the three steps report at
+    // their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
     void typeTurn(const std::string& keys);
 
