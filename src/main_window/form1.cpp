@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "help/form2.h"
 #include "integration/start_up.h"
@@ -181,23 +182,47 @@ void Form1::cSysTray1_MouseDblClick(int, int)
 void Form1::Check4_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.Check4_Click");
+    // When the entry could not be changed the box is set back to show the
+    // truth; that nested click writes the setting but leaves the registry be.
+    const bool settingBack = std::exchange(settingStartupBoxBack_, false);
+    const auto setBack = [&](bool checked) {
+        settingStartupBoxBack_ = true;
+        c_.Check4.setChecked(checked);
+        settingStartupBoxBack_ = false;
+    };
     if (c_.Check4.checked()) {
         steps.step(100, [&] { c_.Check8.setVisible(true); });
         if (restoringOptions_) return;
         steps.step(102, [&] { s_.settings.write(setting::kWindowsStartup, "On"); });
+        if (settingBack) return;
         steps.step(104, [&] {
-            if (AddToStartup(s_.registry, s_.files)) return;
-            s_.dialogs.warning("The program could not be set to start with Windows: the registry refused the "
-                               "start-up entry.",
+            const StartupChange change = AddToStartup(s_.registry, s_.files);
+            if (change == StartupChange::Done) return;
+            s_.dialogs.warning(change == StartupChange::Refused
+                                   ? "The program could not be set to start with Windows: the registry refused the "
+                                     "start-up entry."
+                                   : "The program could not be set to start with Windows: it is switched off in "
+                                     "the list of startup apps of the Windows settings, and that setting could not "
+                                     "be changed.",
                                kProductTitle);
-            c_.Check4.setChecked(false);
+            setBack(false);
         });
     } else {
+        const bool minimized = c_.Check8.checked();
         steps.step(106, [&] { c_.Check8.setChecked(false); });
         steps.step(108, [&] { c_.Check8.setVisible(false); });
         if (restoringOptions_) return;
         steps.step(110, [&] { s_.settings.write(setting::kWindowsStartup, "Off"); });
-        steps.step(112, [&] { RemoveFromStartup(s_.registry, s_.files); });
+        if (settingBack) return;
+        steps.step(112, [&] {
+            if (RemoveFromStartup(s_.registry, s_.files)) return;
+            s_.dialogs.warning("The program still starts with Windows: its start-up entry could not be removed. "
+                               "An entry for all users of this computer can only be removed by a program run as "
+                               "administrator.",
+                               kProductTitle);
+            setBack(true);
+            c_.Check8.setChecked(minimized);
+        });
     }
 }
 

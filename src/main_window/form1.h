@@ -71,6 +71,8 @@ private:
     // Set while startup restores the start-up options: that is no change by
     // the user, so nothing is written.
     bool restoringOptions_ = false;
+    // Set while Check4 is set back after its entry could not be changed.
+    bool settingStartupBoxBack_ = false;
     // Set from a failed write of the key text until one succeeds: a store that
     // is down fails a write per keystroke, and one dialog says it for the run.
     bool keyTextWriteFailing_ = false;
