@@ -36,10 +36,10 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     c_.PushButton2.onClick = [this] { PushButton2_Click(); };
     c_.PushButton3.onClick = [this] { PushButton3_Click(); };
     c_.PushButton4.onClick = [this] { PushButton4_Click(); };
-    // Moving the selection with the keyboard chooses an interval as a click
-    // does, so the selection and the stored choice never disagree.
+    // A right click or a key that moves the selection chooses an interval as
+    // a click does (the list raises onClick for each), so the selection and
+    // the stored choice never disagree.
     c_.ListView2.onClick = [this] { ListView2_Click(); };
-    c_.ListView2.onSelectionMovedByKeyboard = [this] { ListView2_Click(); };
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "form1_fixture.h"
 #include "main_window/interval_options.h"
 #include "shell/error_dialog.h"
@@ -210,15 +212,21 @@ TEST_F(SchedulerTest, TypeNowWhileOnLeavesTheCountAndEmptiesTheBar)
     EXPECT_EQ(turns(), 2) << "Type Now, then the scheduled turn";
 }
 
-TEST_F(SchedulerTest, ChoosingAnIntervalByKeyboardIsStoredLikeAClick)
+TEST_F(SchedulerTest, ChoosingAnIntervalByKeyOrRightClickIsStoredLikeAClick)
 {
     turnOn();
-    ticks(3);
-    sim.ListView2.select(3);
-    sim.ListView2.onSelectionMovedByKeyboard();
-    EXPECT_EQ(sim.settings.values[setting::kOftenIndex], "3");
-    EXPECT_EQ(form1->IntervalSeconds, 10);
-    EXPECT_EQ(form1->ElapsedSeconds, 0);
+    int row = 2;
+    for (const auto& choose : {std::function<void()>([&] { sim.ListView2.keyTo(row = 3); }),
+                               std::function<void()>([&] { sim.ListView2.rightClickRow(row = 9); })}) {
+        ticks(3);
+        form1->CharPosition = 2;
+        choose();
+        EXPECT_EQ(sim.settings.values[setting::kOftenIndex], std::to_string(row));
+        EXPECT_EQ(form1->IntervalSeconds, row == 3 ? 10 : 60);
+        EXPECT_EQ(form1->ElapsedSeconds, 0);
+        EXPECT_EQ(form1->CharPosition, 1);
+    }
+    EXPECT_EQ(writesOf(setting::kOftenIndex), 2) << "each choice stored once";
 }
 
 TEST_F(SchedulerTest, ATickAfterTheTimerStoppedShowsOff)
