@@ -9,21 +9,49 @@ std::string startupCommand(Files& files)
     return "\"" + folder + files.programFileName() + "\"";
 }
 
-bool AddToStartup(Registry& registry, Files& files)
+namespace {
+
+// The startup-apps settings keep a flag per entry, under the same hive as the
+// entry: 12 bytes, a 32-bit state whose low bit set means switched off by the
+// user, then the time it was switched off.
+bool switchedOff(Registry& registry, Hive hive, const std::string& name)
+{
+    const auto flag = registry.getBinary(hive, kStartupApprovedKey, name);
+    return flag && !flag->empty() && (static_cast<unsigned char>((*flag)[0]) & 1);
+}
+
+}  // namespace
+
+StartupChange AddToStartup(Registry& registry, Files& files)
 {
     const std::string name = files.programFileName();
     const std::string data = startupCommand(files);
-    if (registry.setString(Hive::LocalMachine, kMachineRunKey, name, data)) return true;
-    // Not elevated: the machine-wide key is closed to us; start at this
-    // user's logon instead.
-    return registry.setString(Hive::CurrentUser, kUserRunKey, name, data);
+    Hive hive = Hive::LocalMachine;
+    if (!registry.setString(hive, kMachineRunKey, name, data)) {
+        // Not elevated: the machine-wide key is closed to us; start at this
+        // user's logon instead.
+        hive = Hive::CurrentUser;
+        if (!registry.setString(hive, kUserRunKey, name, data)) return StartupChange::Refused;
+    }
+    // A switched-off flag outlives the Run value being written again: Windows
+    // would still not start the program. Switch it on as the settings do
+    // (state 2, no time), or failing that drop it.
+    if (switchedOff(registry, hive, name)) {
+        static const std::string kEnabled = std::string(1, '\x02') + std::string(11, '\0');
+        if (!registry.setBinary(hive, kStartupApprovedKey, name, kEnabled))
+            registry.deleteValue(hive, kStartupApprovedKey, name);
+    }
+    return startupEntryActive(registry, files) ? StartupChange::Done : StartupChange::SwitchedOff;
 }
 
-void RemoveFromStartup(Registry& registry, Files& files)
+bool RemoveFromStartup(Registry& registry, Files& files)
 {
     const std::string name = files.programFileName();
     registry.deleteValue(Hive::LocalMachine, kMachineRunKey, name);
     registry.deleteValue(Hive::CurrentUser, kUserRunKey, name);
+    // The deletes' results do not tell: without rights to the machine-wide
+    // key the delete fails whether or not the value is there.
+    return !startupEntryActive(registry, files);
 }
 
 bool startupEntryActive(Registry& registry, Files& files)
@@ -33,14 +61,8 @@ bool startupEntryActive(Registry& registry, Files& files)
         Hive hive;
         const char* key;
     };
-    for (const Place& place : {Place{Hive::LocalMachine, kMachineRunKey}, Place{Hive::CurrentUser, kUserRunKey}}) {
-        if (!registry.getString(place.hive, place.key, name)) continue;
-        // The startup-apps settings keep a flag per entry; an odd first byte
-        // means the user switched the entry off.
-        const auto approval = registry.getBinary(place.hive, kStartupApprovedKey, name);
-        const bool disabled = approval && !approval->empty() && (static_cast<unsigned char>((*approval)[0]) & 1);
-        if (!disabled) return true;
-    }
+    for (const Place& place : {Place{Hive::LocalMachine, kMachineRunKey}, Place{Hive::CurrentUser, kUserRunKey}})
+        if (registry.getString(place.hive, place.key, name) && !switchedOff(registry, place.hive, name)) return true;
     return false;
 }
 

@@ -19,10 +19,20 @@ inline constexpr const char* kStartupApprovedKey =
 // blanks cannot be read as another program plus arguments.
 std::string startupCommand(Files& files);
 
-// Writes the entry; false when neither Run key could be written.
-bool AddToStartup(Registry& registry, Files& files);
-// Deletes the entry from both Run keys.
-void RemoveFromStartup(Registry& registry, Files& files);
+enum class StartupChange {
+    Done,
+    // Neither Run key could be written.
+    Refused,
+    // The entry is written but stays switched off in the system's list of
+    // startup apps: its flag there could not be changed.
+    SwitchedOff,
+};
+
+// Writes the entry and switches it on in the system's list of startup apps.
+StartupChange AddToStartup(Registry& registry, Files& files);
+// Deletes the entry from both Run keys; false when it is still there and
+// active (a machine-wide entry needs an administrator to delete it).
+bool RemoveFromStartup(Registry& registry, Files& files);
 // The entry exists and the user has not disabled it in the system's list of
 // startup programs.
 bool startupEntryActive(Registry& registry, Files& files);

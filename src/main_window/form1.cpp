@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "help/form2.h"
 #include "integration/start_up.h"
@@ -36,33 +37,20 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     c_.PushButton2.onClick = [this] { PushButton2_Click(); };
     c_.PushButton3.onClick = [this] { PushButton3_Click(); };
     c_.PushButton4.onClick = [this] { PushButton4_Click(); };
-    // Moving the selection with the keyboard chooses an interval as a click
-    // does, so the selection and the stored choice never disagree.
+    // A right click or a key that moves the selection chooses an interval as
+    // a click does (the list raises onClick for each), so the selection and
+    // the stored choice never disagree.
     c_.ListView2.onClick = [this] { ListView2_Click(); };
     c_.ListView1.onClick = [this] { ListView1_Click(); };
-    c_.ListView1.onSelectionMovedByKeyboard = [this] { ListView1_Click(); };
     cSysTray1.MenuRequested = [this] { cSysTray1_MenuRequested(); };
     cSysTray1.KeySelected = [this] { ShowRequested(); };
     s_.hotkey.onPressed = [this] { Hotkey_Pressed(); };
-    c_.ListView2.onSelectionMovedByKeyboard = [this] { ListView2_Click(); };
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
 }
 
 WindowListContext Form1::windowListContext() const
 {
     return WindowListContext{s_.windows, s_.dialogs, program_.MainWindowHandle};
-}
-
-void Form1::writeSetting(const std::string& key, const std::string& value)
-{
-    try {
-        s_.settings.write(key, value);
-        settingsWriteFailing_ = false;
-    } catch (const Failure&) {
-        if (settingsWriteFailing_) return;
-        settingsWriteFailing_ = true;
-        throw;
-    }
 }
 
 TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWindowHandle}; }
@@ -277,23 +265,47 @@ void Form1::cSysTray1_MouseDblClick(int, int)
 void Form1::Check4_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.Check4_Click");
+    // When the entry could not be changed the box is set back to show the
+    // truth; that nested click writes the setting but leaves the registry be.
+    const bool settingBack = std::exchange(settingStartupBoxBack_, false);
+    const auto setBack = [&](bool checked) {
+        settingStartupBoxBack_ = true;
+        c_.Check4.setChecked(checked);
+        settingStartupBoxBack_ = false;
+    };
     if (c_.Check4.checked()) {
         steps.step(100, [&] { c_.Check8.setVisible(true); });
         if (restoringOptions_) return;
-        steps.step(102, [&] { writeSetting(setting::kWindowsStartup, "On"); });
+        steps.step(102, [&] { s_.settings.write(setting::kWindowsStartup, "On"); });
+        if (settingBack) return;
         steps.step(104, [&] {
-            if (AddToStartup(s_.registry, s_.files)) return;
-            s_.dialogs.warning("The program could not be set to start with Windows: the registry refused the "
-                               "start-up entry.",
+            const StartupChange change = AddToStartup(s_.registry, s_.files);
+            if (change == StartupChange::Done) return;
+            s_.dialogs.warning(change == StartupChange::Refused
+                                   ? "The program could not be set to start with Windows: the registry refused the "
+                                     "start-up entry."
+                                   : "The program could not be set to start with Windows: it is switched off in "
+                                     "the list of startup apps of the Windows settings, and that setting could not "
+                                     "be changed.",
                                kProductTitle);
-            c_.Check4.setChecked(false);
+            setBack(false);
         });
     } else {
+        const bool minimized = c_.Check8.checked();
         steps.step(106, [&] { c_.Check8.setChecked(false); });
         steps.step(108, [&] { c_.Check8.setVisible(false); });
         if (restoringOptions_) return;
-        steps.step(110, [&] { writeSetting(setting::kWindowsStartup, "Off"); });
-        steps.step(112, [&] { RemoveFromStartup(s_.registry, s_.files); });
+        steps.step(110, [&] { s_.settings.write(setting::kWindowsStartup, "Off"); });
+        if (settingBack) return;
+        steps.step(112, [&] {
+            if (RemoveFromStartup(s_.registry, s_.files)) return;
+            s_.dialogs.warning("The program still starts with Windows: its start-up entry could not be removed. "
+                               "An entry for all users of this computer can only be removed by a program run as "
+                               "administrator.",
+                               kProductTitle);
+            setBack(true);
+            c_.Check8.setChecked(minimized);
+        });
     }
 }
 
@@ -301,24 +313,25 @@ void Form1::Check8_Click()
 {
     if (restoringOptions_) return;
     NumberedSteps steps = handlerSteps("Form1.Check8_Click");
-    steps.step(100, [&] { writeSetting(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
+    steps.step(100, [&] { s_.settings.write(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
 }
 
 void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)
 {
     std::string answer;
-    bool numeric = false;
+    bool usable = false;
     do {
-        // Cancel and closing the box give an empty answer, which is not a number.
+        // Cancel and closing the box give an empty answer, which is not a
+        // number. A number the schedule cannot use is asked for again too.
         const bool asked = steps.step(askLine, [&] {
             answer = s_.dialogs.input("Enter number of second(s):", "Input Number Of Second(s)", "").value_or("");
         });
         // A box that cannot be shown at all would ask for ever: give up then,
         // keeping the seconds held so far.
         if (!asked) return;
-        numeric = false;
-        steps.step(testLine, [&] { numeric = isNumeric(answer, s_.locale.format()); });
-    } while (!numeric);
+        usable = false;
+        steps.step(testLine, [&] { usable = isUsableCustomSeconds(answer, s_.locale.format()); });
+    } while (!usable);
     steps.step(storeLine, [&] { program_.CustomSeconds = toInteger16(answer, s_.locale.format()); });
 }
 
@@ -331,10 +344,21 @@ void Form1::Text2_Change()
 {
     // A failing settings write is reported like any handler's failure, so the
     // user learns that the text was not stored; the position resets regardless.
+    // Only the first of a run of failing writes is reported: the box writes on
+    // every keystroke.
     NumberedSteps steps = handlerSteps("Form1.Text2_Change");
     std::string text;
     steps.step(100, [&] { text = c_.Text2.text(); });
-    steps.step(102, [&] { writeSetting(setting::kTextbox, text); });
+    steps.step(102, [&] {
+        try {
+            s_.settings.write(setting::kTextbox, text);
+            keyTextWriteFailing_ = false;
+        } catch (const Failure&) {
+            if (keyTextWriteFailing_) return;
+            keyTextWriteFailing_ = true;
+            throw;
+        }
+    });
     steps.step(104, [&] { CharPosition = 1; });
 }
 
@@ -366,7 +390,7 @@ void Form1::ListView2_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.ListView2_Click");
     steps.step(100, [&] {
-        writeSetting(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
+        s_.settings.write(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
     });
     steps.step(102, [&] { IntervalSeconds = GetIntervalSeconds(); });
     steps.step(104, [&] { ElapsedSeconds = 0; });
@@ -395,12 +419,12 @@ void Form1::PushButton4_Click()
             chosenWindow_ = kNoWindow;  // the first turn, or the next row chosen, decides
         });
         steps.step(116, [&] { c_.Timer1.setInterval(1000); });
-        steps.step(118, [&] { writeSetting(setting::kStartStopState, "On"); });
+        steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });
     } else if (steps.test(120, [&] { return c_.PushButton4.caption() == "Turn Off"; })) {
         steps.step(122, [&] { c_.PushButton4.setCaption("Turn On"); });
         steps.step(124, [&] { c_.Timer1.setInterval(0); });
         steps.step(126, [&] { c_.Frame2.setCaption("Off."); });
-        steps.step(128, [&] { writeSetting(setting::kStartStopState, "Off"); });
+        steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
     }
 }
 

@@ -65,13 +65,10 @@ private:
     WindowListContext windowListContext() const;
     TypingContext typingContext();
     // Asks for the seconds of the "every x seconds" options until the answer
-    // is numeric, then stores it; the three steps report at their lines.
+    // is a usable number of seconds, then stores it; the three steps report at
+    // their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
     void typeTurn(const std::string& keys);
-    // Writes a setting. A store that fails is reported on its first failure;
-    // the same failure again (a write per keystroke) stays quiet until a
-    // write succeeds.
-    void writeSetting(const std::string& key, const std::string& value);
 
     // The window automatic typing keeps to: the one in the row the user
     // last chose, or, when no row was chosen since typing was turned on, the
@@ -88,7 +85,11 @@ private:
     // Set while startup restores the start-up options: that is no change by
     // the user, so nothing is written.
     bool restoringOptions_ = false;
-    bool settingsWriteFailing_ = false;
+    // Set while Check4 is set back after its entry could not be changed.
+    bool settingStartupBoxBack_ = false;
+    // Set from a failed write of the key text until one succeeds: a store that
+    // is down fails a write per keystroke, and one dialog says it for the run.
+    bool keyTextWriteFailing_ = false;
 };
 
 }  // namespace mw

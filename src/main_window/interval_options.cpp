@@ -1,5 +1,8 @@
 #include "main_window/interval_options.h"
 
+#include "platform/failure.h"
+#include "shell/numbers.h"
+
 namespace mw {
 
 std::int32_t intervalSecondsOf(const std::string& optionText, std::int32_t customSeconds)
@@ -26,6 +29,16 @@ bool isOneCharacterOption(const std::string& optionText)
 bool isCustomSecondsOption(const std::string& optionText)
 {
     return optionText.find(kCustomSecondsMarker) != std::string::npos;
+}
+
+bool isUsableCustomSeconds(const std::string& answer, const LocaleFormat& locale)
+{
+    if (!isNumeric(answer, locale)) return false;
+    try {
+        return toInteger16(answer, locale) >= 1;
+    } catch (const Failure&) {
+        return false;  // beyond the 16-bit range
+    }
 }
 
 }  // namespace mw

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/locale.h"
+
 namespace mw {
 
 inline constexpr std::array<const char*, 10> kIntervalOptions{
@@ -28,5 +30,9 @@ std::int32_t intervalSecondsOf(const std::string& optionText, std::int32_t custo
 // One-character mode: the text contains "character".
 bool isOneCharacterOption(const std::string& optionText);
 bool isCustomSecondsOption(const std::string& optionText);
+// An answer to the seconds prompt that the schedule can use: a number that
+// converts to 1..32767 seconds. 0 or less would never come due, and a larger
+// one does not fit the 16-bit value that holds it.
+bool isUsableCustomSeconds(const std::string& answer, const LocaleFormat& locale);
 
 }  // namespace mw

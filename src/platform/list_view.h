@@ -13,6 +13,34 @@
 
 namespace mw {
 
+// Which of a list's own notifications are the user choosing a row: a left
+// click, also on the row already selected; a key that selects a row; a right
+// click or a drag whose press moved the selection. A press that moved the
+// selection counts once, when it ends, so a click never counts twice.
+class RowChoice {
+public:
+    // A row gained or lost the selection, not at the program's request.
+    // Returns whether that is a choice to report now.
+    bool selectionChanged(bool gained, bool mouseButtonDown)
+    {
+        if (mouseButtonDown) {
+            pressMoved_ = true;
+            return false;
+        }
+        return gained;
+    }
+    // A press ended in a left click (leftClick), a right click or a drag.
+    bool pressEnded(bool leftClick)
+    {
+        const bool chosen = leftClick || pressMoved_;
+        pressMoved_ = false;
+        return chosen;
+    }
+
+private:
+    bool pressMoved_ = false;
+};
+
 class ListView {
 public:
     virtual ~ListView() = default;
@@ -54,16 +82,30 @@ public:
         selectRow(position);
     }
 
-    // Raised after a click (or a keyboard move) has set the selection.
+    // Raised once the user has chosen a row (see RowChoice), after the
+    // selection is set.
     std::function<void()> onClick;
-    std::function<void()> onSelectionMovedByKeyboard;
     std::function<void()> onMouseMove;
 
 protected:
+    // Implementations pass the user's gestures here, so that every kind of
+    // list raises onClick by the same rule.
+    void userSelectionChanged(bool gained, bool mouseButtonDown)
+    {
+        if (choice_.selectionChanged(gained, mouseButtonDown) && onClick) onClick();
+    }
+    void userPressEnded(bool leftClick)
+    {
+        if (choice_.pressEnded(leftClick) && onClick) onClick();
+    }
+
     virtual int appendRow(const std::string& text) = 0;
     // 0 when no row is selected.
     virtual int selectedRow() const = 0;
     virtual void selectRow(int position) = 0;
+
+private:
+    RowChoice choice_;
 };
 
 }  // namespace mw

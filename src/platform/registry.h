@@ -14,6 +14,10 @@ public:
     // when the key could not be opened or the value not written.
     virtual bool setString(Hive hive, const std::string& keyPath, const std::string& name,
                            const std::string& data) = 0;
+    // Raw bytes as a binary value (the startup-apps approval flags).
+    virtual bool setBinary(Hive hive, const std::string& keyPath, const std::string& name,
+                           const std::string& data) = 0;
+    // Also true when there was no such value.
     virtual bool deleteValue(Hive hive, const std::string& keyPath, const std::string& name) = 0;
     virtual std::optional<std::string> getString(Hive hive, const std::string& keyPath,
                                                  const std::string& name) = 0;

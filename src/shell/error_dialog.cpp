@@ -11,7 +11,9 @@ std::string errorDialogText(std::string_view description, std::string_view locat
     text += location;
     text += " at line ";
     text += std::to_string(line);
-    text += "\r\n\r\nPlease email screenshot of this message to ";
+    // Two bare carriage returns, not CR LF twice: the message box still breaks
+    // the line at each, which leaves one blank line before the request.
+    text += "\r\rPlease email screenshot of this message to ";
     text += kSupportAddress;
     return text;
 }

@@ -58,8 +58,9 @@ public:
     }
 
     // Shows the dialog, once per failure description in one run of the
-    // handler: a settings store that is down fails every later read the same
-    // way, and one dialog says it.
+    // handler: a later failure with a description already shown in this run is
+    // dropped. A settings store that is down fails every later read the same
+    // way, and one dialog (at the first failing line) says it.
     void report(std::string_view description, int line);
 
 private:

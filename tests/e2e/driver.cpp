@@ -271,7 +271,7 @@ void bringToFront(HWND window)
     waitUntil([&] { return activeIn(top); }, 3s);
 }
 
-void clickAt(POINT screen)
+void clickAt(POINT screen, int button)
 {
     // Under Wine the click goes in as the X server's own pointer events, the
     // way a user's mouse gives them; the virtual desktop covers the X screen
@@ -287,8 +287,8 @@ void clickAt(POINT screen)
         for (wchar_t& c : doneOnZ)
             if (c == L'/') c = L'\\';
         std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool mousemove " + std::to_wstring(screen.x) + L" " +
-                               std::to_wstring(screen.y) + L" click 1; echo $? > " + done + L".tmp; mv " + done +
-                               L".tmp " + done + L"\"";
+                               std::to_wstring(screen.y) + L" click " + std::to_wstring(button) + L"; echo $? > " +
+                               done + L".tmp; mv " + done + L".tmp " + done + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
@@ -315,8 +315,9 @@ void clickAt(POINT screen)
         input.mi.dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    const bool right = button == 3;
+    inputs[1].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
 }
 
@@ -493,7 +494,7 @@ int listSelected(HWND list)
     return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-void clickListRow(HWND list, int row)
+void clickListRow(HWND list, int row, int button)
 {
     const RemoteBuffer remote(list, sizeof(RECT));
     RECT rect{};
@@ -507,7 +508,7 @@ void clickListRow(HWND list, int row)
     bringToFront(list);
     if (!waitUntil([&] { return reaches(centre, list); }, 3s))
         throw std::runtime_error("the list row to click is covered by another window");
-    clickAt(centre);
+    clickAt(centre, button);
 }
 
 // --- Registry ---------------------------------------------------------------

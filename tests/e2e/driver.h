@@ -63,7 +63,8 @@ RECT screenRect(HWND window);
 
 // Real input, as the user gives it.
 void bringToFront(HWND window);
-void clickAt(POINT screen);
+// button: 1 left, 3 right.
+void clickAt(POINT screen, int button = 1);
 void click(HWND control);
 void typeUnicode(const std::wstring& text);
 void pressKey(WORD virtualKey, bool alt = false);
@@ -81,7 +82,7 @@ struct ListRow {
 };
 std::vector<ListRow> listRows(HWND list);
 int listSelected(HWND list);  // 0-based, -1 when none
-void clickListRow(HWND list, int row);
+void clickListRow(HWND list, int row, int button = 1);
 
 // "reg query" as the user would run it, returning the value's data.
 std::optional<std::string> regQuery(const std::string& key, const std::string& value);

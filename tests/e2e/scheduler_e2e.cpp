@@ -74,6 +74,15 @@ TEST_F(Scheduler, TheSecondsPromptRepeatsOnCancelAndItsAnswerSetsTheInterval)
     app.press(id::kPushButton4);
 }
 
+TEST_F(Scheduler, ARightClickThatMovesTheSelectionChoosesTheInterval)
+{
+    const HWND list = app.control(id::kListView2);
+    clickListRow(list, 3, 3);
+    ASSERT_TRUE(waitUntil([&] { return listSelected(list) == 3; }));
+    EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "OftenIndex") == std::string("4"); }))
+        << regQuery(kSettingsKey, "OftenIndex").value_or("(none)");
+}
+
 TEST_F(Scheduler, TheChoiceAndTheOnStateAreRestoredAtTheNextStart)
 {
     writeKeysAndSelectTarget(L"r");

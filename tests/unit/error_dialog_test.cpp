@@ -10,7 +10,7 @@ namespace {
 TEST(ErrorDialog, TextIsExactlyDescriptionLocationLineAndSupportAddress)
 {
     EXPECT_EQ(errorDialogText("Overflow", "Form1.Form_Load", 172),
-              "Overflow\r\nin Pellquist2021/08/31.Form1.Form_Load at line 172\r\n\r\n"
+              "Overflow\r\nin Pellquist2021/08/31.Form1.Form_Load at line 172\r\r"
               "Please email screenshot of this message to support@marrowind.example");
 }
 
@@ -38,6 +38,25 @@ TEST(NumberedSteps, AFailingTestEntersTheConditional)
     EXPECT_FALSE(steps.test(178, [] { return false; }));
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_NE(dialogs.warnings[0].text.find("at line 176"), std::string::npos);
+}
+
+TEST(NumberedSteps, TheSameFailureAgainInOneRunIsShownOnceAtItsFirstLine)
+{
+    sim::SimDialogs dialogs;
+    {
+        NumberedSteps steps(dialogs, "Form1.Form_Load");
+        steps.step(136, [] { fail("Settings store unavailable"); });
+        steps.step(172, [] { fail("Settings store unavailable"); });
+        steps.test(176, []() -> bool { fail(kIndexOutOfBounds); });
+    }
+    NumberedSteps nextRun(dialogs, "Form1.Form_Load");
+    nextRun.step(186, [] { fail("Settings store unavailable"); });
+    std::vector<std::string> texts;
+    for (const auto& w : dialogs.warnings) texts.push_back(w.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         errorDialogText("Settings store unavailable", "Form1.Form_Load", 136),
+                         errorDialogText(kIndexOutOfBounds, "Form1.Form_Load", 176),
+                         errorDialogText("Settings store unavailable", "Form1.Form_Load", 186)}));
 }
 
 TEST(NumberedSteps, AnyStandardExceptionIsReportedNotPropagated)

@@ -43,7 +43,7 @@ TEST_F(FaultTest, ATargetThatVanishesOrHangsDuringATurnGetsNothingAndTheStatusSa
     EXPECT_TRUE(sim.dialogs.warnings.empty());
 }
 
-TEST_F(FaultTest, AFailingStoreGivesOneDialogOnReadingAndOneOnWritingAndTheWindowWorks)
+TEST_F(FaultTest, AFailingStoreIsReportedOnceAtLoadOncePerRunOfKeystrokesAndByEachOtherHandler)
 {
     sim.settings.failReads = true;
     form1->Form_Load();
@@ -55,14 +55,23 @@ TEST_F(FaultTest, AFailingStoreGivesOneDialogOnReadingAndOneOnWritingAndTheWindo
     sim.settings.failWrites = true;
     for (const char* text : {"a", "ab", "abc"}) sim.Text2.setText(text);
     sim.ListView2.clickRow(3);
-    EXPECT_EQ(sim.dialogs.warnings.size(), 1u) << "one dialog, not one per keystroke";
+    sim.PushButton4.click();  // Turn On
+    sim.Text2.setText("abcd");
+    sim.PushButton4.click();  // Turn Off
+    const auto at = [](const char* handler, int line) {
+        return errorDialogText("Settings store unavailable", handler, line);
+    };
+    EXPECT_EQ(warningTexts(), (std::vector<std::string>{at("Form1.Text2_Change", 102), at("Form1.ListView2_Click", 100),
+                                                        at("Form1.PushButton4_Click", 118),
+                                                        at("Form1.PushButton4_Click", 128)}))
+        << "one dialog for the keystrokes, not one each; every other handler reports its own";
     EXPECT_EQ(form1->IntervalSeconds, 10) << "the click still took effect";
     sim.settings.failWrites = false;
-    sim.Text2.setText("abcd");
-    EXPECT_EQ(sim.settings.values[setting::kTextbox], "abcd");
-    sim.settings.failWrites = true;
     sim.Text2.setText("abcde");
-    EXPECT_EQ(sim.dialogs.warnings.size(), 2u) << "a new failure after a recovery is reported again";
+    EXPECT_EQ(sim.settings.values[setting::kTextbox], "abcde");
+    sim.settings.failWrites = true;
+    sim.Text2.setText("abcdef");
+    EXPECT_EQ(sim.dialogs.warnings.size(), 5u) << "a new failure after a recovery is reported again";
 }
 
 TEST_F(FaultTest, AShellThatAppearsLaterGetsTheIcon)

@@ -232,6 +232,48 @@ TEST_F(LifecycleTest, WithoutRightsToTheMachineKeyTheEntryGoesToTheUsersAndWithN
     EXPECT_FALSE(sim.Check8.visible());
 }
 
+TEST_F(LifecycleTest, AnEntryThatCannotBeRemovedKeepsTheBoxCheckedAndTheUserIsTold)
+{
+    // Written by a run as administrator; this run may not change the machine-wide key.
+    sim.registry.strings[{Hive::LocalMachine, kMachineRunKey, "Marrowind.exe"}] = kExpectedData;
+    sim.registry.refused[Hive::LocalMachine] = true;
+    sim.settings.values[setting::kMinimized] = "On";
+    form1->Form_Load();
+    ASSERT_TRUE(sim.Check4.checked());
+    sim.Check4.setChecked(false);
+    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
+    EXPECT_NE(sim.dialogs.warnings[0].text.find("still starts with Windows"), std::string::npos);
+    EXPECT_EQ(runValue(Hive::LocalMachine), kExpectedData);
+    EXPECT_TRUE(sim.Check4.checked());
+    EXPECT_TRUE(sim.Check8.visible());
+    EXPECT_TRUE(sim.Check8.checked());
+    EXPECT_EQ(sim.settings.values[setting::kWindowsStartup], "On");
+    EXPECT_EQ(sim.settings.values[setting::kMinimized], "On");
+}
+
+TEST_F(LifecycleTest, TickingTheBoxSwitchesOnAnEntrySwitchedOffInTheSystemsListOrSaysWhyNot)
+{
+    const sim::SimRegistry::Address flag{Hive::LocalMachine, kStartupApprovedKey, "Marrowind.exe"};
+    const std::string switchedOff("\x03\0\0\0\x10\x32\x54\x76\x98\xBA\xDC\x01", 12);
+    sim.registry.strings[{Hive::LocalMachine, kMachineRunKey, "Marrowind.exe"}] = kExpectedData;
+    sim.registry.binaries[flag] = switchedOff;
+    form1->Form_Load();
+    ASSERT_FALSE(sim.Check4.checked());
+    sim.Check4.setChecked(true);
+    EXPECT_EQ(sim.registry.binaries[flag], std::string("\x02", 1) + std::string(11, '\0'));
+    EXPECT_TRUE(sim.Check4.checked());
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+
+    sim.Check4.setChecked(false);
+    sim.registry.binaries[flag] = switchedOff;
+    sim.registry.refusedKeys.insert({Hive::LocalMachine, kStartupApprovedKey});
+    sim.Check4.setChecked(true);
+    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
+    EXPECT_NE(sim.dialogs.warnings[0].text.find("switched off"), std::string::npos);
+    EXPECT_FALSE(sim.Check4.checked());
+    EXPECT_EQ(sim.settings.values[setting::kWindowsStartup], "Off");
+}
+
 TEST(StartupEntry, NamedAfterTheProgramItselfWithItsQuotedPath)
 {
     struct Case {
@@ -248,7 +290,7 @@ TEST(StartupEntry, NamedAfterTheProgramItselfWithItsQuotedPath)
         files.folder = c.folder;
         files.fileName = c.file;
         files.contents[c.folder + "\\Uninstall.exe"] = "another program beside it";
-        ASSERT_TRUE(AddToStartup(registry, files));
+        ASSERT_EQ(AddToStartup(registry, files), StartupChange::Done);
         EXPECT_EQ(registry.getString(Hive::LocalMachine, kMachineRunKey, c.file), c.data);
         EXPECT_FALSE(registry.getString(Hive::LocalMachine, kMachineRunKey, "Uninstall.exe"));
     }

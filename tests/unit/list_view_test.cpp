@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "platform/sim/list_view.h"
 
 namespace mw {
@@ -47,6 +50,38 @@ TEST(ListViewSelection, EmptyListAndBadPositionsAreFailuresNotCrashes)
     EXPECT_THROW(list.select(2), Failure);
     EXPECT_THROW(list.select(0), Failure);
     EXPECT_THROW(list.setColumnWidth(1, 100), Failure);  // no column yet
+}
+
+TEST(RowChoice, EachGestureThatChoosesARowCountsOnceAndNoOtherDoes)
+{
+    // The notifications a list sends for each gesture, in order: selection
+    // changes (gained?, mouse button down?) and the end of the press.
+    struct Change {
+        bool gained, mouseDown;
+    };
+    struct Case {
+        const char* gesture;
+        std::vector<Change> changes;
+        std::optional<bool> pressEndedLeft;  // none: no press
+        int choices;
+    };
+    const Case cases[] = {
+        {"left click on another row", {{false, true}, {true, true}}, true, 1},
+        {"left click on the selected row", {}, true, 1},
+        {"right click on another row", {{false, true}, {true, true}}, false, 1},
+        {"right click on the selected row", {}, false, 0},
+        {"right click on empty space", {{false, true}}, false, 1},
+        {"drag from another row", {{false, true}, {true, true}}, false, 1},
+        {"arrow key", {{false, false}, {true, false}}, std::nullopt, 1},
+    };
+    for (const Case& c : cases) {
+        RowChoice choice;
+        int choices = 0;
+        for (const Change& change : c.changes) choices += choice.selectionChanged(change.gained, change.mouseDown);
+        if (c.pressEndedLeft) choices += choice.pressEnded(*c.pressEndedLeft);
+        EXPECT_EQ(choices, c.choices) << c.gesture;
+        EXPECT_FALSE(choice.pressEnded(false)) << c.gesture << ": nothing left over for the next press";
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "form1_fixture.h"
 #include "main_window/interval_options.h"
 #include "shell/error_dialog.h"
@@ -124,22 +126,15 @@ TEST_F(SchedulerTest, OneCharacterModeTypesALineBreakAsOneEnterAndEmptyTextStill
     EXPECT_TRUE(sim.keys.batches.empty());
 }
 
-TEST_F(SchedulerTest, IntervalsOfZeroOrLessAreNeverDue)
+TEST_F(SchedulerTest, AnXSecondsOptionChosenBeforeAnyNumberWasEnteredIsNeverDue)
 {
-    for (const char* answer : {"0", "-5"}) {
-        chooseOption(5);
-        turnOn({answer});
-        ticks(3);
-        EXPECT_EQ(turns(), 0) << answer;
-        EXPECT_EQ(sim.ProgressBar1.max(), 1);
-        EXPECT_EQ(sim.ProgressBar1.value(), 0);
-        turnOff();
-    }
-    EXPECT_EQ(program.CustomSeconds, -5);
-    chooseOption(5);
-    turnOn({"-5"});
-    ticks(1);
-    EXPECT_EQ(caption(), "On. Next type will occur in 00:00:06");
+    turnOn();
+    chooseOption(5);  // no number asked for yet: 0 seconds
+    ticks(3);
+    EXPECT_EQ(turns(), 0);
+    EXPECT_EQ(sim.ProgressBar1.max(), 1);
+    EXPECT_EQ(sim.ProgressBar1.value(), 0);
+    EXPECT_EQ(caption(), "On. Next type will occur in 00:00:03");
 }
 
 TEST_F(SchedulerTest, ACountPastTheIntervalStillGivesATurn)
@@ -169,16 +164,25 @@ TEST_F(SchedulerTest, TheSecondsPromptRepeatsUntilTheAnswerIsNumeric)
     EXPECT_EQ(turns(), 1);
 }
 
-TEST_F(SchedulerTest, AnOverflowingAnswerIsReportedAndTypingStartsWithTheSecondsHeld)
+TEST_F(SchedulerTest, TheSecondsPromptAsksAgainForANumberTheScheduleCannotUse)
 {
-    chooseOption(5);
-    turnOn({"3"});
-    turnOff();
-    turnOn({"40000"});
-    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
-    EXPECT_EQ(sim.dialogs.warnings[0].text, errorDialogText("Overflow", "Form1.PushButton4_Click", 112));
-    EXPECT_EQ(program.CustomSeconds, 3);
-    EXPECT_EQ(sim.Timer1.interval(), 1000);
+    struct Case {
+        const char* answer;
+        int prompts;
+        int seconds;
+    };
+    const Case cases[] = {{"0", 2, 7},       {"-5", 2, 7},     {"0.5", 2, 7},      {"40000", 2, 7},
+                          {"32767.5", 2, 7}, {"0.6", 1, 1},    {"32767", 1, 32767}};
+    for (const Case& c : cases) {
+        chooseOption(10);
+        sim.dialogs.prompts.clear();
+        turnOn({c.answer, "7"});
+        EXPECT_EQ(static_cast<int>(sim.dialogs.prompts.size()), c.prompts) << c.answer;
+        EXPECT_EQ(program.CustomSeconds, c.seconds) << c.answer;
+        sim.dialogs.answers.clear();
+        turnOff();
+    }
+    EXPECT_TRUE(sim.dialogs.warnings.empty()) << "no Overflow box";
 }
 
 TEST_F(SchedulerTest, TicksArrivingWhileADialogIsOpenAreDropped)
@@ -208,15 +212,21 @@ TEST_F(SchedulerTest, TypeNowWhileOnLeavesTheCountAndEmptiesTheBar)
     EXPECT_EQ(turns(), 2) << "Type Now, then the scheduled turn";
 }
 
-TEST_F(SchedulerTest, ChoosingAnIntervalByKeyboardIsStoredLikeAClick)
+TEST_F(SchedulerTest, ChoosingAnIntervalByKeyOrRightClickIsStoredLikeAClick)
 {
     turnOn();
-    ticks(3);
-    sim.ListView2.select(3);
-    sim.ListView2.onSelectionMovedByKeyboard();
-    EXPECT_EQ(sim.settings.values[setting::kOftenIndex], "3");
-    EXPECT_EQ(form1->IntervalSeconds, 10);
-    EXPECT_EQ(form1->ElapsedSeconds, 0);
+    int row = 2;
+    for (const auto& choose : {std::function<void()>([&] { sim.ListView2.keyTo(row = 3); }),
+                               std::function<void()>([&] { sim.ListView2.rightClickRow(row = 9); })}) {
+        ticks(3);
+        form1->CharPosition = 2;
+        choose();
+        EXPECT_EQ(sim.settings.values[setting::kOftenIndex], std::to_string(row));
+        EXPECT_EQ(form1->IntervalSeconds, row == 3 ? 10 : 60);
+        EXPECT_EQ(form1->ElapsedSeconds, 0);
+        EXPECT_EQ(form1->CharPosition, 1);
+    }
+    EXPECT_EQ(writesOf(setting::kOftenIndex), 2) << "each choice stored once";
 }
 
 TEST_F(SchedulerTest, ATickAfterTheTimerStoppedShowsOff)
@@ -231,11 +241,11 @@ TEST(SchedulerStartup, RestoresTheChoiceAskingForSecondsAndTheOnOffState)
     test::Form1Fixture f;
     f.sim.settings.values[setting::kOftenIndex] = "5";
     f.sim.settings.values[setting::kStartStopState] = "On";
-    f.sim.dialogs.answers = {std::nullopt, "7"};
+    f.sim.dialogs.answers = {std::nullopt, "0", "7"};
     f.form1->Form_Load();
     EXPECT_EQ(f.sim.ListView2.selectedPosition(), 5);
     EXPECT_EQ(f.program.CustomSeconds, 7);
-    EXPECT_EQ(f.sim.dialogs.prompts.size(), 2u);
+    EXPECT_EQ(f.sim.dialogs.prompts.size(), 3u);
     EXPECT_EQ(f.sim.PushButton4.caption(), "Turn Off");
     EXPECT_EQ(f.sim.Timer1.interval(), 1000);
     EXPECT_EQ(f.form1->ElapsedSeconds, 0);

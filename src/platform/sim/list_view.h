@@ -32,12 +32,18 @@ public:
     std::string text(int position) const override { return row(position).text; }
     std::string subItem(int position) const override { return row(position).subItem; }
 
-    // Acts as the user: clicks the row at a 1-based position.
+    // Acts as the user on the row at a 1-based position (0: empty space).
     void clickRow(int position)
     {
-        selectRow(position);
-        if (onClick) onClick();
+        moveSelection(position, true);
+        userPressEnded(true);
     }
+    void rightClickRow(int position)
+    {
+        moveSelection(position, true);
+        userPressEnded(false);
+    }
+    void keyTo(int position) { moveSelection(position, false); }
     int rawSelection() const { return selected_; }
 
     std::vector<Column> columns;
@@ -58,6 +64,15 @@ protected:
     void selectRow(int position) override { selected_ = position; }
 
 private:
+    // The selection as the user moves it: the old row loses it, the new one
+    // gains it, each change notified as the real control does.
+    void moveSelection(int position, bool byMouse)
+    {
+        if (position == selected_) return;
+        if (selected_ != 0) userSelectionChanged(false, byMouse);
+        selected_ = position;
+        if (position != 0) userSelectionChanged(true, byMouse);
+    }
     Row& row(int position)
     {
         if (position < 1 || position > count()) fail(kIndexOutOfBounds);

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -141,14 +142,24 @@ public:
     bool setString(Hive hive, const std::string& keyPath, const std::string& name,
                    const std::string& data) override
     {
-        if (refused.count(hive)) return false;
+        if (isRefused(hive, keyPath)) return false;
         strings[{hive, keyPath, name}] = data;
+        binaries.erase({hive, keyPath, name});
+        return true;
+    }
+    bool setBinary(Hive hive, const std::string& keyPath, const std::string& name,
+                   const std::string& data) override
+    {
+        if (isRefused(hive, keyPath)) return false;
+        binaries[{hive, keyPath, name}] = data;
+        strings.erase({hive, keyPath, name});
         return true;
     }
     bool deleteValue(Hive hive, const std::string& keyPath, const std::string& name) override
     {
-        if (refused.count(hive)) return false;
+        if (isRefused(hive, keyPath)) return false;
         strings.erase({hive, keyPath, name});
+        binaries.erase({hive, keyPath, name});
         return true;
     }
     std::optional<std::string> getString(Hive hive, const std::string& keyPath, const std::string& name) override
@@ -165,7 +176,15 @@ public:
     }
     std::map<Address, std::string> strings;
     std::map<Address, std::string> binaries;
+    // Writes and deletes refused for a whole hive or for one key of it.
     std::map<Hive, bool> refused;
+    std::set<std::pair<Hive, std::string>> refusedKeys;
+
+private:
+    bool isRefused(Hive hive, const std::string& keyPath) const
+    {
+        return refused.count(hive) || refusedKeys.count({hive, keyPath});
+    }
 };
 
 class SimNotificationArea final : public NotificationArea {

@@ -241,14 +241,26 @@ void Win32ListView::selectRow(int position)
 
 LRESULT Win32ListView::notify(const NMHDR& header)
 {
-    if (header.code == NM_CLICK) {
-        if (onClick) onClick();
-    } else if (header.code == LVN_ITEMCHANGED) {
+    switch (header.code) {
+    case NM_CLICK:
+    case NM_RCLICK:
+    case LVN_BEGINDRAG:
+    case LVN_BEGINRDRAG:
+        // A press ends in a click or in a drag, never both.
+        userPressEnded(header.code == NM_CLICK);
+        break;
+    case LVN_ITEMCHANGED: {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        const bool nowSelected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);
+        const bool was = change.uOldState & LVIS_SELECTED, is = change.uNewState & LVIS_SELECTED;
+        if (was == is || selecting_) break;
+        // The control moves the selection as a button goes down and tells of
+        // the click when the press ends; a key moves it at once.
         const bool mouseDown = (GetKeyState(VK_LBUTTON) & 0x8000) || (GetKeyState(VK_RBUTTON) & 0x8000);
-        // A selection the user moved with the keyboard; clicks arrive as NM_CLICK.
-        if (nowSelected && !selecting_ && !mouseDown && onSelectionMovedByKeyboard) onSelectionMovedByKeyboard();
+        userSelectionChanged(is, mouseDown);
+        break;
+    }
+    default:
+        break;
     }
     return 0;
 }

@@ -358,6 +358,16 @@ bool Win32Registry::setString(Hive hive, const std::string& keyPath, const std::
                           static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+bool Win32Registry::setBinary(Hive hive, const std::string& keyPath, const std::string& name,
+                              const std::string& data)
+{
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(root(hive), widen(keyPath).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return false;
+    const UniqueKey key(raw);
+    return RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(data.data()),
+                          static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
 bool Win32Registry::deleteValue(Hive hive, const std::string& keyPath, const std::string& name)
 {
     HKEY raw = nullptr;
