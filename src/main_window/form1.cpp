@@ -212,7 +212,14 @@ void Form1::Hotkey_Pressed()
 
 void Form1::cSysTray1_MenuRequested()
 {
-    if (program_.Closing) return;
+    // One menu at a time: a shell may ask twice for one click (the button and
+    // WM_CONTEXTMENU), and the second request arrives while the first is open.
+    if (program_.Closing || menuOpen_) return;
+    menuOpen_ = true;
+    struct Closed {
+        bool& open;
+        ~Closed() { open = false; }
+    } closed{menuOpen_};
     enum Item { kShow, kTurn, kTypeNow, kSeparator, kExit, kHotkeyNote };
     std::string turn = c_.PushButton4.caption();
     if (hotkey_ && !hotkeyTaken_) {

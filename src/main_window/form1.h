@@ -81,6 +81,7 @@ private:
     Services s_;
     std::optional<HotkeyCombination> hotkey_;
     bool hotkeyTaken_ = false;  // another program holds the combination
+    bool menuOpen_ = false;
     ProgramState& program_;
     // Set while startup restores the start-up options: that is no change by
     // the user, so nothing is written.

@@ -98,7 +98,7 @@ Process Process::traced(const std::wstring& exe, const std::string& traceFile)
                 if (std::find(before.begin(), before.end(), candidate) == before.end()) id = candidate;
             return id != 0;
         },
-        20s);
+        30s);  // Wine's loader from a shell is slow on a loaded machine
     if (!id) throw std::runtime_error("could not start " + narrow(exe));
     Process process;
     process.info_.dwProcessId = id;

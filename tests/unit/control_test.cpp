@@ -1,0 +1,150 @@
+// Staying in control: the chosen window over rebuilds, the hotkey setting and
+// the tray menu.
+#include <gtest/gtest.h>
+
+#include "form1_fixture.h"
+#include "shell/product.h"
+#include "typing/hotkey.h"
+#include "typing/key_notation.h"
+#include "typing/typing_engine.h"
+
+namespace mw {
+namespace {
+
+using Call = sim::SimWindowSystem::Call;
+
+class ControlTest : public ::testing::Test, public test::Form1Fixture {
+protected:
+    void load(const char* often = "1")
+    {
+        sim.settings.values[setting::kTextbox] = "k";
+        sim.settings.values[setting::kOftenIndex] = often;
+        form1->Form_Load();
+    }
+    std::vector<WindowHandle> targetsTyped() const
+    {
+        std::vector<WindowHandle> out;
+        for (const auto& batch : sim.keys.batches) out.push_back(batch.target);
+        return out;
+    }
+};
+
+TEST_F(ControlTest, AutomaticTypingKeepsToTheChosenWindowAndNeverMovesOn)
+{
+    const WindowHandle onTop = sim.windows.add("Always on top");
+    const WindowHandle chosen = sim.windows.add("Chosen");
+    const WindowHandle other = sim.windows.add("Other");
+    // Released after its turn, the target lands below the always-on-top
+    // window, which the rebuilt list then shows first.
+    sim.windows.onCall = [&](const Call& call) {
+        if (call.kind == Call::Release) sim.windows.bringToTop(onTop);
+    };
+    load();
+    sim.ListView1.clickRow(2);
+    sim.PushButton4.click();
+    sim.Timer1.tick();
+    sim.Timer1.tick();
+    EXPECT_EQ(targetsTyped(), (std::vector<WindowHandle>{chosen, chosen}));
+    EXPECT_EQ(sim.ListView1.selectedText(), "Chosen") << "selected again after the rebuild";
+
+    sim.windows.destroy(chosen);
+    sim.Timer1.tick();
+    sim.Timer1.tick();
+    EXPECT_EQ(sim.keys.batches.size(), 2u) << "nothing typed anywhere";
+    EXPECT_EQ(sim.Frame2.caption(), kChosenWindowClosedText);
+
+    sim.PushButton1.click();
+    sim.ListView1.clickRow(rowOfWindow(sim.ListView1, other));
+    sim.Timer1.tick();
+    EXPECT_EQ(targetsTyped().back(), other) << "a click on another row resumes there";
+}
+
+TEST_F(ControlTest, WithNoRowChosenSinceTurningOnTheFirstTurnsWindowIsKept)
+{
+    const WindowHandle first = sim.windows.add("First");
+    const WindowHandle second = sim.windows.add("Second");
+    sim.settings.values[setting::kStartStopState] = "On";
+    load();
+    sim.Timer1.tick();
+    sim.windows.bringToTop(second);  // the user's work raises another window
+    sim.PushButton1.click();
+    EXPECT_EQ(sim.ListView1.selectedText(), "First");
+    sim.Timer1.tick();
+    EXPECT_EQ(targetsTyped(), (std::vector<WindowHandle>{first, first}));
+}
+
+TEST(HotkeySetting, OneKeyWithCtrlOrAltAndNothingElse)
+{
+    struct Case {
+        const char* written;
+        const char* shown;  // empty: not a hotkey
+    };
+    const Case cases[] = {
+        {"^%{F11}", "Ctrl+Alt+F11"}, {"%^{f11}", "Ctrl+Alt+F11"}, {"+^k", "Ctrl+Shift+K"},
+        {"%{HOME}", "Alt+Home"},     {"^%1", "Ctrl+Alt+1"},       {"^(%{PGDN})", "Ctrl+Alt+Page Down"},
+        {"", ""},                    {"{F11}", ""},               {"+a", ""},
+        {"^%ab", ""},                {"^%", ""},                  {"^%\xC3\xA9", ""},
+        {"^{F11 2}", ""},            {"^{", ""},
+    };
+    for (const Case& c : cases) {
+        const auto combination = parseHotkey(c.written);
+        EXPECT_EQ(combination ? hotkeyText(*combination) : "", c.shown) << c.written;
+    }
+    const HotkeyCombination hotkey = *parseHotkey(kDefaultHotkey);
+    EXPECT_TRUE(pressesHotkey(parseKeyString("a^%{F11}b"), hotkey));
+    EXPECT_TRUE(pressesHotkey(parseKeyString("^(%{F11})"), hotkey));
+    EXPECT_FALSE(pressesHotkey(parseKeyString("^{F11}%{F11}{F11}"), hotkey));
+}
+
+TEST_F(ControlTest, TheHotkeyDoesWhatTheButtonDoesAndABadSettingIsSaidOnce)
+{
+    load("5");  // "every x seconds": turning on asks
+    ASSERT_EQ(sim.hotkey.claimed, parseHotkey(kDefaultHotkey));
+    sim.dialogs.answers = {"3"};
+    sim.dialogs.whileInputOpen = [&] { sim.hotkey.press(); };  // ignored while the prompt waits
+    sim.hotkey.press();
+    EXPECT_EQ(sim.PushButton4.caption(), "Turn Off");
+    EXPECT_EQ(sim.Timer1.interval(), 1000);
+    EXPECT_EQ(sim.settings.values[setting::kStartStopState], "On");
+    sim.hotkey.press();
+    EXPECT_EQ(sim.PushButton4.caption(), "Turn On");
+    EXPECT_EQ(sim.settings.values[setting::kStartStopState], "Off");
+
+    for (const char* written : {"", "nonsense"}) {
+        test::Form1Fixture again;
+        again.sim.settings.values[setting::kHotkey] = written;
+        again.form1->Form_Load();
+        EXPECT_EQ(again.sim.hotkey.claimed.has_value(), *written != '\0') << written;
+        EXPECT_EQ(again.sim.dialogs.warnings.size(), *written != '\0' ? 1u : 0u) << written;
+    }
+}
+
+TEST_F(ControlTest, TheTrayMenuShowsTurnsTypesAndExits)
+{
+    sim.windows.add("Target");
+    sim.hotkey.heldElsewhere = true;
+    load();
+    sim.tray.menuChoice = 1;
+    sim.tray.deliver(tray_code::kContextMenu);
+    ASSERT_EQ(sim.tray.menus.size(), 1u);
+    std::vector<std::string> texts;
+    for (const TrayMenuItem& item : sim.tray.menus[0]) texts.push_back(item.separator ? "-" : item.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Show", "Turn On", "Type Now (Test)", "-", "Exit",
+                                               "Hotkey Ctrl+Alt+F11 is in use by another program"}));
+    EXPECT_EQ(sim.PushButton4.caption(), "Turn Off");
+
+    sim.hotkey.heldElsewhere = false;
+    test::Form1Fixture plain;
+    plain.sim.windows.add("Target");
+    plain.form1->Form_Load();
+    plain.sim.tray.menuChoice = 2;
+    plain.sim.tray.deliver(tray_code::kContextMenu);
+    EXPECT_EQ(plain.sim.tray.menus[0][1].text, "Turn On\tCtrl+Alt+F11");
+    EXPECT_EQ(plain.sim.keys.batches.size(), 1u) << "Type Now";
+    plain.sim.tray.menuChoice = 4;
+    plain.sim.tray.deliver(tray_code::kContextMenu);
+    EXPECT_EQ(plain.sim.form.closeRequests, 1) << "Exit closes the window as its close box does";
+}
+
+}  // namespace
+}  // namespace mw
