@@ -26,11 +26,29 @@ add_executable(Marrowind WIN32 src/platform/win32/main.cpp resources/marrowind.r
 target_link_libraries(Marrowind PRIVATE marrowind_win32)
 set_source_files_properties(resources/marrowind.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/marrowind.manifest;${CMAKE_SOURCE_DIR}/resources/marrowind.ico")
-target_include_directories(Marrowind PRIVATE src resources)
+configure_file(resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+target_include_directories(Marrowind PRIVATE src resources ${CMAKE_BINARY_DIR}/generated)
 if(MINGW)
   # One self-contained file: no libgcc, libstdc++ or winpthread DLLs.
   target_link_options(Marrowind PRIVATE -municode -static -static-libgcc -static-libstdc++)
 endif()
+
+# The release package, Marrowind-<version>-win64.zip: the program, its README
+# and licence, and the program's SHA-256 sum to check a download against.
+install(TARGETS Marrowind RUNTIME DESTINATION .)
+install(FILES README.md LICENSE DESTINATION .)
+install(CODE [[
+  set(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+  file(SHA256 "${folder}/Marrowind.exe" sum)
+  file(WRITE "${folder}/SHA256SUMS" "${sum}  Marrowind.exe\n")
+]])
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Marrowind)
+set(CPACK_PACKAGE_VENDOR "The Marrowind authors")
+set(CPACK_PACKAGE_FILE_NAME "Marrowind-${PROJECT_VERSION}-win64")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
 
 add_subdirectory(bench)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)

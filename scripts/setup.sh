@@ -2,8 +2,10 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 
+# fonts-liberation2: fontconfig then answers Arial with the metric-compatible
+# Liberation Sans, so captions have the widths they have on Windows.
 packages=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          xvfb xdotool x11-utils imagemagick python3 clang libclang-rt-14-dev)
+          fonts-liberation2 xvfb xdotool x11-utils imagemagick python3 clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "driver.h"
+#include "help/form2_layout.h"
 #include "main_window/form1_layout.h"
 
 namespace e2e {
@@ -171,6 +172,31 @@ void setSystemDpi(DWORD dpi)
     RegCloseKey(key);
 }
 
+// The room a caption needs in a control of this kind, in pixels, with the
+// design's font at this DPI, measured as the system draws text.
+struct CaptionNeed {
+    int width, height;
+};
+CaptionNeed captionNeed(const mw::ControlLayout& control, int dpi, int wrapWidth)
+{
+    const HFONT font = CreateFontW(-MulDiv(control.font.hundredthsOfPoint, dpi, 7200), 0, 0, 0,
+                                   control.font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                   widen(std::string(control.font.face)).c_str());
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring caption = widen(std::string(control.text));
+    RECT need{0, 0, wrapWidth, 0};
+    DrawTextW(dc, caption.c_str(), -1, &need, DT_CALCRECT | (wrapWidth ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    // A check box draws its box and a gap left of the text; a push button
+    // and a frame keep a margin of a few pixels.
+    const int beside = control.kind == mw::ControlKind::CheckBox ? MulDiv(17, dpi, 96) : MulDiv(8, dpi, 96);
+    return {need.right + beside, need.bottom};
+}
+
 TEST(MainWindow, TheLayoutScalesWithTheDisplaysDotsPerInch)
 {
     struct Restore {
@@ -188,6 +214,26 @@ TEST(MainWindow, TheLayoutScalesWithTheDisplaysDotsPerInch)
         MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&button), 2);
         EXPECT_EQ(button.left, mw::twipsToPixels(4080, dpi)) << dpi;
         EXPECT_EQ(button.bottom - button.top, mw::twipsToPixels(405, dpi)) << dpi;
+        if (dpi != 144) continue;
+        // No caption is cut, in either window, at the largest scale.
+        for (const mw::ControlLayout& control : mw::form1Layout().controls) {
+            if (control.text.empty() || control.kind == mw::ControlKind::TextBox) continue;
+            RECT room{};
+            GetClientRect(app.control(control.id), &room);
+            EXPECT_LE(captionNeed(control, dpi, 0).width, room.right) << control.name;
+        }
+        app.press(id::kPushButton3);
+        HWND help = nullptr;
+        ASSERT_TRUE(waitUntil([&] { return (help = findWindow(app.process().id(), L"Help")) != nullptr; }));
+        for (const mw::ControlLayout& control : mw::form2Layout().controls) {
+            if (control.text.empty()) continue;
+            RECT room{};
+            GetClientRect(GetDlgItem(help, control.id), &room);
+            const bool wraps = control.kind == mw::ControlKind::Label;
+            const CaptionNeed need = captionNeed(control, dpi, wraps ? room.right : 0);
+            EXPECT_LE(wraps ? need.height : need.width, wraps ? room.bottom : room.right) << control.name;
+        }
+        PostMessageW(help, WM_CLOSE, 0, 0);
     }
 }
 
