@@ -30,5 +30,6 @@ echo "No display: running headless in a virtual one."
 sed -n '/^Notepad now holds:/,/^\[/p' "$state/demo.log" | sed '$d'
 "$env" run "$state" tests/e2e/settle.sh "^$title\$"
 shot="$PWD/build/marrowind-main-window.png"
-"$env" run "$state" import -window root "$shot"
+area=$(sed -n 's/^\[screen\] //p' "$state/demo.log")
+"$env" run "$state" import -window root ${area:+-crop "$area"} "$shot"
 echo "Screenshot: $shot"
