@@ -1,8 +1,8 @@
 #include "help/form2.h"
 
 #include "help/key_codes.h"
-#include "main_window/hover_pointer.h"
 #include "shell/error_dialog.h"
+#include "shell/pointer.h"
 #include "shell/skin.h"
 
 namespace mw {

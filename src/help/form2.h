@@ -7,8 +7,6 @@
 
 namespace mw {
 
-inline constexpr const char* kCursorFileName = "\\HAND-M.CUR";
-
 struct Form2Controls {
     Form& form;
     Label& Label1;

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "help/form2.h"
 #include "integration/start_up.h"
-#include "main_window/hover_pointer.h"
 #include "main_window/interval_options.h"
 #include "shell/error_dialog.h"
 #include "shell/numbers.h"
+#include "shell/pointer.h"
 #include "shell/product.h"
 #include "shell/skin.h"
 #include "shell/utf8.h"

@@ -68,10 +68,11 @@ class TrayIcon : public NoSystemExceptions {};
 class ListControl : public NoSystemExceptions {};
 
 constexpr int kButtonId = 2001;
+constexpr int kListId = 2002;
 constexpr std::array kControls{
     ControlLayout{"Button1", ControlKind::PushButton, "", "Press", 120, 120, 1500, 405, 0, kArial9Bold, true,
                   kButtonId},
-    ControlLayout{"List1", ControlKind::ListView, "", "", 120, 600, 2700, 800, 1, kArial9Bold, true, 2002},
+    ControlLayout{"List1", ControlKind::ListView, "", "", 120, 600, 2700, 800, 1, kArial9Bold, true, kListId},
 };
 constexpr FormLayout kLayout{"TestForm", "Test form", 3000, 1500, kArial9Bold, kControls};
 constexpr FormWindow::Style kStyle{WS_OVERLAPPEDWINDOW, 0, nullptr};
@@ -142,10 +143,10 @@ TEST_F(FailureBarrier, AThrowingHandlerIsReportedWhereItRanAndTheMessageGoesOn)
     });
     {
         FormWindow window(kLayout, kStyle, nullptr, nullptr);
-        Win32Button& button = window.button("Button1");
+        Win32Button& button = window.button(kButtonId);
         button.onClick = [] { throw std::runtime_error("click failed"); };
         button.onMouseMove = [] { throw std::runtime_error("move failed"); };
-        const HWND child = window.control("Button1");
+        const HWND child = window.control(kButtonId);
         SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(kButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(child));
         SendMessageW(child, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         EXPECT_EQ(SendMessageW(child, WM_GETTEXTLENGTH, 0, 0), 5) << "the control still answers";
@@ -157,13 +158,13 @@ TEST_F(FailureBarrier, AThrowingHandlerIsReportedWhereItRanAndTheMessageGoesOn)
 TEST_F(ListControl, AColumnOneTwipWideStillHoldsItsText)
 {
     FormWindow window(kLayout, kStyle, nullptr, nullptr);
-    Win32ListView& list = window.listView("List1");
+    Win32ListView& list = window.listView(kListId);
     list.addColumn("Title");
     list.addColumn("Handle");
     list.setColumnWidth(2, 1);
     list.setSubItem(list.addRow("Notepad"), "4242");
     EXPECT_EQ(list.selectedSubItem(), "4242");
-    EXPECT_LE(ListView_GetColumnWidth(window.control("List1"), 1), 1);
+    EXPECT_LE(ListView_GetColumnWidth(window.control(kListId), 1), 1);
 }
 
 // A shell whose notification area refuses every icon, as one that has not

@@ -56,21 +56,14 @@ FormWindow::~FormWindow()
 {
     // The timers and subclasses belong to the window; end them while it exists.
     for (auto& [id, timer] : timers_) timer->ownerGone();
-    for (const auto& [name, child] : children_) RemoveWindowSubclass(child, &FormWindow::childProc, kSubclassId);
+    for (const auto& [id, child] : children_) RemoveWindowSubclass(child, &FormWindow::childProc, kSubclassId);
     destroyWindow();
 }
 
-int FormWindow::controlId(std::string_view name) const
+HWND FormWindow::control(int id) const
 {
-    const ControlLayout* control = findControl(layout_, name);
-    if (!control) fail("The window has no control named " + std::string(name));
-    return control->id;
-}
-
-HWND FormWindow::control(std::string_view name) const
-{
-    const auto it = children_.find(name);
-    if (it == children_.end()) fail("The window has no control named " + std::string(name));
+    const auto it = children_.find(id);
+    if (it == children_.end()) fail("The window has no control " + std::to_string(id));
     return it->second;
 }
 
@@ -93,7 +86,7 @@ void FormWindow::createControls()
         if (control->kind == ControlKind::ListView)
             SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
         SetWindowSubclass(child, &FormWindow::childProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-        children_[control->name] = child;
+        children_[control->id] = child;
     }
 }
 
@@ -118,7 +111,7 @@ void FormWindow::applyLayout()
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(layout_.font)), FALSE);
     for (const auto& control : layout_.controls) {
         const TwipsRect rect = absoluteRect(layout_, control);
-        const HWND child = children_.at(control.name);
+        const HWND child = children_.at(control.id);
         SetWindowPos(child, nullptr, twipsToPixels(rect.left, dpi_), twipsToPixels(rect.top, dpi_),
                      twipsToPixels(rect.width, dpi_), twipsToPixels(rect.height, dpi_),
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -354,8 +347,8 @@ LRESULT CALLBACK FormWindow::childProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 std::string FormWindow::childLocation(HWND child) const
 {
-    for (const auto& [name, hwnd] : children_)
-        if (hwnd == child) return std::string(layout_.name) + "." + std::string(name);
+    for (const ControlLayout& control : layout_.controls)
+        if (control.id == GetDlgCtrlID(child)) return std::string(layout_.name) + "." + std::string(control.name);
     return std::string(layout_.name);
 }
 

@@ -28,17 +28,18 @@ public:
     FormWindow(const FormLayout& layout, const Style& style, HICON icon, HICON smallIcon);
     ~FormWindow() override;
 
-    HWND control(std::string_view name) const;
+    // The child window of a control, by the identifier the layout gives it.
+    HWND control(int id) const;
     int dpi() const { return dpi_; }
 
     // Control objects, created over the child windows and routed by this form.
-    Win32Button& button(std::string_view name) { return make<Win32Button>(name, control(name)); }
-    Win32Frame& frame(std::string_view name) { return make<Win32Frame>(name, control(name)); }
-    Win32Label& label(std::string_view name) { return make<Win32Label>(name, control(name)); }
-    Win32CheckBox& checkBox(std::string_view name) { return make<Win32CheckBox>(name, control(name)); }
-    Win32TextBox& textBox(std::string_view name) { return make<Win32TextBox>(name, control(name)); }
-    Win32ProgressBar& progressBar(std::string_view name) { return make<Win32ProgressBar>(name, control(name)); }
-    Win32ListView& listView(std::string_view name) { return make<Win32ListView>(name, control(name), dpi_); }
+    Win32Button& button(int id) { return make<Win32Button>(id, control(id)); }
+    Win32Frame& frame(int id) { return make<Win32Frame>(id, control(id)); }
+    Win32Label& label(int id) { return make<Win32Label>(id, control(id)); }
+    Win32CheckBox& checkBox(int id) { return make<Win32CheckBox>(id, control(id)); }
+    Win32TextBox& textBox(int id) { return make<Win32TextBox>(id, control(id)); }
+    Win32ProgressBar& progressBar(int id) { return make<Win32ProgressBar>(id, control(id)); }
+    Win32ListView& listView(int id) { return make<Win32ListView>(id, control(id), dpi_); }
     Win32Timer& timer(UINT_PTR id);
 
     // Centres the window on its monitor's work area.
@@ -74,15 +75,14 @@ protected:
 
 private:
     template <class T, class... Args>
-    T& make(std::string_view name, Args&&... args)
+    T& make(int id, Args&&... args)
     {
         auto object = std::make_unique<T>(std::forward<Args>(args)...);
         T& ref = *object;
-        routes_[controlId(name)] = &ref;
+        routes_[id] = &ref;
         controls_.push_back(std::move(object));
         return ref;
     }
-    int controlId(std::string_view name) const;
     void createControls();
     void applyLayout();
     HFONT font(const FontSpec& design);
@@ -96,7 +96,7 @@ private:
 
     const FormLayout& layout_;
     int dpi_ = 96;
-    std::map<std::string_view, HWND> children_;  // owned by this window, destroyed with it
+    std::map<int, HWND> children_;  // by identifier; owned by this window, destroyed with it
     std::vector<std::unique_ptr<RoutedControl>> controls_;
     std::map<int, RoutedControl*> routes_;
     std::map<UINT_PTR, std::unique_ptr<Win32Timer>> timers_;

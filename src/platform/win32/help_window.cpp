@@ -16,8 +16,8 @@ void showHelpWindow(HWND owner, const Services& services)
                       icons.big.get(), icons.small.get());
     SendMessageW(window.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
     SendMessageW(window.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
-    const Form2Controls controls{window, window.label("Label1"), window.listView("ListView1"),
-                                 window.button("PushButton1")};
+    const Form2Controls controls{window, window.label(form2_id::kLabel1), window.listView(form2_id::kListView1),
+                                 window.button(form2_id::kPushButton1)};
     Form2 form2(controls, services);
 
     bool open = true;
@@ -35,7 +35,7 @@ void showHelpWindow(HWND owner, const Services& services)
     window.centre();
     EnableWindow(owner, FALSE);
     ShowWindow(window.hwnd(), SW_SHOW);
-    SetFocus(window.control("PushButton1"));
+    SetFocus(window.control(form2_id::kPushButton1));
 
     MSG message{};
     while (open) {

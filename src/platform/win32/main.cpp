@@ -81,20 +81,21 @@ int run()
                       icons.big.get(), icons.small.get());
     dialogs.setOwner(window.hwnd());
 
+    namespace id = form1_id;
     const Form1Controls controls{window,
-                                 window.frame("Frame1"),
-                                 window.frame("Frame2"),
-                                 window.frame("Frame3"),
-                                 window.progressBar("ProgressBar1"),
-                                 window.listView("ListView1"),
-                                 window.listView("ListView2"),
-                                 window.button("PushButton1"),
-                                 window.button("PushButton2"),
-                                 window.button("PushButton3"),
-                                 window.button("PushButton4"),
-                                 window.textBox("Text2"),
-                                 window.checkBox("Check4"),
-                                 window.checkBox("Check8"),
+                                 window.frame(id::kFrame1),
+                                 window.frame(id::kFrame2),
+                                 window.frame(id::kFrame3),
+                                 window.progressBar(id::kProgressBar1),
+                                 window.listView(id::kListView1),
+                                 window.listView(id::kListView2),
+                                 window.button(id::kPushButton1),
+                                 window.button(id::kPushButton2),
+                                 window.button(id::kPushButton3),
+                                 window.button(id::kPushButton4),
+                                 window.textBox(id::kText2),
+                                 window.checkBox(id::kCheck4),
+                                 window.checkBox(id::kCheck8),
                                  window.timer(1)};
     ProgramState program;
     Form1 form1(controls, services, program);
