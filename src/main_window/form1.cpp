@@ -47,6 +47,13 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
 }
 
+Form1::~Form1()
+{
+    // The hotkey belongs to the program, not to the window's handlers.
+    s_.hotkey.onPressed = nullptr;
+    s_.hotkey.release();
+}
+
 WindowListContext Form1::windowListContext() const
 {
     return WindowListContext{s_.windows, s_.dialogs, program_.MainWindowHandle};

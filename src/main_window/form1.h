@@ -17,6 +17,7 @@ namespace mw {
 class Form1 {
 public:
     Form1(const Form1Controls& controls, const Services& services, ProgramState& program);
+    ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
