@@ -10,6 +10,7 @@ namespace {
 
 constexpr UINT kTrayNotifyMessage = WM_USER + 101;  // 1125
 constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kSetVersionMessage = WM_APP + 1;
 
 template <std::size_t N>
 void copyField(wchar_t (&field)[N], const std::string& text)
@@ -64,14 +65,9 @@ bool Win32NotificationArea::notify(TrayOperation operation, const TrayRecord& re
                           : operation == TrayOperation::Modify ? NIM_MODIFY
                                                                : NIM_DELETE;
     const bool taken = Shell_NotifyIconW(message, &data) != FALSE;
-    if (taken && operation == TrayOperation::Add) {
-        NOTIFYICONDATAW version{};
-        version.cbSize = sizeof version;
-        version.hWnd = hwnd();
-        version.uID = data.uID;
-        version.uVersion = NOTIFYICON_VERSION;
-        menuReported_ = Shell_NotifyIconW(NIM_SETVERSION, &version) != FALSE;
-    }
+    // Each call waits for the shell: the version follows once the program is
+    // idle, not on the way to its window appearing.
+    if (taken && operation == TrayOperation::Add) PostMessageW(hwnd(), kSetVersionMessage, data.uID, 0);
     return taken;
 }
 
@@ -112,6 +108,15 @@ LRESULT Win32NotificationArea::handleMessage(UINT message, WPARAM wParam, LPARAM
     }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         if (onTaskbarCreated) onTaskbarCreated();
+        return 0;
+    }
+    if (message == kSetVersionMessage) {
+        NOTIFYICONDATAW version{};
+        version.cbSize = sizeof version;
+        version.hWnd = hwnd();
+        version.uID = static_cast<UINT>(wParam);
+        version.uVersion = NOTIFYICON_VERSION;
+        menuReported_ = Shell_NotifyIconW(NIM_SETVERSION, &version) != FALSE;
         return 0;
     }
     if (message == WM_TIMER && wParam == kRetryTimer) {
