@@ -48,8 +48,9 @@ FormWindow::FormWindow(const FormLayout& layout, const Style& style, HICON icon,
     dpi_ = static_cast<int>(GetDpiForWindow(hwnd()));
     if (dpi_ <= 0) dpi_ = 96;
     background_.set(kWhite);
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font(layout_.font)), FALSE);
     createControls();
-    applyLayout();
+    sizeToLayout();
 }
 
 FormWindow::~FormWindow()
@@ -78,11 +79,16 @@ void FormWindow::createControls()
     for (const ControlLayout* control : ordered) {
         const ChildClass cls = childClassFor(control->kind);
         const DWORD style = WS_CHILD | cls.style | (control->visible ? WS_VISIBLE : 0);
+        // Made where the design puts it, in its font: placing it afterwards
+        // would lay every control out twice before the window first shows.
+        const TwipsRect rect = absoluteRect(layout_, *control);
         const HWND child = CreateWindowExW(cls.exStyle, cls.className, widen(std::string(control->text)).c_str(),
-                                           style, 0, 0, 10, 10, hwnd(),
+                                           style, twipsToPixels(rect.left, dpi_), twipsToPixels(rect.top, dpi_),
+                                           twipsToPixels(rect.width, dpi_), twipsToPixels(rect.height, dpi_), hwnd(),
                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)),
                                            GetModuleHandleW(nullptr), nullptr);
         if (!child) fail(describeError(GetLastError()));
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(control->font)), FALSE);
         if (control->kind == ControlKind::ListView)
             SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
         SetWindowSubclass(child, &FormWindow::childProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -119,7 +125,11 @@ void FormWindow::applyLayout()
     }
     for (const auto& control : controls_)
         if (auto* list = dynamic_cast<Win32ListView*>(control.get())) list->setDpi(dpi_);
+    sizeToLayout();
+}
 
+void FormWindow::sizeToLayout()
+{
     RECT frame{0, 0, twipsToPixels(layout_.clientWidth, dpi_), twipsToPixels(layout_.clientHeight, dpi_)};
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));

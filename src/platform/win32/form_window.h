@@ -84,7 +84,10 @@ private:
         return ref;
     }
     void createControls();
+    // Lays the controls out again at a new DPI.
     void applyLayout();
+    // The window's size from the design's client area at the current DPI.
+    void sizeToLayout();
     HFONT font(const FontSpec& design);
     RoutedControl* routeFor(HWND child) const;
     void rememberFocus();
