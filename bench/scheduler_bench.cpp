@@ -55,9 +55,7 @@ int main(int argc, char** argv)
     Marrowind app;
     app.writeKeys(L"k");
     app.selectTarget("Marrowind Bench Target");
-    const HWND list = app.control(mw::form1_id::kListView2);
-    clickListRow(list, 0);  // every 1 second
-    waitUntil([&] { return listSelected(list) == 0; });
+    app.chooseInterval(1);  // every second
     const Usage before = usageOf(app.process().id());
     const ULONGLONG clicked = GetTickCount64();
     app.press(mw::form1_id::kPushButton4);

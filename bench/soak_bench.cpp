@@ -20,9 +20,7 @@ int main(int argc, char** argv)
     Marrowind app;
     app.writeKeys(L"0123456789");
     app.selectTarget("Marrowind Soak Target");
-    const HWND options = app.control(mw::form1_id::kListView2);
-    clickListRow(options, 0);  // every 1 second
-    waitUntil([&] { return listSelected(options) == 0; });
+    app.chooseInterval(1);  // every second
     app.press(mw::form1_id::kPushButton4);
 
     const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app.process().id());

@@ -12,13 +12,6 @@ namespace id = mw::form1_id;
 
 const std::wstring kTurnedOnText = L"Turn Off";
 
-void chooseEverySecond(Marrowind& app)
-{
-    const HWND options = app.control(id::kListView2);
-    clickListRow(options, 0);
-    ASSERT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "OftenIndex") == std::string("1"); }));
-}
-
 TEST(Control, TypingKeepsToTheChosenWindowAndStopsWhenItCloses)
 {
     Target bystander(L"Marrowind Bystander");
@@ -27,7 +20,7 @@ TEST(Control, TypingKeepsToTheChosenWindowAndStopsWhenItCloses)
     Marrowind app;
     app.writeKeys(L"k");
     app.selectTarget("Marrowind Chosen Target");
-    chooseEverySecond(app);
+    app.chooseInterval(1);  // every second
     app.press(id::kPushButton4);
     ASSERT_TRUE(waitUntil([&] { return chosen.typed().size() >= 2; }, 10s));
     // The user works in another window between turns: the keys stay put.

@@ -809,6 +809,15 @@ void Marrowind::selectTarget(const std::string& title)
     throw std::runtime_error("no row \"" + title + "\" in the window list");
 }
 
+void Marrowind::chooseInterval(int row)
+{
+    const HWND list = control(mw::form1_id::kListView2);
+    clickListRow(list, row - 1);
+    if (!waitUntil([&] { return listSelected(list) == row - 1; }, 5s) ||
+        !waitUntil([&] { return regQuery(kSettingsKey, "OftenIndex") == std::to_string(row); }, 5s))
+        throw std::runtime_error("the interval option " + std::to_string(row) + " was not chosen");
+}
+
 void Marrowind::writeKeys(const std::wstring& keys)
 {
     const HWND box = control(mw::form1_id::kText2);

@@ -162,6 +162,8 @@ public:
     // As the user: select the list row with this title, replace the key text
     // by typing, press a button.
     void selectTarget(const std::string& title);
+    // Clicks the interval option at a 1-based row and waits until it is stored.
+    void chooseInterval(int row);
     void writeKeys(const std::wstring& keys);
     void press(int buttonId);
     std::wstring status() const;

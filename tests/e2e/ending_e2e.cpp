@@ -58,7 +58,7 @@ TEST(Ending, WhileATicksErrorBoxIsOpen)
 TEST(Ending, WhileTheSecondsPromptIsOpen)
 {
     Marrowind app;
-    clickListRow(app.control(id::kListView2), 4);  // "Type 'Keys' every x seconds"
+    app.chooseInterval(5);  // "Type 'Keys' every x seconds"
     app.press(id::kPushButton4);
     ASSERT_NE(waitForWindow(app.process().id(), L"Input Number Of Second(s)"), nullptr);
     closeFromOutside(app);

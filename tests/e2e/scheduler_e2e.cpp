@@ -11,13 +11,7 @@ namespace id = mw::form1_id;
 
 class Scheduler : public ::testing::Test {
 protected:
-    void chooseOption(int row)
-    {
-        const HWND list = app.control(id::kListView2);
-        clickListRow(list, row - 1);
-        ASSERT_TRUE(waitUntil([&] { return listSelected(list) == row - 1; }));
-        ASSERT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "OftenIndex") == std::to_string(row); }));
-    }
+    void chooseOption(int row) { app.chooseInterval(row); }
     void writeKeysAndSelectTarget(const std::wstring& keys)
     {
         app.writeKeys(keys);
