@@ -45,13 +45,13 @@ bool waitUntil(const std::function<bool()>& condition, Duration deadline)
 
 // --- Process ----------------------------------------------------------------
 
-Process::Process(const std::wstring& exe, const std::wstring& arguments)
+Process::Process(const std::wstring& exe, const std::wstring& arguments, DWORD creationFlags)
 {
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info_))
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
+                        &startup, &info_))
         throw std::runtime_error("could not start " + narrow(exe));
 }
 
@@ -483,16 +483,28 @@ void regAdd(const std::string& key, const std::string& value, const std::string&
 
 // --- Target -----------------------------------------------------------------
 
-Target::Target(const std::wstring& title, const std::wstring& extraArguments)
+Target::Target(const std::wstring& title, const std::wstring& extraArguments, Kind kind)
 {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
     logPath_ = std::wstring(temp) + L"marrowind-target-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                std::to_wstring(++serial) + L".log";
-    process_ = Process(binFolder() + L"\\marrowind_target.exe",
-                       L"\"" + title + L"\" \"" + logPath_ + L"\" " + extraArguments);
-    window_ = waitForWindow(process_.id(), title);
+    const std::wstring arguments = L"\"" + title + L"\" \"" + logPath_ + L"\" " + extraArguments;
+    if (kind == Kind::Window) {
+        process_ = Process(binFolder() + L"\\marrowind_target.exe", arguments);
+        window_ = waitForWindow(process_.id(), title);
+    } else {
+        // A console of its own, with its own window, not this program's.
+        process_ = Process(binFolder() + L"\\marrowind_console_target.exe", arguments, CREATE_NEW_CONSOLE);
+        waitUntil([&] {
+            std::ifstream log(logPath_.c_str());
+            std::string ms, ready;
+            long long handle = 0;
+            if (log >> ms >> ready >> handle) window_ = reinterpret_cast<HWND>(static_cast<LONG_PTR>(handle));
+            return window_ && IsWindowVisible(window_) && text(window_) == title;
+        }, 20s);
+    }
     if (!window_) throw std::runtime_error("the target window did not appear");
     // A new window takes the foreground a moment after it shows; let that
     // settle, or it can steal the foreground back from a window the test
@@ -513,20 +525,38 @@ void Target::close()
     process_.kill();
 }
 
-std::vector<KeyMessage> Target::messages() const
+SHORT Target::keyState(int virtualKey) const
 {
-    std::vector<KeyMessage> out;
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(window_, WM_APP + 1, static_cast<WPARAM>(virtualKey), 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return static_cast<SHORT>(state);
+}
+
+const std::vector<KeyMessage>& Target::messages() const
+{
     const HANDLE file = CreateFileW(logPath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return out;
-    std::string content;
+    if (file == INVALID_HANDLE_VALUE) return read_;
+    LARGE_INTEGER offset{};
+    offset.QuadPart = readOffset_;
+    SetFilePointerEx(file, offset, nullptr, FILE_BEGIN);
+    std::string content = partialLine_;
     char buffer[65536];
     DWORD n = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n) content.append(buffer, n);
+    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n) {
+        content.append(buffer, n);
+        readOffset_ += n;
+    }
     CloseHandle(file);
-    std::istringstream lines(content);
-    std::string line;
-    while (std::getline(lines, line)) {
+    // A line still being written waits for the next look.
+    const std::size_t complete = content.rfind('\n') + 1;
+    partialLine_ = content.substr(complete);
+    content.resize(complete);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t end = content.find('\n', start);
+        const std::string line = content.substr(start, end - start);
+        start = end + 1;
         std::istringstream fields(line);
         KeyMessage m;
         fields >> m.ms >> m.kind >> m.wParam >> m.lParam;
@@ -534,10 +564,11 @@ std::vector<KeyMessage> Target::messages() const
         if (m.kind == "CHAR" || m.kind == "SYSCHAR") {
             const std::size_t space = line.find(' ', line.find(' ', line.find(' ', line.find(' ') + 1) + 1) + 1);
             m.character = space == std::string::npos ? std::string() : line.substr(space + 1);
+            if (m.kind == "CHAR") typed_ += m.character;
         }
-        out.push_back(m);
+        read_.push_back(std::move(m));
     }
-    return out;
+    return read_;
 }
 
 unsigned long long Target::startedTick() const
@@ -552,10 +583,8 @@ unsigned long long Target::startedTick() const
 
 std::string Target::typed() const
 {
-    std::string out;
-    for (const KeyMessage& m : messages())
-        if (m.kind == "CHAR") out += m.character;
-    return out;
+    messages();
+    return typed_;
 }
 
 // --- Marrowind --------------------------------------------------------------

@@ -24,7 +24,7 @@ bool waitUntil(const std::function<bool()>& condition, Duration deadline = 10s);
 class Process {
 public:
     Process() = default;
-    Process(const std::wstring& exe, const std::wstring& arguments);
+    Process(const std::wstring& exe, const std::wstring& arguments, DWORD creationFlags = 0);
     ~Process();
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
@@ -89,10 +89,16 @@ struct KeyMessage {
 
 class Target {
 public:
-    explicit Target(const std::wstring& title, const std::wstring& extraArguments = L"");
+    // A window program that records the messages its window receives, or a
+    // console program that records the key events of its console input (its
+    // window is the console's, which belongs to the console host).
+    enum class Kind { Window, Console };
+    explicit Target(const std::wstring& title, const std::wstring& extraArguments = L"", Kind kind = Kind::Window);
     ~Target();
     HWND window() const { return window_; }
-    std::vector<KeyMessage> messages() const;
+    const std::vector<KeyMessage>& messages() const;
+    // GetKeyState of the key as the window recorder's thread sees it.
+    SHORT keyState(int virtualKey) const;
     // The system tick count the times of the messages start from.
     unsigned long long startedTick() const;
     // The characters received, in order.
@@ -103,6 +109,11 @@ private:
     std::wstring logPath_;
     Process process_;
     HWND window_ = nullptr;
+    // The log read so far, so that each look reads only what was added.
+    mutable std::vector<KeyMessage> read_;
+    mutable std::string typed_;
+    mutable std::string partialLine_;
+    mutable long long readOffset_ = 0;
 };
 
 // The program under test, started on a fresh settings store unless told
