@@ -25,13 +25,24 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
+// Lines of 60 characters, the line break counted as one ("\n" here): Notepad
+// under Wine slows with the length of the line it types into.
 std::string sampleText(std::size_t length)
 {
     const std::string alphabet = "abcdefghijklmnopqrstuvwxyz0123456789 ";
     std::string text;
     text.reserve(length);
-    for (std::size_t i = 0; i < length; ++i) text += alphabet[(i * 7 + i / 37) % alphabet.size()];
+    for (std::size_t i = 0; i < length; ++i) text += i % 60 == 59 ? '\n' : alphabet[(i * 7 + i / 37) % alphabet.size()];
     return text;
+}
+
+// The text with its line breaks written as given.
+std::string withLineBreaks(const std::string& text, const std::string& lineBreak)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 30);
+    for (char c : text) out += c == '\n' ? lineBreak : std::string(1, c);
+    return out;
 }
 
 struct Result {
@@ -102,7 +113,7 @@ void sendRawBatch(const std::string& text, HWND target)
         inputs.push_back(input);
     };
     for (char c : text) {
-        const SHORT scan = VkKeyScanExW(static_cast<wchar_t>(c), layout);
+        const SHORT scan = c == '\n' ? VK_RETURN : VkKeyScanExW(static_cast<wchar_t>(c), layout);
         const bool shift = HIBYTE(scan) & 1;
         if (shift) key(VK_SHIFT, false);
         key(LOBYTE(scan), false);
@@ -116,6 +127,7 @@ void sendRawBatch(const std::string& text, HWND target)
 struct Kind {
     std::string name;
     std::string listTitle;
+    std::string lineBreak;  // what a line break arrives as
     std::function<void()> start;
     std::function<HWND()> window;
     std::function<std::string()> content;
@@ -128,13 +140,15 @@ Result viaMarrowind(Kind& kind, const std::string& text)
     Marrowind app;
     app.selectTarget(kind.listTitle);
     SendMessageTimeoutW(app.control(mw::form1_id::kText2), WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(widen(text).c_str()), SMTO_ABORTIFHUNG, 600000, nullptr);
+                        reinterpret_cast<LPARAM>(widen(withLineBreaks(text, "\r\n")).c_str()), SMTO_ABORTIFHUNG,
+                        600000, nullptr);
+    const std::string expected = withLineBreaks(text, kind.lineBreak);
     const auto start = Clock::now();
     app.press(mw::form1_id::kPushButton2);
     double ms = 0;
-    const std::string typed = waitForCharacters(kind.content, text.size(), start, &ms);
+    const std::string typed = waitForCharacters(kind.content, expected.size(), start, &ms);
     kind.stop();
-    return compare(text, typed, ms);
+    return compare(expected, typed, ms);
 }
 
 Result viaRawBatch(Kind& kind, const std::string& text)
@@ -143,14 +157,17 @@ Result viaRawBatch(Kind& kind, const std::string& text)
     bringToFront(kind.window());
     const auto start = Clock::now();
     sendRawBatch(text, kind.window());
+    const std::string expected = withLineBreaks(text, kind.lineBreak);
     double ms = 0;
-    const std::string typed = waitForCharacters(kind.content, text.size(), start, &ms);
+    const std::string typed = waitForCharacters(kind.content, expected.size(), start, &ms);
     kind.stop();
-    return compare(text, typed, ms);
+    return compare(expected, typed, ms);
 }
 
-Result viaXdotool(Kind& kind, const std::string& text, const std::string& delay)
+Result viaXdotool(Kind& kind, const std::string& lines, const std::string& delay)
 {
+    // xdotool's line breaks do not reach a Wine window: the same text in one line.
+    const std::string text = withLineBreaks(lines, " ");
     {
         std::ofstream file("Z:\\tmp\\marrowind-bench-text.txt", std::ios::binary);
         file << text;
@@ -166,10 +183,11 @@ Result viaXdotool(Kind& kind, const std::string& text, const std::string& delay)
     CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
     if (info.hThread) CloseHandle(info.hThread);
     if (info.hProcess) CloseHandle(info.hProcess);
+    const std::string expected = withLineBreaks(text, kind.lineBreak);
     double ms = 0;
-    const std::string typed = waitForCharacters(kind.content, text.size(), start, &ms);
+    const std::string typed = waitForCharacters(kind.content, expected.size(), start, &ms);
     kind.stop();
-    return compare(text, typed, ms);
+    return compare(expected, typed, ms);
 }
 
 Kind recorder(Target::Kind targetKind, std::unique_ptr<Target>& target)
@@ -179,6 +197,7 @@ Kind recorder(Target::Kind targetKind, std::unique_ptr<Target>& target)
     return Kind{
         console ? "the console recorder" : "the window recorder",
         narrow(title),
+        "\r",
         [&target, title, targetKind] { target = std::make_unique<Target>(title, L"", targetKind); },
         [&target] { return target->window(); },
         [&target] { return target->typed(); },
@@ -191,6 +210,7 @@ Kind notepadKind(std::unique_ptr<Process>& notepad, HWND& window)
     return Kind{
         "Notepad",
         "Untitled - Notepad",
+        "\r\n",
         [&] {
             notepad = std::make_unique<Process>(L"C:\\windows\\system32\\notepad.exe", L"");
             window = waitForWindow(notepad->id(), L"Untitled - Notepad");
