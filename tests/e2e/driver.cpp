@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -309,7 +310,7 @@ void typeUnicode(const std::wstring& text)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void pressKey(WORD virtualKey, bool alt)
+void pressKey(WORD virtualKey, bool alt, bool ctrl)
 {
     std::vector<INPUT> inputs;
     auto key = [&](WORD vk, bool up) {
@@ -319,11 +320,38 @@ void pressKey(WORD virtualKey, bool alt)
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(input);
     };
+    if (ctrl) key(VK_CONTROL, false);
     if (alt) key(VK_MENU, false);
     key(virtualKey, false);
     key(virtualKey, true);
     if (alt) key(VK_MENU, true);
+    if (ctrl) key(VK_CONTROL, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void setClipboardText(const std::wstring& text)
+{
+    if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) throw std::runtime_error("no clipboard");
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it now
+    CloseClipboard();
+}
+
+bool capsLockOn()
+{
+    // This thread takes no keyboard input, so its key state is the system's.
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+}
+
+void setCapsLock(bool on, HWND into)
+{
+    if (capsLockOn() == on) return;
+    bringToFront(into);
+    pressKey(VK_CAPITAL);
+    if (!waitUntil([&] { return capsLockOn() == on; }, 5s)) throw std::runtime_error("Caps Lock did not switch");
 }
 
 // --- Another process's list view --------------------------------------------
@@ -686,6 +714,14 @@ void Marrowind::writeKeys(const std::wstring& keys)
     typeUnicode(keys);
     if (!waitUntil([&] { return text(box) == keys; }, 5s))
         throw std::runtime_error("the key text box did not take the keys: it holds \"" + narrow(text(box)) + "\"");
+}
+
+void Marrowind::setKeys(const std::wstring& keys)
+{
+    const HWND box = control(mw::form1_id::kText2);
+    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keys.c_str()), SMTO_ABORTIFHUNG, 60000, nullptr);
+    if (!waitUntil([&] { return text(box) == keys; }, 5s))
+        throw std::runtime_error("the key text box did not take the text");
 }
 
 void Marrowind::press(int buttonId) { click(control(buttonId)); }

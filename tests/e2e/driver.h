@@ -58,7 +58,11 @@ void bringToFront(HWND window);
 void clickAt(POINT screen);
 void click(HWND control);
 void typeUnicode(const std::wstring& text);
-void pressKey(WORD virtualKey, bool alt = false);
+void pressKey(WORD virtualKey, bool alt = false, bool ctrl = false);
+void setClipboardText(const std::wstring& text);
+// Caps Lock as the system has it; switched by pressing the key into a window.
+bool capsLockOn();
+void setCapsLock(bool on, HWND into);
 
 // The list view of another process, read through its own memory.
 struct ListRow {
@@ -145,6 +149,9 @@ public:
     // by typing, press a button.
     void selectTarget(const std::string& title);
     void writeKeys(const std::wstring& keys);
+    // Puts a text into the key box at once, as a paste does, for texts too long
+    // to type into it key by key.
+    void setKeys(const std::wstring& keys);
     void press(int buttonId);
     std::wstring status() const;
     // An "Application Error" box of the program, if one is showing.

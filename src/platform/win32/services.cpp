@@ -42,7 +42,11 @@ bool Win32WindowSystem::exists(WindowHandle window) { return window != kNoWindow
 
 void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
 {
-    SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Moving another thread's window waits for that thread; for a hung one
+    // (typing stops when a target hangs) the move is posted instead.
+    const HWND hwnd = toHwnd(window);
+    SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | (IsHungAppWindow(hwnd) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
 void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindow(toHwnd(window), SW_SHOWDEFAULT); }
