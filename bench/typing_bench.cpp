@@ -76,8 +76,11 @@ void print(const std::string& what, const Result& r, const Result* raw = nullptr
     std::printf("\n");
 }
 
-// Waits until `content` returns `count` characters or stays the same for 5 s;
-// *ms is the time from start to the last change.
+// Waits until `content` returns `count` characters or stays the same for 30 s
+// and a tenth of a millisecond per character; *ms is the time from start to the
+// last change. (A console host that takes a
+// large batch at once gives its program nothing until it has taken all of it:
+// under Wine 20,000 characters kept the console recorder waiting for seconds.)
 std::string waitForCharacters(const std::function<std::string()>& content, std::size_t count,
                               Clock::time_point start, double* ms)
 {
@@ -92,7 +95,7 @@ std::string waitForCharacters(const std::function<std::string()>& content, std::
                 lastChange = Clock::now();
                 *ms = std::chrono::duration<double, std::milli>(lastChange - start).count();
             }
-            return typed.size() >= count || Clock::now() - lastChange > std::chrono::seconds(5);
+            return typed.size() >= count || Clock::now() - lastChange > std::chrono::milliseconds(30000 + count / 10);
         },
         std::chrono::hours(2));
     return typed;
@@ -134,14 +137,26 @@ struct Kind {
     std::function<void()> stop;
 };
 
+// The key text stored in fresh settings, for the program to restore as it
+// starts. (Wine's WM_SETTEXT from another process breaks beyond about 2 MB.)
+void storeKeyText(const std::string& text)
+{
+    regDeleteKey(kSettingsKey);
+    const std::wstring value = widen(text);
+    const std::wstring path = widen(kSettingsKey.substr(kSettingsKey.find('\\') + 1));
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExW(key, L"Textbox", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
 Result viaMarrowind(Kind& kind, const std::string& text)
 {
     kind.start();
-    Marrowind app;
+    storeKeyText(withLineBreaks(text, "\r\n"));
+    Marrowind app(Marrowind::Options{false, true, {}});
     app.selectTarget(kind.listTitle);
-    SendMessageTimeoutW(app.control(mw::form1_id::kText2), WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(widen(withLineBreaks(text, "\r\n")).c_str()), SMTO_ABORTIFHUNG,
-                        600000, nullptr);
     const std::string expected = withLineBreaks(text, kind.lineBreak);
     const auto start = Clock::now();
     app.press(mw::form1_id::kPushButton2);
