@@ -7,7 +7,7 @@
 // Caps Lock. A character arrives as written whatever the state of Caps Lock:
 // when the lock is on, a batch switches it off before the first character key
 // and back on at its end, inside the same uninterruptible input, so no key of
-// the user's can fall in between. A "{CAPSLOCK}" in the key text is pressed
+// the user's can fall in between, and between batches the lock is the user's. A "{CAPSLOCK}" in the key text is pressed
 // where it stands and decides the state the turn leaves; the characters after it
 // still arrive as written.
 //
@@ -47,6 +47,9 @@ public:
 
     // Caps Lock as the batches so far leave it.
     bool capsLockOn() const { return lock_; }
+    // Caps Lock as the system has it before the next batch: the user may have
+    // switched it while the target took the last one.
+    void setCapsLock(bool on) { lock_ = on; }
 
 private:
     KeyInput key(std::uint16_t virtualKey, bool up);

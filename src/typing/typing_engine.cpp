@@ -57,8 +57,10 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
     for (std::size_t i = 0; i < batches.size(); ++i) {
         // A target's input queue holds only what its thread takes: the next
         // batch goes once it has taken this one, and none to a hung target.
-        if (i > 0)
+        if (i > 0) {
             if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
+            translator.setCapsLock(keys.capsLockOn());
+        }
         const std::vector<KeyInput> inputs = translator.translate(batches[i]);
         const KeyInjector::Sent sent = keys.send(inputs, target);
         if (sent.accepted < inputs.size()) {

@@ -340,18 +340,72 @@ void setClipboardText(const std::wstring& text)
     CloseClipboard();
 }
 
+namespace {
+
+// Runs a shell command line of the Unix side and returns what it printed.
+// Wine gives no waitable handle for a Linux process, so the command leaves a
+// file when done.
+std::string runUnix(const std::string& script)
+{
+    static int serial = 0;
+    const std::string done =
+        "/tmp/marrowind-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    std::wstring doneOnZ = L"Z:" + widen(done);
+    for (wchar_t& c : doneOnZ)
+        if (c == L'/') c = L'\\';
+    std::wstring command = L"/bin/sh -c \"(" + widen(script) + L") > " + widen(done) + L".tmp 2>&1; mv " +
+                           widen(done) + L".tmp " + widen(done) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        throw std::runtime_error("cannot run " + script);
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+    if (!waitUntil([&] { return GetFileAttributesW(doneOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s))
+        throw std::runtime_error("no end of " + script);
+    std::ifstream file(doneOnZ.c_str());
+    std::string output((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    file.close();
+    DeleteFileW(doneOnZ.c_str());
+    return output;
+}
+
+// The X server's Caps Lock light, read through libX11 (XkbGetIndicatorState).
+bool xCapsLockOn()
+{
+    const std::string lights = runUnix(
+        "python3 -c 'import ctypes; x = ctypes.cdll.LoadLibrary(\\\"libX11.so.6\\\"); "
+        "x.XOpenDisplay.restype = ctypes.c_void_p; d = ctypes.c_void_p(x.XOpenDisplay(None)); "
+        "s = ctypes.c_uint(); x.XkbGetIndicatorState(d, 0x100, ctypes.byref(s)); print(s.value & 1)'");
+    return lights.rfind("1", 0) == 0;
+}
+
+}  // namespace
+
 bool capsLockOn()
 {
-    // This thread takes no keyboard input, so its key state is the system's.
+    // This thread takes no keys, and under Wine its key state follows the
+    // desktop's, which is what the next key into a window is translated with.
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
 void setCapsLock(bool on, HWND into)
 {
-    if (capsLockOn() == on) return;
+    // Under Wine the lock is also the X server's: a Caps Lock sent into Wine
+    // alone is undone at the next X event (a click). So the key goes in as the
+    // user's own does, through the X server, as the clicks go; and into Wine
+    // alone only where the two disagreed (a Caps Lock in a key text reached
+    // Wine alone).
     bringToFront(into);
-    pressKey(VK_CAPITAL);
+    if (xCapsLockOn() != on) runUnix("/usr/bin/xdotool key Caps_Lock");
+    if (!waitUntil([&] { return capsLockOn() == on; }, 2s)) pressKey(VK_CAPITAL);
     if (!waitUntil([&] { return capsLockOn() == on; }, 5s)) throw std::runtime_error("Caps Lock did not switch");
+    // Wine brings a thread's own key state up to date only when that thread
+    // asks for the state of a key; until then it would translate keys with the
+    // old lock. The recorder asks when told to.
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(into, WM_APP + 1, VK_CAPITAL, 0, SMTO_ABORTIFHUNG, 5000, &state);
 }
 
 // --- Another process's list view --------------------------------------------

@@ -162,7 +162,7 @@ TEST_F(TypingTest, ALongKeyTextGoesInOrderedBatchesWithNothingLost)
 
 TEST_F(TypingTest, ATargetThatStopsTakingKeysOrLosesTheFrontGetsNothingMore)
 {
-    const std::string text(3000, 'x');  // three batches
+    const std::string text(3000, 'x');  // several batches
     for (const auto& [answer, status] : {std::pair{KeyInjector::Taken::NotResponding, kNotRespondingText},
                                          std::pair{KeyInjector::Taken::FocusLost, kFocusLostText}}) {
         sim.keys.batches.clear();
@@ -174,6 +174,14 @@ TEST_F(TypingTest, ATargetThatStopsTakingKeysOrLosesTheFrontGetsNothingMore)
         EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target})) << "the target is still released";
         EXPECT_TRUE(sim.dialogs.warnings.empty());
     }
+}
+
+TEST_F(TypingTest, CapsLockSwitchedByTheUserBetweenBatchesIsRespected)
+{
+    sim.keys.onWait = [&] { sim.keys.capsLock = !sim.keys.capsLock; };  // pressed while the target takes keys
+    typeNow(std::string(1500, 'x'));                                      // three batches, two waits
+    EXPECT_EQ(sim.keys.typed(), std::string(1500, 'x'));
+    EXPECT_FALSE(sim.keys.capsLock) << "switched on and off again by the user";
 }
 
 TEST_F(TypingTest, AShortSendReportsTheSystemsReasonAndLeavesNoKeyDownAndTheLockAsItWas)

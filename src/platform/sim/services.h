@@ -246,6 +246,7 @@ public:
     Taken waitUntilTaken(WindowHandle target) override
     {
         waitedFor.push_back(target);
+        if (onWait) onWait();
         if (answers.empty()) return Taken::Yes;
         const Taken answer = answers.front();
         answers.pop_front();
@@ -267,6 +268,7 @@ public:
     std::optional<std::size_t> shortSend;  // the next send takes only so many
     std::deque<Taken> answers;             // of waitUntilTaken, then Yes
     std::function<void()> onSend;
+    std::function<void()> onWait;
 
 private:
     void take(const KeyInput& input)

@@ -118,8 +118,11 @@ std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 
 bool Win32KeyInjector::capsLockOn()
 {
-    // The typing turn runs while the target is in front, so this thread has no
-    // keyboard input pending and its key state is the system's.
+    // Read on the turn's own thread, which takes no keys meanwhile: Windows
+    // keeps such a thread's state in step with the keyboard's, and Wine brings
+    // a thread's state up to date when it asks for a key's state. (Joining the
+    // target's input to read its state instead, as AttachThreadInput allows,
+    // makes Wine forget the key state of both threads.)
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 

@@ -76,11 +76,14 @@ bool Win32WindowSystem::bringToForeground(WindowHandle window)
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (activeIn(hwnd, targetThread)) return true;
         // The foreground lock lets only the foreground thread's input queue
-        // hand the foreground on: join it for the moment of the switch.
+        // hand the foreground on: if asking alone did not do, join it for the
+        // moment of the switch. Not at once, and never the target's own
+        // thread: under Wine joining resets the key state the joined threads
+        // share, so that thread would take Caps Lock as off.
         const HWND foreground = GetForegroundWindow();
         const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
-        const bool attached = foregroundThread && foregroundThread != self &&
-                              AttachThreadInput(self, foregroundThread, TRUE);
+        const bool attached = attempt > 0 && foregroundThread && foregroundThread != self &&
+                              foregroundThread != targetThread && AttachThreadInput(self, foregroundThread, TRUE);
         if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
         BringWindowToTop(hwnd);
         SetForegroundWindow(hwnd);
