@@ -1,13 +1,21 @@
-// One typing turn of 2,000 characters: time from the click on "Type Now
-// (Test)" to the last character received, and characters lost or out of
-// order; the same text through xdotool for comparison; and into Notepad.
+// Typing turns of 2,000 and 20,000 characters: time from the click on "Type Now
+// (Test)" to the last character received, and characters lost or out of order,
+// into the window recorder, into a console window (the console recorder) and
+// into Notepad; beside each, one raw SendInput batch of the same text into the
+// same kind of target; and the 2,000 characters through xdotool.
+//   bench_typing.exe        the figures above
+//   bench_typing.exe long   the 1 MB text into the two recorders instead
 // Run under Wine in the test environment (bench/run.sh does).
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "../tests/e2e/driver.h"
 #include "main_window/form1_layout.h"
@@ -17,14 +25,24 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr std::size_t kLength = 2000;
-
-std::string sampleText()
+// Lines of 60 characters, the line break counted as one ("\n" here): Notepad
+// under Wine slows with the length of the line it types into.
+std::string sampleText(std::size_t length)
 {
     const std::string alphabet = "abcdefghijklmnopqrstuvwxyz0123456789 ";
     std::string text;
-    for (std::size_t i = 0; i < kLength; ++i) text += alphabet[(i * 7 + i / 37) % alphabet.size()];
+    text.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) text += i % 60 == 59 ? '\n' : alphabet[(i * 7 + i / 37) % alphabet.size()];
     return text;
+}
+
+// The text with its line breaks written as given.
+std::string withLineBreaks(const std::string& text, const std::string& lineBreak)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 30);
+    for (char c : text) out += c == '\n' ? lineBreak : std::string(1, c);
+    return out;
 }
 
 struct Result {
@@ -40,7 +58,7 @@ Result compare(const std::string& sent, const std::string& received, double ms)
     r.ms = ms;
     r.received = received.size();
     r.lost = received.size() < sent.size() ? sent.size() - received.size() : 0;
-    r.inOrder = received == sent.substr(0, received.size()) && received.size() == sent.size();
+    r.inOrder = received == sent;
     if (!r.inOrder) {
         std::size_t i = 0;
         while (i < received.size() && i < sent.size() && received[i] == sent[i]) ++i;
@@ -50,53 +68,127 @@ Result compare(const std::string& sent, const std::string& received, double ms)
     return r;
 }
 
-void print(const char* what, const Result& r)
+void print(const std::string& what, const Result& r, const Result* raw = nullptr)
 {
-    std::printf("%-38s %8.1f ms  %5zu received  %5zu lost  %s\n", what, r.ms, r.received, r.lost,
+    std::printf("%-44s %9.1f ms  %7zu received  %7zu lost  %s", what.c_str(), r.ms, r.received, r.lost,
                 r.inOrder ? "in order" : "NOT in order");
+    if (raw && raw->ms > 0) std::printf("  (%.2fx one raw batch)", r.ms / raw->ms);
+    std::printf("\n");
 }
 
-// Waits for the target to have `count` characters or to stay still for 3 s.
-std::string waitForCharacters(const Target& target, std::size_t count, Clock::time_point start, double* ms)
+// Waits until `content` returns `count` characters or stays the same for 30 s
+// and a tenth of a millisecond per character; *ms is the time from start to the
+// last change. (A console host that takes a
+// large batch at once gives its program nothing until it has taken all of it:
+// under Wine 20,000 characters kept the console recorder waiting for seconds.)
+std::string waitForCharacters(const std::function<std::string()>& content, std::size_t count,
+                              Clock::time_point start, double* ms)
 {
     std::string typed;
     auto lastChange = Clock::now();
     std::size_t lastSize = 0;
     waitUntil(
         [&] {
-            typed = target.typed();
+            typed = content();
             if (typed.size() != lastSize) {
                 lastSize = typed.size();
                 lastChange = Clock::now();
                 *ms = std::chrono::duration<double, std::milli>(lastChange - start).count();
             }
-            return typed.size() >= count || Clock::now() - lastChange > std::chrono::seconds(3);
+            return typed.size() >= count || Clock::now() - lastChange > std::chrono::milliseconds(30000 + count / 10);
         },
-        std::chrono::seconds(600));
+        std::chrono::hours(2));
     return typed;
 }
 
-Result viaMarrowind(const std::string& text)
+// The whole text as one SendInput call, as the target's keyboard layout types it.
+void sendRawBatch(const std::string& text, HWND target)
 {
-    Target target(L"Marrowind Bench Target");
-    Marrowind app;
-    app.selectTarget("Marrowind Bench Target");
-    SetWindowTextW(app.control(mw::form1_id::kText2), widen(text).c_str());
+    const HKL layout = GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr));
+    std::vector<INPUT> inputs;
+    inputs.reserve(text.size() * 4);
+    auto key = [&](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, layout));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (char c : text) {
+        const SHORT scan = c == '\n' ? VK_RETURN : VkKeyScanExW(static_cast<wchar_t>(c), layout);
+        const bool shift = HIBYTE(scan) & 1;
+        if (shift) key(VK_SHIFT, false);
+        key(LOBYTE(scan), false);
+        key(LOBYTE(scan), true);
+        if (shift) key(VK_SHIFT, true);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// One kind of target: started afresh for each measurement.
+struct Kind {
+    std::string name;
+    std::string listTitle;
+    std::string lineBreak;  // what a line break arrives as
+    std::function<void()> start;
+    std::function<HWND()> window;
+    std::function<std::string()> content;
+    std::function<void()> stop;
+};
+
+// The key text stored in fresh settings, for the program to restore as it
+// starts. (Wine's WM_SETTEXT from another process breaks beyond about 2 MB.)
+void storeKeyText(const std::string& text)
+{
+    regDeleteKey(kSettingsKey);
+    const std::wstring value = widen(text);
+    const std::wstring path = widen(kSettingsKey.substr(kSettingsKey.find('\\') + 1));
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExW(key, L"Textbox", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+Result viaMarrowind(Kind& kind, const std::string& text)
+{
+    kind.start();
+    storeKeyText(withLineBreaks(text, "\r\n"));
+    Marrowind app(Marrowind::Options{false, true, {}});
+    app.selectTarget(kind.listTitle);
+    const std::string expected = withLineBreaks(text, kind.lineBreak);
     const auto start = Clock::now();
     app.press(mw::form1_id::kPushButton2);
     double ms = 0;
-    const std::string typed = waitForCharacters(target, text.size(), start, &ms);
-    return compare(text, typed, ms);
+    const std::string typed = waitForCharacters(kind.content, expected.size(), start, &ms);
+    kind.stop();
+    return compare(expected, typed, ms);
 }
 
-Result viaXdotool(const std::string& text, const std::string& delay)
+Result viaRawBatch(Kind& kind, const std::string& text)
 {
+    kind.start();
+    bringToFront(kind.window());
+    const auto start = Clock::now();
+    sendRawBatch(text, kind.window());
+    const std::string expected = withLineBreaks(text, kind.lineBreak);
+    double ms = 0;
+    const std::string typed = waitForCharacters(kind.content, expected.size(), start, &ms);
+    kind.stop();
+    return compare(expected, typed, ms);
+}
+
+Result viaXdotool(Kind& kind, const std::string& lines, const std::string& delay)
+{
+    // xdotool's line breaks do not reach a Wine window: the same text in one line.
+    const std::string text = withLineBreaks(lines, " ");
     {
         std::ofstream file("Z:\\tmp\\marrowind-bench-text.txt", std::ios::binary);
         file << text;
     }
-    Target target(L"Marrowind Bench Target");
-    bringToFront(target.window());
+    kind.start();
+    bringToFront(kind.window());
     std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool type " + widen(delay) +
                            L" --file /tmp/marrowind-bench-text.txt\"";
     STARTUPINFOW startup{};
@@ -104,55 +196,88 @@ Result viaXdotool(const std::string& text, const std::string& delay)
     PROCESS_INFORMATION info{};
     const auto start = Clock::now();
     CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+    const std::string expected = withLineBreaks(text, kind.lineBreak);
     double ms = 0;
-    const std::string typed = waitForCharacters(target, text.size(), start, &ms);
-    return compare(text, typed, ms);
+    const std::string typed = waitForCharacters(kind.content, expected.size(), start, &ms);
+    kind.stop();
+    return compare(expected, typed, ms);
 }
 
-Result intoNotepad(const std::string& text)
+Kind recorder(Target::Kind targetKind, std::unique_ptr<Target>& target)
 {
-    Process notepad(L"C:\\windows\\system32\\notepad.exe", L"");
-    const HWND window = waitForWindow(notepad.id(), L"Untitled - Notepad");
-    Marrowind app;
-    app.selectTarget("Untitled - Notepad");
-    SetWindowTextW(app.control(mw::form1_id::kText2), widen(text).c_str());
-    const HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-    const auto start = Clock::now();
-    app.press(mw::form1_id::kPushButton2);
-    std::string content;
-    double ms = 0;
-    auto lastChange = Clock::now();
-    waitUntil(
+    const bool console = targetKind == Target::Kind::Console;
+    const std::wstring title = console ? L"Marrowind Bench Console" : L"Marrowind Bench Target";
+    return Kind{
+        console ? "the console recorder" : "the window recorder",
+        narrow(title),
+        "\r",
+        [&target, title, targetKind] { target = std::make_unique<Target>(title, L"", targetKind); },
+        [&target] { return target->window(); },
+        [&target] { return target->typed(); },
+        [&target] { target.reset(); },
+    };
+}
+
+Kind notepadKind(std::unique_ptr<Process>& notepad, HWND& window)
+{
+    return Kind{
+        "Notepad",
+        "Untitled - Notepad",
+        "\r\n",
         [&] {
-            const std::string now = narrow(e2e::text(edit));
-            if (now != content) {
-                content = now;
-                lastChange = Clock::now();
-                ms = std::chrono::duration<double, std::milli>(lastChange - start).count();
-            }
-            return content.size() >= text.size() || Clock::now() - lastChange > std::chrono::seconds(3);
+            notepad = std::make_unique<Process>(L"C:\\windows\\system32\\notepad.exe", L"");
+            window = waitForWindow(notepad->id(), L"Untitled - Notepad");
         },
-        std::chrono::seconds(600));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    return compare(text, content, ms);
+        [&] { return window; },
+        [&] { return narrow(text(FindWindowExW(window, nullptr, L"Edit", nullptr))); },
+        [&] { notepad.reset(); },
+    };
 }
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    const std::string text = sampleText();
-    std::printf("One turn of %zu characters:\n", text.size());
-    const Result marrowind = viaMarrowind(text);
-    print("Marrowind into the test target", marrowind);
-    const Result xdoDefault = viaXdotool(text, "");
-    print("xdotool type (default delay)", xdoDefault);
-    const Result xdoZero = viaXdotool(text, "--delay 0");
-    print("xdotool type --delay 0", xdoZero);
-    if (marrowind.ms > 0) {
+    const bool longText = argc > 1 && std::strcmp(argv[1], "long") == 0;
+    std::unique_ptr<Target> target;
+    std::unique_ptr<Process> notepad;
+    HWND notepadWindow = nullptr;
+    Kind window = recorder(Target::Kind::Window, target);
+    Kind console = recorder(Target::Kind::Console, target);
+    Kind notepadTarget = notepadKind(notepad, notepadWindow);
+
+    if (longText) {
+        const std::string text = sampleText(1 << 20);
+        for (Kind* kind : {&window, &console}) {
+            const Result raw = viaRawBatch(*kind, text);
+            print("1 MB, one raw batch, into " + kind->name, raw);
+            print("1 MB, Marrowind, into " + kind->name, viaMarrowind(*kind, text), &raw);
+        }
+        return 0;
+    }
+
+    const std::string text = sampleText(2000);
+    const Result marrowind = viaMarrowind(window, text);
+    print("2,000, Marrowind, into the window recorder", marrowind);
+    const Result xdoDefault = viaXdotool(window, text, "");
+    print("2,000, xdotool type (default delay)", xdoDefault);
+    const Result xdoZero = viaXdotool(window, text, "--delay 0");
+    print("2,000, xdotool type --delay 0", xdoZero);
+    if (marrowind.ms > 0)
         std::printf("xdotool default / Marrowind: %.1fx   xdotool --delay 0 / Marrowind: %.1fx\n",
                     xdoDefault.ms / marrowind.ms, xdoZero.ms / marrowind.ms);
+    print("2,000, Marrowind, into the console recorder", viaMarrowind(console, text));
+    const Result notepadRaw = viaRawBatch(notepadTarget, text);
+    print("2,000, one raw batch, into Notepad", notepadRaw);
+    print("2,000, Marrowind, into Notepad", viaMarrowind(notepadTarget, text), &notepadRaw);
+
+    const std::string longer = sampleText(20000);
+    for (Kind* kind : {&notepadTarget, &console, &window}) {
+        const Result raw = viaRawBatch(*kind, longer);
+        print("20,000, one raw batch, into " + kind->name, raw);
+        print("20,000, Marrowind, into " + kind->name, viaMarrowind(*kind, longer), &raw);
     }
-    print("Marrowind into Notepad", intoNotepad(text));
     return 0;
 }

@@ -1,13 +1,19 @@
 // Any key string either parses into events in which every key that goes down
 // comes up again and no modifier stays down (in every batch, too), or fails
-// with a Failure before any event exists.
+// with a Failure before any event exists. Only well-formed UTF-8 parses, and
+// every character it gives is a Unicode scalar value; translated, with Caps
+// Lock on or off, every batch leaves no key down and the lock as the text says.
 #include <cstdint>
 #include <map>
 #include <string>
 
 #include "platform/failure.h"
+#include "platform/sim/services.h"
+#include "shell/utf8.h"
 #include "typing/key_notation.h"
+#include "typing/key_translation.h"
 #include "typing/typing_engine.h"
+#include "typing/virtual_keys.h"
 
 namespace {
 
@@ -37,7 +43,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const mw::Failure&) {
         return 0;
     }
+    if (!mw::isWellFormedUtf8(keys)) __builtin_trap();
+    for (const mw::KeyEvent& e : events)
+        if (e.kind == mw::KeyEvent::Kind::Character && !mw::isScalarValue(e.character)) __builtin_trap();
     requireBalanced(events);
-    for (const auto& batch : mw::splitIntoBatches(events, 64)) requireBalanced(batch);
+    const auto batches = mw::splitIntoBatches(events, 64);
+    for (const auto& batch : batches) requireBalanced(batch);
+    for (bool caps : {false, true}) {
+        mw::sim::SimKeyInjector keyboard;
+        keyboard.capsLock = caps;
+        const auto layout = keyboard.layoutOf(1);
+        mw::KeyTranslator translator(*layout, caps);
+        bool wanted = caps;
+        for (const auto& batch : batches) {
+            for (const mw::KeyEvent& e : batch) wanted ^= e.virtualKey == mw::vk::kCapital && e.down;
+            keyboard.send(translator.translate(batch), 1);
+            if (keyboard.capsLock != wanted) __builtin_trap();
+            for (std::uint16_t key = 1; key < 256; ++key)
+                if (keyboard.keyDown(key)) __builtin_trap();
+        }
+    }
     return 0;
 }

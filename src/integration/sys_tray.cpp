@@ -11,11 +11,11 @@ std::string cutToField(const std::string& text, std::size_t field)
 {
     std::size_t units = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = std::max<std::size_t>(1, utf8Length(static_cast<unsigned char>(text[i])));
-        const std::size_t need = length == 4 ? 2 : 1;  // a surrogate pair in UTF-16
+        const Utf8Character c = decodeUtf8(text, i);
+        const std::size_t need = c.codePoint >= 0x10000 ? 2 : 1;  // a surrogate pair in UTF-16
         if (units + need > field - 1) return text.substr(0, i);
         units += need;
-        i += length;
+        i += c.length;
     }
     return text;
 }

@@ -449,12 +449,7 @@ std::vector<std::string> characterUnits(const std::string& text)
 {
     std::vector<std::string> units;
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        if (text.compare(i, 2, "\r\n") == 0) {
-            length = 2;
-        } else {
-            length = std::max<std::size_t>(1, utf8Length(static_cast<unsigned char>(text[i])));
-        }
+        const std::size_t length = text.compare(i, 2, "\r\n") == 0 ? 2 : decodeUtf8(text, i).length;
         units.push_back(text.substr(i, length));
         i += length;
     }

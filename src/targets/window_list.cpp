@@ -4,6 +4,7 @@
 
 #include "platform/failure.h"
 #include "shell/error_dialog.h"
+#include "shell/utf8.h"
 
 namespace mw {
 namespace {
@@ -12,18 +13,13 @@ namespace {
 // desktop holds this many top-level windows, so the walk stops there.
 constexpr int kMaxWalk = 65536;
 
-bool isUtf8Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 }  // namespace
 
 std::string cutTitle(const std::string& title)
 {
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < title.size(); ++i) {
-        if (isUtf8Continuation(static_cast<unsigned char>(title[i]))) continue;
-        if (characters == kMaxTitleCharacters) return title.substr(0, i);
-        ++characters;
-    }
+    for (std::size_t i = 0; i < title.size(); i += decodeUtf8(title, i).length)
+        if (characters++ == kMaxTitleCharacters) return title.substr(0, i);
     return title;
 }
 

@@ -31,6 +31,12 @@ constexpr std::array kNamedKeys{
     NamedKey{"DIVIDE", vk::kDivide},
 };
 
+// The 1-based position, in characters, of the character at byte i.
+std::size_t characterPosition(const std::string& text, std::size_t i)
+{
+    return utf8CharacterCount(std::string_view(text).substr(0, i)) + 1;
+}
+
 std::string upper(std::string text)
 {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -51,22 +57,15 @@ std::optional<std::uint16_t> namedKey(const std::string& name)
     return std::nullopt;
 }
 
-// One code point of UTF-8 text at i; advances i.
+// One character of the text at byte i; advances i. Malformed UTF-8 is refused
+// with its position: typing U+FFFD in its place would type what nobody wrote.
 char32_t decode(const std::string& text, std::size_t& i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    const int length = static_cast<int>(utf8Length(lead));
-    if (length == 0 || i + static_cast<std::size_t>(length) > text.size())
-        fail("The key string is not valid text at position " + std::to_string(i + 1));
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80)
-            fail("The key string is not valid text at position " + std::to_string(i + 1));
-        cp = (cp << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-    }
-    i += static_cast<std::size_t>(length);
-    return cp;
+    const Utf8Character c = decodeUtf8(text, i);
+    if (!c.wellFormed)
+        fail("The key string is not valid UTF-8 text at position " + std::to_string(characterPosition(text, i)));
+    i += c.length;
+    return c.codePoint;
 }
 
 class Parser {
@@ -78,7 +77,6 @@ public:
         std::size_t i = 0;
         while (i < keys_.size()) {
             const char c = keys_[i];
-            const std::size_t at = i + 1;  // 1-based position for messages
             switch (c) {
             case '+': pending_.push_back(vk::kShift); ++i; break;
             case '^': pending_.push_back(vk::kControl); ++i; break;
@@ -91,9 +89,9 @@ public:
                 break;
             case '\n': press(special(vk::kReturn), 1); ++i; break;
             case '(': openGroup(); ++i; break;
-            case ')': closeGroup(at); ++i; break;
+            case ')': closeGroup(i); ++i; break;
             case '{': i = brace(i); break;
-            case '}': fail("Unmatched \"}\" at position " + std::to_string(at) + " of the key string");
+            case '}': fail("Unmatched \"}\" at position " + position(i) + " of the key string");
             default: {
                 const char32_t cp = decode(keys_, i);
                 press(character(cp), 1);
@@ -108,6 +106,9 @@ public:
     }
 
 private:
+    // Positions in messages count characters from 1, as the user sees them.
+    std::string position(std::size_t i) const { return std::to_string(characterPosition(keys_, i)); }
+
     static KeyEvent special(std::uint16_t key) { return KeyEvent{KeyEvent::Kind::VirtualKey, key, 0, true}; }
     static KeyEvent character(char32_t cp) { return KeyEvent{KeyEvent::Kind::Character, 0, cp, true}; }
 
@@ -149,11 +150,11 @@ private:
         release(pressed);
     }
     void openGroup() { groups_.push_back(pressPending()); }
-    void closeGroup(std::size_t at)
+    void closeGroup(std::size_t i)
     {
-        if (groups_.empty()) fail("Unmatched \")\" at position " + std::to_string(at) + " of the key string");
+        if (groups_.empty()) fail("Unmatched \")\" at position " + position(i) + " of the key string");
         if (!pending_.empty())
-            fail("A modifier before \")\" at position " + std::to_string(at) + " has no key to apply to");
+            fail("A modifier before \")\" at position " + position(i) + " has no key to apply to");
         release(groups_.back());
         groups_.pop_back();
     }
@@ -164,7 +165,8 @@ private:
         // The code's first character may itself be "}" ("{}}").
         const std::size_t close = keys_.find('}', i + 2);
         if (i + 1 >= keys_.size() || close == std::string::npos)
-            fail("Unmatched \"{\" at position " + std::to_string(i + 1) + " of the key string");
+            fail("Unmatched \"{\" at position " + position(i) + " of the key string");
+        for (std::size_t k = i + 1; k < close;) decode(keys_, k);  // refuses malformed text first
         const std::string code = keys_.substr(i + 1, close - i - 1);
         std::string name = code;
         int times = 1;

@@ -5,6 +5,7 @@
 #include "shell/error_dialog.h"
 #include "targets/window_list.h"
 #include "typing/key_notation.h"
+#include "typing/key_translation.h"
 
 namespace mw {
 namespace {
@@ -34,22 +35,42 @@ std::string translateModifierCodes(std::string keys)
     return keys;
 }
 
-bool SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target, const std::string& keyString,
-                   bool wait)
+SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
+                          const std::string& keyString, bool wait)
 {
     const std::vector<KeyEvent> events = parseKeyString(keyString);
     // Keys go to the target or nowhere: never into whatever window happens to
     // have the focus when the target is gone or stays behind another window.
-    if (!windows.exists(target) || !windows.bringToForeground(target)) return false;
+    if (!windows.exists(target) || !windows.bringToForeground(target)) return SendOutcome::NotInFront;
     const auto batches = splitIntoBatches(events, kMaxEventsPerBatch);
+    if (batches.empty()) return SendOutcome::Sent;
+    const std::unique_ptr<KeyboardLayout> layout = keys.layoutOf(target);
+    KeyTranslator translator(*layout, keys.capsLockOn());
+    const auto taken = [&] {
+        switch (keys.waitUntilTaken(target)) {
+        case KeyInjector::Taken::Yes: return SendOutcome::Sent;
+        case KeyInjector::Taken::NotResponding: return SendOutcome::NotResponding;
+        case KeyInjector::Taken::FocusLost: return SendOutcome::FocusLost;
+        }
+        return SendOutcome::Sent;
+    };
     for (std::size_t i = 0; i < batches.size(); ++i) {
-        // A target's input queue holds only so much: let it take one batch
-        // before the next arrives, or keys are dropped.
-        if (i > 0) keys.waitUntilTaken(target);
-        keys.send(batches[i], target);
+        // A target's input queue holds only what its thread takes: the next
+        // batch goes once it has taken this one, and none to a hung target.
+        if (i > 0) {
+            if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
+            translator.setCapsLock(keys.capsLockOn());
+        }
+        const std::vector<KeyInput> inputs = translator.translate(batches[i]);
+        const KeyInjector::Sent sent = keys.send(inputs, target);
+        if (sent.accepted < inputs.size()) {
+            // Whatever went in, no key stays down and Caps Lock is left as it was.
+            if (const auto cleanUp = translator.cleanUp(sent.accepted); !cleanUp.empty()) keys.send(cleanUp, target);
+            fail("The system accepted " + std::to_string(sent.accepted) + " of " + std::to_string(inputs.size()) +
+                 " key events" + (sent.error.empty() ? std::string() : ": " + sent.error));
+        }
     }
-    if (wait) keys.waitUntilTaken(target);
-    return true;
+    return wait ? taken() : SendOutcome::Sent;
 }
 
 void TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status, const std::string& keyString)
@@ -69,17 +90,22 @@ void TypeTextbox(const TypingContext& context, ListView& windowList, Frame& stat
         target = parseHandle(handleText);
         ownWindow = target == context.mainWindowHandle;
     });
-    bool typed = true;
+    SendOutcome outcome = SendOutcome::Sent;
     if (!ownWindow) {
         steps.step(108, [&] { setTopMost(windows, target); });
         steps.step(110, [&] { windows.showDefault(target); });
         steps.step(112, [&] {
-            typed = SendKeyString(windows, context.services.keys, target, translateModifierCodes(keyString), false);
+            outcome = SendKeyString(windows, context.services.keys, target, translateModifierCodes(keyString), false);
         });
         steps.step(114, [&] { clearTopMost(windows, target); });
     }
     steps.step(136, [&] {
-        status.setCaption(typed ? kCompletedText + context.services.clock.nowText() : kNotInFrontText);
+        switch (outcome) {
+        case SendOutcome::Sent: status.setCaption(kCompletedText + context.services.clock.nowText()); break;
+        case SendOutcome::NotInFront: status.setCaption(kNotInFrontText); break;
+        case SendOutcome::NotResponding: status.setCaption(kNotRespondingText); break;
+        case SendOutcome::FocusLost: status.setCaption(kFocusLostText); break;
+        }
     });
     steps.step(138, [&] {
         getAllWindows(WindowListContext{windows, context.services.dialogs, context.mainWindowHandle}, windowList);

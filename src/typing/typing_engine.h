@@ -10,7 +10,7 @@
 namespace mw {
 
 // Largest batch handed to the system at once; longer key strings go in
-// consecutive batches.
+// consecutive batches, each once the target has taken the one before.
 inline constexpr std::size_t kMaxEventsPerBatch = 1000;
 
 inline constexpr const char* kNoWindowsText = "No windows found to type.";
@@ -18,14 +18,21 @@ inline constexpr const char* kCompletedText = "Auto Type Complete at ";
 inline constexpr const char* kChosenWindowClosedText = "Nothing typed: the window chosen for typing has closed.";
 inline constexpr const char* kNotInFrontText =
     "Nothing typed: the target window could not be brought to the front.";
+inline constexpr const char* kNotRespondingText =
+    "Typing stopped: the target window is not responding, so the rest of the keys were not sent.";
+inline constexpr const char* kFocusLostText =
+    "Typing stopped: another program came to the front, so the rest of the keys were not sent.";
+
+enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost };
 
 // Types a key string into the target: parses all of it first (a string that
 // does not parse raises a Failure and sends nothing), makes sure the target
-// exists and is the foreground window, then sends it in batches. Returns false,
-// having sent nothing, when the target could not be brought to the front. With
-// wait, returns once the target has taken the keys.
-bool SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target, const std::string& keyString,
-                   bool wait);
+// exists and is the foreground window, then sends it in batches, each once the
+// target's thread has taken the one before. Stops, sending nothing more, when
+// the target stops responding or another program takes the foreground. With
+// wait, returns once the target has taken the last batch too.
+SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
+                          const std::string& keyString, bool wait);
 
 // "{SHIFT}", "{CTRL}" and "{ALT}" (exactly so written) become "+", "^", "%".
 std::string translateModifierCodes(std::string keys);

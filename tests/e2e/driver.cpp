@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -46,13 +47,13 @@ bool waitUntil(const std::function<bool()>& condition, Duration deadline)
 
 // --- Process ----------------------------------------------------------------
 
-Process::Process(const std::wstring& exe, const std::wstring& arguments)
+Process::Process(const std::wstring& exe, const std::wstring& arguments, DWORD creationFlags)
 {
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info_))
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
+                        &startup, &info_))
         throw std::runtime_error("could not start " + narrow(exe));
 }
 
@@ -368,7 +369,7 @@ void typeUnicode(const std::wstring& text)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void pressKey(WORD virtualKey, bool alt)
+void pressKey(WORD virtualKey, bool alt, bool ctrl)
 {
     std::vector<INPUT> inputs;
     auto key = [&](WORD vk, bool up) {
@@ -378,10 +379,12 @@ void pressKey(WORD virtualKey, bool alt)
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(input);
     };
+    if (ctrl) key(VK_CONTROL, false);
     if (alt) key(VK_MENU, false);
     key(virtualKey, false);
     key(virtualKey, true);
     if (alt) key(VK_MENU, true);
+    if (ctrl) key(VK_CONTROL, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -424,6 +427,85 @@ void clickCaption(HWND window)
             break;
         }
     clickAt(point);
+}
+
+void setClipboardText(const std::wstring& text)
+{
+    if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) throw std::runtime_error("no clipboard");
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it now
+    CloseClipboard();
+}
+
+namespace {
+
+// Runs a shell command line of the Unix side and returns what it printed.
+// Wine gives no waitable handle for a Linux process, so the command leaves a
+// file when done.
+std::string runUnix(const std::string& script)
+{
+    static int serial = 0;
+    const std::string done =
+        "/tmp/marrowind-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    std::wstring doneOnZ = L"Z:" + widen(done);
+    for (wchar_t& c : doneOnZ)
+        if (c == L'/') c = L'\\';
+    std::wstring command = L"/bin/sh -c \"(" + widen(script) + L") > " + widen(done) + L".tmp 2>&1; mv " +
+                           widen(done) + L".tmp " + widen(done) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        throw std::runtime_error("cannot run " + script);
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+    if (!waitUntil([&] { return GetFileAttributesW(doneOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s))
+        throw std::runtime_error("no end of " + script);
+    std::ifstream file(doneOnZ.c_str());
+    std::string output((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    file.close();
+    DeleteFileW(doneOnZ.c_str());
+    return output;
+}
+
+// The X server's Caps Lock light, read through libX11 (XkbGetIndicatorState).
+bool xCapsLockOn()
+{
+    const std::string lights = runUnix(
+        "python3 -c 'import ctypes; x = ctypes.cdll.LoadLibrary(\\\"libX11.so.6\\\"); "
+        "x.XOpenDisplay.restype = ctypes.c_void_p; d = ctypes.c_void_p(x.XOpenDisplay(None)); "
+        "s = ctypes.c_uint(); x.XkbGetIndicatorState(d, 0x100, ctypes.byref(s)); print(s.value & 1)'");
+    return lights.rfind("1", 0) == 0;
+}
+
+}  // namespace
+
+bool capsLockOn()
+{
+    // This thread takes no keys, and under Wine its key state follows the
+    // desktop's, which is what the next key into a window is translated with.
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+}
+
+void setCapsLock(bool on, HWND into)
+{
+    // Under Wine the lock is also the X server's: a Caps Lock sent into Wine
+    // alone is undone at the next X event (a click). So the key goes in as the
+    // user's own does, through the X server, as the clicks go; and into Wine
+    // alone only where the two disagreed (a Caps Lock in a key text reached
+    // Wine alone).
+    bringToFront(into);
+    if (xCapsLockOn() != on) runUnix("/usr/bin/xdotool key Caps_Lock");
+    if (!waitUntil([&] { return capsLockOn() == on; }, 2s)) pressKey(VK_CAPITAL);
+    if (!waitUntil([&] { return capsLockOn() == on; }, 5s)) throw std::runtime_error("Caps Lock did not switch");
+    // Wine brings a thread's own key state up to date only when that thread
+    // asks for the state of a key; until then it would translate keys with the
+    // old lock. The recorder asks when told to.
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(into, WM_APP + 1, VK_CAPITAL, 0, SMTO_ABORTIFHUNG, 5000, &state);
 }
 
 // --- Another process's list view --------------------------------------------
@@ -589,16 +671,28 @@ void presetSettings(std::initializer_list<std::pair<const char*, const char*>> v
 
 // --- Target -----------------------------------------------------------------
 
-Target::Target(const std::wstring& title, const std::wstring& extraArguments)
+Target::Target(const std::wstring& title, const std::wstring& extraArguments, Kind kind)
 {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
     logPath_ = std::wstring(temp) + L"marrowind-target-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                std::to_wstring(++serial) + L".log";
-    process_ = Process(binFolder() + L"\\marrowind_target.exe",
-                       L"\"" + title + L"\" \"" + logPath_ + L"\" " + extraArguments);
-    window_ = waitForWindow(process_.id(), title);
+    const std::wstring arguments = L"\"" + title + L"\" \"" + logPath_ + L"\" " + extraArguments;
+    if (kind == Kind::Window) {
+        process_ = Process(binFolder() + L"\\marrowind_target.exe", arguments);
+        window_ = waitForWindow(process_.id(), title);
+    } else {
+        // A console of its own, with its own window, not this program's.
+        process_ = Process(binFolder() + L"\\marrowind_console_target.exe", arguments, CREATE_NEW_CONSOLE);
+        waitUntil([&] {
+            std::ifstream log(logPath_.c_str());
+            std::string ms, ready;
+            long long handle = 0;
+            if (log >> ms >> ready >> handle) window_ = reinterpret_cast<HWND>(static_cast<LONG_PTR>(handle));
+            return window_ && IsWindowVisible(window_) && text(window_) == title;
+        }, 20s);
+    }
     if (!window_) throw std::runtime_error("the target window did not appear");
     // A new window takes the foreground a moment after it shows; let that
     // settle, or it can steal the foreground back from a window the test
@@ -619,20 +713,38 @@ void Target::close()
     process_.kill();
 }
 
-std::vector<KeyMessage> Target::messages() const
+SHORT Target::keyState(int virtualKey) const
 {
-    std::vector<KeyMessage> out;
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(window_, WM_APP + 1, static_cast<WPARAM>(virtualKey), 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return static_cast<SHORT>(state);
+}
+
+const std::vector<KeyMessage>& Target::messages() const
+{
     const HANDLE file = CreateFileW(logPath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return out;
-    std::string content;
+    if (file == INVALID_HANDLE_VALUE) return read_;
+    LARGE_INTEGER offset{};
+    offset.QuadPart = readOffset_;
+    SetFilePointerEx(file, offset, nullptr, FILE_BEGIN);
+    std::string content = partialLine_;
     char buffer[65536];
     DWORD n = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n) content.append(buffer, n);
+    while (ReadFile(file, buffer, sizeof buffer, &n, nullptr) && n) {
+        content.append(buffer, n);
+        readOffset_ += n;
+    }
     CloseHandle(file);
-    std::istringstream lines(content);
-    std::string line;
-    while (std::getline(lines, line)) {
+    // A line still being written waits for the next look.
+    const std::size_t complete = content.rfind('\n') + 1;
+    partialLine_ = content.substr(complete);
+    content.resize(complete);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t end = content.find('\n', start);
+        const std::string line = content.substr(start, end - start);
+        start = end + 1;
         std::istringstream fields(line);
         KeyMessage m;
         fields >> m.ms >> m.kind >> m.wParam >> m.lParam;
@@ -640,10 +752,11 @@ std::vector<KeyMessage> Target::messages() const
         if (m.kind == "CHAR" || m.kind == "SYSCHAR") {
             const std::size_t space = line.find(' ', line.find(' ', line.find(' ', line.find(' ') + 1) + 1) + 1);
             m.character = space == std::string::npos ? std::string() : line.substr(space + 1);
+            if (m.kind == "CHAR") typed_ += m.character;
         }
-        out.push_back(m);
+        read_.push_back(std::move(m));
     }
-    return out;
+    return read_;
 }
 
 unsigned long long Target::startedTick() const
@@ -658,10 +771,8 @@ unsigned long long Target::startedTick() const
 
 std::string Target::typed() const
 {
-    std::string out;
-    for (const KeyMessage& m : messages())
-        if (m.kind == "CHAR") out += m.character;
-    return out;
+    messages();
+    return typed_;
 }
 
 // --- Marrowind --------------------------------------------------------------
@@ -831,6 +942,14 @@ void Marrowind::writeKeys(const std::wstring& keys)
     typeUnicode(keys);
     if (!waitUntil([&] { return text(box) == keys; }, 5s))
         throw std::runtime_error("the key text box did not take the keys: it holds \"" + narrow(text(box)) + "\"");
+}
+
+void Marrowind::setKeys(const std::wstring& keys)
+{
+    const HWND box = control(mw::form1_id::kText2);
+    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keys.c_str()), SMTO_ABORTIFHUNG, 60000, nullptr);
+    if (!waitUntil([&] { return text(box) == keys; }, 5s))
+        throw std::runtime_error("the key text box did not take the text");
 }
 
 void Marrowind::press(int buttonId) { click(control(buttonId)); }

@@ -25,7 +25,7 @@ bool waitUntil(const std::function<bool()>& condition, Duration deadline = 10s);
 class Process {
 public:
     Process() = default;
-    Process(const std::wstring& exe, const std::wstring& arguments);
+    Process(const std::wstring& exe, const std::wstring& arguments, DWORD creationFlags = 0);
     ~Process();
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
@@ -67,13 +67,17 @@ void bringToFront(HWND window);
 void clickAt(POINT screen, int button = 1);
 void click(HWND control);
 void typeUnicode(const std::wstring& text);
-void pressKey(WORD virtualKey, bool alt = false);
+void pressKey(WORD virtualKey, bool alt = false, bool ctrl = false);
 // Keys pressed in order and released in reverse, as a chord: {VK_SHIFT, VK_TAB}.
 void pressChord(std::initializer_list<WORD> keys);
 // The window that has the keyboard focus in the thread of this window.
 HWND focusOf(HWND window);
 // A click on the window's title bar, as a user brings it back to the front.
 void clickCaption(HWND window);
+void setClipboardText(const std::wstring& text);
+// Caps Lock as the system has it; switched by pressing the key into a window.
+bool capsLockOn();
+void setCapsLock(bool on, HWND into);
 
 // The list view of another process, read through its own memory.
 struct ListRow {
@@ -107,10 +111,16 @@ struct KeyMessage {
 
 class Target {
 public:
-    explicit Target(const std::wstring& title, const std::wstring& extraArguments = L"");
+    // A window program that records the messages its window receives, or a
+    // console program that records the key events of its console input (its
+    // window is the console's, which belongs to the console host).
+    enum class Kind { Window, Console };
+    explicit Target(const std::wstring& title, const std::wstring& extraArguments = L"", Kind kind = Kind::Window);
     ~Target();
     HWND window() const { return window_; }
-    std::vector<KeyMessage> messages() const;
+    const std::vector<KeyMessage>& messages() const;
+    // GetKeyState of the key as the window recorder's thread sees it.
+    SHORT keyState(int virtualKey) const;
     // The system tick count the times of the messages start from.
     unsigned long long startedTick() const;
     // The characters received, in order.
@@ -121,6 +131,11 @@ private:
     std::wstring logPath_;
     Process process_;
     HWND window_ = nullptr;
+    // The log read so far, so that each look reads only what was added.
+    mutable std::vector<KeyMessage> read_;
+    mutable std::string typed_;
+    mutable std::string partialLine_;
+    mutable long long readOffset_ = 0;
 };
 
 // What the test hears when the program under test ended badly: an exit code
@@ -165,6 +180,9 @@ public:
     // Clicks the interval option at a 1-based row and waits until it is stored.
     void chooseInterval(int row);
     void writeKeys(const std::wstring& keys);
+    // Puts a text into the key box at once, as a paste does, for texts too long
+    // to type into it key by key.
+    void setKeys(const std::wstring& keys);
     void press(int buttonId);
     std::wstring status() const;
     // An "Application Error" box of the program, if one is showing.

@@ -123,6 +123,25 @@ TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
     EXPECT_EQ(text(again.control(id::kText2)), L"hello {ENTER}");
 }
 
+TEST(MainWindow, ALongPastedKeyTextIsKeptWholeStoredAndRestored)
+{
+    const std::wstring longText(100000, L'w');  // one endless word, the hardest to lay out
+    {
+        Marrowind app;
+        const HWND box = app.control(id::kText2);
+        setClipboardText(longText);
+        click(box);
+        ASSERT_TRUE(waitUntil([&] { return focusOf(app.window()) == box; }));
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        pressKey('V', false, true);
+        EXPECT_TRUE(waitUntil([&] { return text(box).size() == longText.size(); })) << text(box).size();
+        EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "Textbox").value_or("").size() == longText.size(); }));
+    }
+    Marrowind again(false);  // the window must appear within the usual deadline
+    const std::wstring restored = text(again.control(id::kText2));
+    EXPECT_TRUE(restored == longText) << restored.size() << " characters restored";
+}
+
 TEST(MainWindow, TheFocusStartsOnTheWindowListFollowsTheTabOrderAndComesBackWithTheWindow)
 {
     Marrowind app;

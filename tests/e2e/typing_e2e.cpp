@@ -84,6 +84,48 @@ TEST_F(Typing, FunctionKeysRepeatsAndUnicodeText)
     EXPECT_EQ(characters(unicode), (std::vector<std::string>{"CHAR:196", "CHAR:214", "CHAR:8364"}));
 }
 
+// Caps Lock stays as the test found it off: each case ends by switching it off.
+class CapsLockTyping : public Typing {
+protected:
+    void TearDown() override { setCapsLock(false, target.window()); }
+    // The character a bare A key gives in the target now.
+    std::string bareA()
+    {
+        const std::size_t before = target.typed().size();
+        bringToFront(target.window());
+        pressKey('A');
+        EXPECT_TRUE(waitUntil([&] { return target.typed().size() > before; }));
+        return target.typed().substr(before);
+    }
+    std::string typed(const std::vector<KeyMessage>& messages)
+    {
+        std::string out;
+        for (const KeyMessage& m : messages)
+            if (m.kind == "CHAR") out += m.character;
+        return out;
+    }
+};
+
+TEST_F(CapsLockTyping, TextArrivesAsWrittenWithTheLockOnOrOffAndTheLockStaysAsItWas)
+{
+    for (bool on : {true, false}) {
+        setCapsLock(on, target.window());
+        EXPECT_EQ(typed(typeNow(L"Hello World 42 +x", 16)), "Hello World 42 X") << "Caps Lock " << on;
+        EXPECT_EQ(capsLockOn(), on);
+        EXPECT_EQ(bareA(), on ? "A" : "a");
+    }
+}
+
+TEST_F(CapsLockTyping, CapsLockInTheKeyTextLeavesTheLockAsTheTextSays)
+{
+    for (bool on : {false, true}) {
+        setCapsLock(on, target.window());
+        EXPECT_EQ(typed(typeNow(L"ab{CAPSLOCK}cD", 4)), "abcD") << "Caps Lock " << on;
+        EXPECT_EQ(capsLockOn(), !on);
+        EXPECT_EQ(bareA(), on ? "a" : "A");
+    }
+}
+
 TEST_F(Typing, ARejectedKeyStringShowsOneErrorAtLine112AndTheTurnCompletes)
 {
     app.selectTarget("Marrowind Test Target");
@@ -98,6 +140,41 @@ TEST_F(Typing, ARejectedKeyStringShowsOneErrorAtLine112AndTheTurnCompletes)
     pressKey(VK_RETURN);  // OK is the default button
     EXPECT_TRUE(waitUntil([&] { return startsWith(app.status(), L"Auto Type Complete at "); }));
     EXPECT_TRUE(characters(target.messages()).empty());
+}
+
+TEST(TypingConsole, AConsoleWindowReceivesALongTextWholeAndInOrder)
+{
+    Target console(L"Marrowind Console Target", L"", Target::Kind::Console);
+    Marrowind app;
+    app.selectTarget("Marrowind Console Target");
+    std::wstring keys;
+    std::string expected;
+    const std::string words = "Quick Brown 7 fox; JUMPS over 0 lazy dogs? ";
+    for (std::size_t i = 0; i < 3000; ++i) {
+        const bool lineEnd = i % 70 == 69;
+        keys += lineEnd ? L"\r\n" : std::wstring(1, static_cast<wchar_t>(words[i % words.size()]));
+        expected += lineEnd ? '\r' : words[i % words.size()];
+    }
+    app.setKeys(keys);
+    app.press(id::kPushButton2);
+    EXPECT_TRUE(waitUntil([&] { return console.typed().size() >= expected.size(); }, 60s));
+    EXPECT_EQ(console.typed(), expected);
+    EXPECT_TRUE(startsWith(app.status(), L"Auto Type Complete at ")) << narrow(app.status());
+}
+
+TEST(TypingSafety, AHungTargetGetsNothingMoreAndTheStatusSaysSo)
+{
+    Target hung(L"Marrowind Hung Target", L"--hang-after 100");
+    Marrowind app;
+    app.selectTarget("Marrowind Hung Target");
+    app.setKeys(std::wstring(3000, L'h'));  // six batches
+    app.press(id::kPushButton2);
+    EXPECT_TRUE(waitUntil([&] {
+        return app.status() == L"Typing stopped: the target window is not responding, so the rest of the keys were "
+                               L"not sent.";
+    }, 30s)) << narrow(app.status());
+    EXPECT_EQ(hung.typed().size(), 100u);
+    EXPECT_EQ(app.errorDialog(), nullptr);
 }
 
 TEST(TypingSafety, NothingIsTypedAnywhereWhenTheTargetClosedAfterTheListWasFilled)

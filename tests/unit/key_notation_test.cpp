@@ -133,7 +133,14 @@ TEST(KeyNotation, MalformedStringsFailWithAClearDescription)
         {"{a }", "Bad repeat count"},
         {"{a 1001}", "above the limit of 1000"},
         {"{a 99999999999}", "Bad repeat count"},
-        {"ok\xFF", "not valid text"},
+        // Malformed UTF-8, at its position in characters.
+        {"ok\xFF", "not valid UTF-8 text at position 3"},
+        {"\xC3\xA4\xC0\x80", "not valid UTF-8 text at position 2"},  // overlong NUL
+        {"a\xED\xA0\x80", "not valid UTF-8 text at position 2"},      // encoded surrogate
+        {"\xF4\x90\x80\x80", "not valid UTF-8 text at position 1"},  // above U+10FFFF
+        {"ab\xE2\x82", "not valid UTF-8 text at position 3"},          // cut short
+        {"{\xC3\xA4\x80}", "not valid UTF-8 text at position 3"},
+        {"\xC3\xA4}", "Unmatched \"}\" at position 2"},
     };
     for (const Case& c : cases) {
         try {

@@ -34,14 +34,7 @@ protected:
     {
         for (int i = 0; i < n; ++i) sim.Timer1.tick();
     }
-    std::string typedText() const
-    {
-        std::string out;
-        for (const auto& batch : sim.keys.batches)
-            for (const KeyEvent& e : batch.events)
-                if (e.down && e.kind == KeyEvent::Kind::Character) out += static_cast<char>(e.character);
-        return out;
-    }
+    std::string typedText() const { return sim.keys.typed(); }
     int turns() const
     {
         int n = 0;
@@ -116,7 +109,7 @@ TEST_F(SchedulerTest, OneCharacterModeTypesALineBreakAsOneEnterAndEmptyTextStill
     turnOn();
     ticks(3);
     ASSERT_EQ(sim.keys.batches.size(), 3u);
-    EXPECT_EQ(sim.keys.batches[1].events.size(), 2u) << "one Enter, down and up";
+    EXPECT_EQ(sim.keys.batches[1].inputs.size(), 2u) << "one Enter, down and up";
 
     sim.Text2.setText("");
     sim.keys.batches.clear();

@@ -26,20 +26,11 @@ protected:
         sim.Text2.setText(keys);
         sim.PushButton2.click();
     }
-    std::vector<KeyEvent> sent() const
+    std::vector<KeyInput> sent() const
     {
-        std::vector<KeyEvent> all;
-        for (const auto& batch : sim.keys.batches) all.insert(all.end(), batch.events.begin(), batch.events.end());
+        std::vector<KeyInput> all;
+        for (const auto& batch : sim.keys.batches) all.insert(all.end(), batch.inputs.begin(), batch.inputs.end());
         return all;
-    }
-    static bool same(const std::vector<KeyEvent>& a, const std::vector<KeyEvent>& b)
-    {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (a[i].kind != b[i].kind || a[i].virtualKey != b[i].virtualKey || a[i].character != b[i].character ||
-                a[i].down != b[i].down)
-                return false;
-        return true;
     }
 
     WindowHandle target = kNoWindow, other = kNoWindow;
@@ -55,7 +46,7 @@ TEST_F(TypingTest, ATurnRaisesTypesReleasesReportsAndRebuildsTheList)
                                                      {Call::Release, target}}));
     ASSERT_EQ(sim.keys.batches.size(), 1u);
     EXPECT_EQ(sim.keys.batches[0].target, target);
-    EXPECT_TRUE(same(sent(), parseKeyString("abc{ENTER}")));
+    EXPECT_EQ(sim.keys.typed(), "abc\r");
     EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
     EXPECT_EQ(sim.ListView1.selectedText(), "Target") << "the released target is on top of the rebuilt list";
     EXPECT_TRUE(sim.dialogs.warnings.empty());
@@ -67,7 +58,10 @@ TEST_F(TypingTest, ModifierCodesAreTranslatedOnlyWhenWrittenInCapitals)
     EXPECT_EQ(translateModifierCodes("{SHIFT}a{CTRL}c{ALT}f"), "+a^c%f");
     EXPECT_EQ(translateModifierCodes("{shift}a{Ctrl}"), "{shift}a{Ctrl}");
     typeNow("{SHIFT}a{CTRL}c{ALT}f");
-    EXPECT_TRUE(same(sent(), parseKeyString("+a^c%f")));
+    const auto codes = sent();
+    sim.keys.batches.clear();
+    typeNow("+a^c%f");
+    EXPECT_EQ(codes, sent());
 }
 
 TEST_F(TypingTest, ARejectedKeyStringIsReportedAtLine112AndTheTurnStillCompletes)
@@ -162,10 +156,46 @@ TEST_F(TypingTest, ALongKeyTextGoesInOrderedBatchesWithNothingLost)
     for (int i = 0; i < 5000; ++i) text += static_cast<char>('a' + i % 26);
     typeNow(text);
     EXPECT_GT(sim.keys.batches.size(), 1u);
-    std::string typed;
-    for (const KeyEvent& e : sent())
-        if (e.down) typed += static_cast<char>(e.character);
-    EXPECT_EQ(typed, text);
+    EXPECT_EQ(sim.keys.typed(), text);
+    EXPECT_EQ(sim.keys.waitedFor.size(), sim.keys.batches.size() - 1) << "each batch once the last was taken";
+}
+
+TEST_F(TypingTest, ATargetThatStopsTakingKeysOrLosesTheFrontGetsNothingMore)
+{
+    const std::string text(3000, 'x');  // several batches
+    for (const auto& [answer, status] : {std::pair{KeyInjector::Taken::NotResponding, kNotRespondingText},
+                                         std::pair{KeyInjector::Taken::FocusLost, kFocusLostText}}) {
+        sim.keys.batches.clear();
+        sim.keys.answers = {answer};
+        sim.windows.calls.clear();
+        typeNow(text);
+        EXPECT_EQ(sim.keys.batches.size(), 1u) << status;
+        EXPECT_EQ(sim.Frame2.caption(), status);
+        EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target})) << "the target is still released";
+        EXPECT_TRUE(sim.dialogs.warnings.empty());
+    }
+}
+
+TEST_F(TypingTest, CapsLockSwitchedByTheUserBetweenBatchesIsRespected)
+{
+    sim.keys.onWait = [&] { sim.keys.capsLock = !sim.keys.capsLock; };  // pressed while the target takes keys
+    typeNow(std::string(1500, 'x'));                                      // three batches, two waits
+    EXPECT_EQ(sim.keys.typed(), std::string(1500, 'x'));
+    EXPECT_FALSE(sim.keys.capsLock) << "switched on and off again by the user";
+}
+
+TEST_F(TypingTest, AShortSendReportsTheSystemsReasonAndLeavesNoKeyDownAndTheLockAsItWas)
+{
+    sim.keys.capsLock = true;
+    sim.keys.shortSend = 3;  // Caps Lock off, and "A" down
+    typeNow("abc");
+    ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(sim.dialogs.warnings[0].text,
+              errorDialogText("The system accepted 3 of 10 key events: The input was blocked", "mTypedKeys.TypeTextbox",
+                              112));
+    EXPECT_FALSE(sim.keys.keyDown('A'));
+    EXPECT_TRUE(sim.keys.capsLock);
+    EXPECT_EQ(sim.keys.typed(), "a");
 }
 
 }  // namespace

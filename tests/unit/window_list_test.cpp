@@ -75,6 +75,7 @@ TEST(CutTitle, CountsCharactersNotBytes)
     std::string mixed = std::string(78, 'a') + "\xE4\xB8\xAD" + "\xE4\xB8\xAD";  // 78 + 2 CJK
     const Case cases[] = {
         {"", 0}, {"short", 5}, {std::string(79, 'a'), 79}, {umlauts, 79 * 2}, {mixed, 78 + 3},
+        {std::string(78, 'a') + "\x80\x80", 79},  // stray continuation bytes are characters of their own
     };
     for (const Case& c : cases) EXPECT_EQ(cutTitle(c.title).size(), c.expectedBytes) << c.title;
 }

@@ -1,7 +1,11 @@
 #pragma once
 // In-memory services for tests, each scriptable and recording what it was
 // asked to do.
+#include <algorithm>
 #include <deque>
+#include <functional>
+#include <memory>
+#include <set>
 #include <map>
 #include <optional>
 #include <set>
@@ -19,6 +23,7 @@
 #include "platform/notification_area.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "shell/utf8.h"
 
 namespace mw::sim {
 
@@ -234,23 +239,106 @@ public:
     std::vector<Entry> log;
 };
 
+// A United States keyboard layout, as far as the tests need one: letters,
+// digits, space and the punctuation of the main block; anything else has no key.
+// Scan codes are made up, with the 0xE0 prefix on the navigation keys.
+class SimKeyboardLayout final : public KeyboardLayout {
+public:
+    std::optional<Stroke> strokeFor(char32_t c) const override
+    {
+        if (c >= 'a' && c <= 'z') return Stroke{static_cast<std::uint16_t>(c - 'a' + 'A'), 0};
+        if (c >= 'A' && c <= 'Z') return Stroke{static_cast<std::uint16_t>(c), 1};
+        if (c == ' ') return Stroke{0x20, 0};
+        for (const Key& k : kKeys) {
+            if (c == static_cast<char32_t>(k.plain)) return Stroke{k.key, 0};
+            if (c == static_cast<char32_t>(k.shifted)) return Stroke{k.key, 1};
+        }
+        return std::nullopt;
+    }
+    std::uint16_t scanCode(std::uint16_t key) const override
+    {
+        const bool navigation = key >= 0x21 && key <= 0x2E;
+        return static_cast<std::uint16_t>((navigation ? 0xE000 : 0) | (key & 0x7F));
+    }
+
+    struct Key {
+        std::uint16_t key;
+        char plain, shifted;
+    };
+    static constexpr Key kKeys[] = {
+        {'1', '1', '!'}, {'2', '2', '@'},  {'3', '3', '#'}, {'4', '4', '$'},  {'5', '5', '%'},  {'6', '6', '^'},
+        {'7', '7', '&'}, {'8', '8', '*'},  {'9', '9', '('}, {'0', '0', ')'},  {0xBD, '-', '_'}, {0xBB, '=', '+'},
+        {0xDB, '[', '{'}, {0xDD, ']', '}'}, {0xDC, '\\', '|'}, {0xBA, ';', ':'}, {0xDE, '\'', '"'}, {0xBC, ',', '<'},
+        {0xBE, '.', '>'}, {0xBF, '/', '?'}, {0xC0, '`', '~'},
+    };
+};
+
+// The keys sent, and a target behind them: a keyboard with Caps Lock and the
+// layout above, turning what it is sent into the text that arrives.
 class SimKeyInjector final : public KeyInjector {
 public:
-    void send(const std::vector<KeyEvent>& events, WindowHandle target) override
+    std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle) override { return std::make_unique<SimKeyboardLayout>(); }
+    bool capsLockOn() override { return capsLock; }
+    Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) override
     {
         if (onSend) onSend();
-        if (failSends) fail("The system accepted 0 of " + std::to_string(events.size()) + " key events");
-        batches.push_back({events, target});
+        const std::size_t accepted = failSends ? 0 : std::min(inputs.size(), shortSend.value_or(inputs.size()));
+        shortSend.reset();
+        batches.push_back({inputs, target});
+        for (std::size_t i = 0; i < accepted; ++i) take(inputs[i]);
+        if (accepted < inputs.size()) return {accepted, failSends ? std::string() : "The input was blocked"};
+        return {accepted, {}};
     }
-    void waitUntilTaken(WindowHandle target) override { waitedFor.push_back(target); }
+    Taken waitUntilTaken(WindowHandle target) override
+    {
+        waitedFor.push_back(target);
+        if (onWait) onWait();
+        if (answers.empty()) return Taken::Yes;
+        const Taken answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    // What arrived, as UTF-8; Ctrl and Alt combinations type nothing here.
+    std::string typed() const { return utf16ToUtf8(typed_); }
+    bool keyDown(std::uint16_t key) const { return down_.count(key) != 0; }
+
+    bool capsLock = false;
     std::vector<WindowHandle> waitedFor;
     struct Batch {
-        std::vector<KeyEvent> events;
+        std::vector<KeyInput> inputs;
         WindowHandle target;
     };
     std::vector<Batch> batches;
     bool failSends = false;
+    std::optional<std::size_t> shortSend;  // the next send takes only so many
+    std::deque<Taken> answers;             // of waitUntilTaken, then Yes
     std::function<void()> onSend;
+    std::function<void()> onWait;
+
+private:
+    void take(const KeyInput& input)
+    {
+        if (input.unicode) {
+            if (!input.up) typed_ += static_cast<char16_t>(input.scanCode);
+            return;
+        }
+        const std::uint16_t key = input.virtualKey;
+        if (input.up) {
+            down_.erase(key);
+            return;
+        }
+        down_.insert(key);
+        if (key == 0x14) capsLock = !capsLock;
+        if (keyDown(0x11) || keyDown(0x12)) return;
+        const bool shift = keyDown(0x10);
+        if (key >= 'A' && key <= 'Z') typed_ += static_cast<char16_t>(shift != capsLock ? key : key - 'A' + 'a');
+        if (key == 0x20 || key == 0x0D || key == 0x09) typed_ += static_cast<char16_t>(key == 0x0D ? '\r' : key);
+        for (const SimKeyboardLayout::Key& k : SimKeyboardLayout::kKeys)
+            if (k.key == key) typed_ += static_cast<char16_t>(shift ? k.shifted : k.plain);
+    }
+    std::u16string typed_;
+    std::set<std::uint16_t> down_;
 };
 
 class SimGlobalHotkey final : public GlobalHotkey {

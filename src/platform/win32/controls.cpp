@@ -120,6 +120,14 @@ HBRUSH Win32CheckBox::backgroundBrush(HDC dc)
 
 // --- TextBox ----------------------------------------------------------------
 
+Win32TextBox::Win32TextBox(HWND hwnd) : hwnd_(hwnd)
+{
+    // Unless told otherwise an edit control takes 32,767 characters from the
+    // user (Wine's multi-line edit 30,000) and drops the rest of a paste without
+    // a word; the key text may be as long as the user likes.
+    SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
+}
+
 std::string Win32TextBox::text() const { return windowText(hwnd_); }
 void Win32TextBox::setText(const std::string& value)
 {

@@ -96,7 +96,7 @@ private:
 
 class Win32TextBox final : public TextBox, public RoutedControl {
 public:
-    explicit Win32TextBox(HWND hwnd) : hwnd_(hwnd) {}
+    explicit Win32TextBox(HWND hwnd);
     std::string text() const override;
     void setText(const std::string& text) override;
     void command(WORD code) override;

@@ -29,7 +29,11 @@ ChildClass childClassFor(ControlKind kind)
     case ControlKind::PushButton:
         return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::TextBox:
-        return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        // No word wrap (ES_AUTOHSCROLL): Wine's edit control lays out every
+        // wrapped line by measuring the whole rest of its paragraph, so a long
+        // key text took time growing with the square of its length to show.
+        return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE};
     case ControlKind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::Label:

@@ -5,43 +5,48 @@
 #include "platform/failure.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
-#include "typing/virtual_keys.h"
 
 namespace mw::win32 {
 namespace {
 
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(static_cast<LONG_PTR>(window)); }
 
-INPUT keyInput(WORD virtualKey, bool down)
+INPUT toInput(const KeyInput& key)
 {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (vk::isExtended(virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.wVk = key.virtualKey;
+    input.ki.wScan = key.scanCode;
+    input.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.unicode ? KEYEVENTF_UNICODE : 0) |
+                       (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
     return input;
 }
 
-void appendUnicode(std::vector<INPUT>& inputs, char32_t character, bool down)
-{
-    wchar_t units[2];
-    int count = 1;
-    if (character >= 0x10000) {
-        const char32_t v = character - 0x10000;
-        units[0] = static_cast<wchar_t>(0xD800 + (v >> 10));
-        units[1] = static_cast<wchar_t>(0xDC00 + (v & 0x3FF));
-        count = 2;
-    } else {
-        units[0] = static_cast<wchar_t>(character);
+class Win32KeyboardLayout final : public KeyboardLayout {
+public:
+    explicit Win32KeyboardLayout(HKL layout) : layout_(layout) {}
+
+    std::optional<Stroke> strokeFor(char32_t character) const override
+    {
+        if (character >= 0x10000) return std::nullopt;
+        const SHORT scan = VkKeyScanExW(static_cast<wchar_t>(character), layout_);
+        const BYTE key = LOBYTE(scan), state = HIBYTE(scan);
+        // Not on this layout, a dead key, or needing Hankaku or other states:
+        // the character goes as itself.
+        if (scan == -1 || key == 0xFF || (state & ~0x07) ||
+            (MapVirtualKeyExW(key, MAPVK_VK_TO_CHAR, layout_) & 0x80000000u))
+            return std::nullopt;
+        return Stroke{key, state};
     }
-    for (int i = 0; i < count; ++i) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = static_cast<WORD>(units[i]);
-        input.ki.dwFlags = KEYEVENTF_UNICODE | (down ? 0 : KEYEVENTF_KEYUP);
-        inputs.push_back(input);
+
+    std::uint16_t scanCode(std::uint16_t virtualKey) const override
+    {
+        return static_cast<std::uint16_t>(MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_VSC_EX, layout_));
     }
-}
+
+private:
+    HKL layout_;
+};
 
 // The integrity level of a process's token, or 0 when it cannot be read.
 DWORD integrityLevel(HANDLE process)
@@ -74,84 +79,103 @@ void refuseIfElevatedAbove(HWND target)
              "Windows does not let this program type into it");
 }
 
-class Translator {
-public:
-    explicit Translator(HWND target) : layout_(GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr))) {}
+// True when the window's thread takes a sent message within the time Windows
+// gives before it calls a window hung; false for a hung or vanished window.
+bool responds(HWND window)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 5000, &result) != 0;
+}
 
-    void add(const KeyEvent& event)
-    {
-        if (event.kind == KeyEvent::Kind::VirtualKey) {
-            inputs.push_back(keyInput(event.virtualKey, event.down));
-            if (vk::isModifier(event.virtualKey)) held_[event.virtualKey] = event.down;
-            return;
-        }
-        addCharacter(event.character, event.down);
-    }
+// Whether the foreground still belongs to the target's program (its own
+// dialogs included).
+bool foregroundWith(HWND target)
+{
+    DWORD theirs = 0, foreground = 0;
+    GetWindowThreadProcessId(target, &theirs);
+    const HWND front = GetForegroundWindow();
+    if (front) GetWindowThreadProcessId(front, &foreground);
+    return theirs != 0 && theirs == foreground;
+}
 
-    std::vector<INPUT> inputs;
-
-private:
-    void addCharacter(char32_t character, bool down)
-    {
-        const SHORT scan = character < 0x10000 ? VkKeyScanExW(static_cast<wchar_t>(character), layout_) : -1;
-        const BYTE key = LOBYTE(scan), state = HIBYTE(scan);
-        // Not on this layout, a dead key, or needing Hankaku or other states:
-        // the character goes as itself.
-        if (scan == -1 || key == 0xFF || (state & ~0x07) ||
-            MapVirtualKeyExW(key, MAPVK_VK_TO_CHAR, layout_) & 0x80000000u) {
-            appendUnicode(inputs, character, down);
-            return;
-        }
-        // The shift states the character needs beyond those held already
-        // (Ctrl+Alt is AltGr); pressed around the key, released after it.
-        std::vector<WORD> extra;
-        if ((state & 1) && !held(vk::kShift)) extra.push_back(vk::kShift);
-        if ((state & 2) && !held(vk::kControl)) extra.push_back(vk::kControl);
-        if ((state & 4) && !held(vk::kMenu)) extra.push_back(vk::kMenu);
-        if (down) {
-            for (WORD m : extra) inputs.push_back(keyInput(m, true));
-            inputs.push_back(keyInput(key, true));
-            pendingRelease_ = extra;
-        } else {
-            inputs.push_back(keyInput(key, false));
-            for (auto it = pendingRelease_.rbegin(); it != pendingRelease_.rend(); ++it)
-                inputs.push_back(keyInput(*it, false));
-            pendingRelease_.clear();
-        }
-    }
-    bool held(WORD modifier) const { return held_[modifier]; }
-
-    HKL layout_;
-    bool held_[256] = {};
-    std::vector<WORD> pendingRelease_;
-};
+// Sleeps up to the time, waking to paint this program's own windows and to
+// answer messages sent to it, so it does not turn into a ghost window while a
+// slow target takes its keys. Nothing else runs: no click, no timer tick.
+void sleepPainting(DWORD milliseconds)
+{
+    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_PAINT | QS_SENDMESSAGE, 0);
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&message);
+}
 
 }  // namespace
 
-void Win32KeyInjector::send(const std::vector<KeyEvent>& events, WindowHandle target)
+std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 {
-    const HWND window = toHwnd(target);
-    refuseIfElevatedAbove(window);
-    Translator translator(window);
-    for (const KeyEvent& event : events) translator.add(event);
-    std::vector<INPUT>& inputs = translator.inputs;
-    if (inputs.empty()) return;
-    const UINT accepted = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    if (accepted == inputs.size()) return;
-    // Whatever went in, no modifier may stay down.
-    std::vector<INPUT> release{keyInput(vk::kShift, false), keyInput(vk::kControl, false), keyInput(vk::kMenu, false)};
-    SendInput(static_cast<UINT>(release.size()), release.data(), sizeof(INPUT));
-    const DWORD error = GetLastError();
-    fail("The system accepted " + std::to_string(accepted) + " of " + std::to_string(inputs.size()) +
-         " key events" + (error ? ": " + describeError(error) : std::string()));
+    return std::make_unique<Win32KeyboardLayout>(
+        GetKeyboardLayout(GetWindowThreadProcessId(toHwnd(target), nullptr)));
 }
 
-void Win32KeyInjector::waitUntilTaken(WindowHandle target)
+bool Win32KeyInjector::capsLockOn()
 {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(toHwnd(target), &processId);
-    const UniqueKernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (process) WaitForInputIdle(process.get(), 5000);
+    // Read on the turn's own thread, which takes no keys meanwhile: Windows
+    // keeps such a thread's state in step with the keyboard's, and Wine brings
+    // a thread's state up to date when it asks for a key's state. (Joining the
+    // target's input to read its state instead, as AttachThreadInput allows,
+    // makes Wine forget the key state of both threads.)
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+}
+
+KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, WindowHandle target)
+{
+    if (inputs.empty()) return {};
+    refuseIfElevatedAbove(toHwnd(target));
+    std::vector<INPUT> raw;
+    raw.reserve(inputs.size());
+    for (const KeyInput& key : inputs) raw.push_back(toInput(key));
+    const UINT accepted = SendInput(static_cast<UINT>(raw.size()), raw.data(), sizeof(INPUT));
+    // Read the reason at once: the clean-up that follows is another SendInput.
+    const DWORD error = accepted < raw.size() ? GetLastError() : 0;
+    return {accepted, error ? describeError(error) : std::string()};
+}
+
+KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
+{
+    // A window's thread gets WM_PAINT only when its queue holds no sent, posted
+    // or input message. So once the window that has the focus in the target's
+    // thread has painted a pixel invalidated after the keys, that thread has
+    // taken every key before it. Measured under Wine: a recorder window had
+    // taken all of 500, 2,000 and 10,000 keys when its pixel was painted, while a
+    // WM_NULL sent at the same moment came back after 48, 161 and 701 of them
+    // (sent messages go first). For a console window the thread is the console
+    // host's, which puts each key into the console's input buffer.
+    // (WaitForInputIdle cannot tell: it fails for a console program and returns
+    // at once for any GUI program that has been idle once.)
+    const HWND window = toHwnd(target);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const HWND focus = thread && GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window;
+    const RECT pixel{0, 0, 1, 1};
+    InvalidateRect(focus, &pixel, FALSE);
+    // A window that never paints (hidden, layered) shows nothing: then only
+    // whether it still answers at all.
+    if (!GetUpdateRect(focus, nullptr, FALSE)) return responds(window) ? Taken::Yes : Taken::NotResponding;
+    constexpr ULONGLONG kAskEveryMs = 1000;
+    constexpr ULONGLONG kLongestMs = 60000;  // alive all along yet never painting: go on
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG nextAsk = start + kAskEveryMs;
+    while (GetUpdateRect(focus, nullptr, FALSE)) {
+        if (!foregroundWith(window)) return Taken::FocusLost;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= nextAsk) {
+            if (!responds(window)) return IsWindow(window) ? Taken::NotResponding : Taken::FocusLost;
+            if (now - start >= kLongestMs) break;
+            nextAsk = GetTickCount64() + kAskEveryMs;
+        }
+        sleepPainting(5);
+    }
+    return foregroundWith(window) ? Taken::Yes : Taken::FocusLost;
 }
 
 }  // namespace mw::win32

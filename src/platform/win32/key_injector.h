@@ -3,13 +3,14 @@
 
 namespace mw::win32 {
 
-// Key events into the foreground window with SendInput, one call per batch so
-// the user's own typing cannot interleave. Characters go as the virtual keys
-// of the target's keyboard layout where it has them, otherwise as Unicode.
+// Key inputs into the foreground window with SendInput, one call per batch so
+// the user's own typing cannot interleave; the layout is the target thread's.
 class Win32KeyInjector final : public KeyInjector {
 public:
-    void send(const std::vector<KeyEvent>& events, WindowHandle target) override;
-    void waitUntilTaken(WindowHandle target) override;
+    std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle target) override;
+    bool capsLockOn() override;
+    Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) override;
+    Taken waitUntilTaken(WindowHandle target) override;
 };
 
 }  // namespace mw::win32

@@ -43,7 +43,11 @@ bool Win32WindowSystem::exists(WindowHandle window) { return window != kNoWindow
 
 void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
 {
-    SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Moving another thread's window waits for that thread; for a hung one
+    // (typing stops when a target hangs) the move is posted instead.
+    const HWND hwnd = toHwnd(window);
+    SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | (IsHungAppWindow(hwnd) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
 void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindow(toHwnd(window), SW_SHOWDEFAULT); }
@@ -73,11 +77,14 @@ bool Win32WindowSystem::bringToForeground(WindowHandle window)
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (activeIn(hwnd, targetThread)) return true;
         // The foreground lock lets only the foreground thread's input queue
-        // hand the foreground on: join it for the moment of the switch.
+        // hand the foreground on: if asking alone did not do, join it for the
+        // moment of the switch. Not at once, and never the target's own
+        // thread: under Wine joining resets the key state the joined threads
+        // share, so that thread would take Caps Lock as off.
         const HWND foreground = GetForegroundWindow();
         const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
-        const bool attached = foregroundThread && foregroundThread != self &&
-                              AttachThreadInput(self, foregroundThread, TRUE);
+        const bool attached = attempt > 0 && foregroundThread && foregroundThread != self &&
+                              foregroundThread != targetThread && AttachThreadInput(self, foregroundThread, TRUE);
         if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
         BringWindowToTop(hwnd);
         SetForegroundWindow(hwnd);

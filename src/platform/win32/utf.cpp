@@ -1,25 +1,24 @@
 #include "platform/win32/utf.h"
 
 #include "platform/win32/windows_include.h"
+#include "shell/utf8.h"
 
 namespace mw::win32 {
 
+// The core's own converters, not MultiByteToWideChar: what malformed text
+// becomes must not depend on the Windows version (or Wine) underneath.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 text is UTF-16");
+
 std::wstring widen(const std::string& utf8)
 {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
+    const std::u16string units = utf8ToUtf16(utf8);
+    return std::wstring(units.begin(), units.end());
 }
 
 std::string narrow(const wchar_t* utf16, int length)
 {
     if (length <= 0) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16, length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16, length, out.data(), n, nullptr, nullptr);
-    return out;
+    return utf16ToUtf8(std::u16string(utf16, utf16 + length));
 }
 
 std::string narrow(const std::wstring& utf16) { return narrow(utf16.data(), static_cast<int>(utf16.size())); }

@@ -2,18 +2,27 @@
 // receives, with timestamps, into a log file the tests read.
 //
 //   marrowind_target.exe TITLE LOGFILE [--owned-dialog] [--hidden-window]
+//                        [--hang-after N]
 //
 // Each log line: milliseconds since start, message name, wParam, lParam,
-// and for character messages the character as UTF-8.
+// and for character messages the character as UTF-8. --hang-after N stops
+// taking messages for a minute after the Nth character, as a hung program does.
+// The message kQueryKeyState returns GetKeyState of the key in wParam as this
+// window's thread sees it; kQueryCharacters the number of characters so far.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
 
 FILE* logFile = nullptr;
 ULONGLONG started = 0;
+long hangAfter = -1;
+long characters = 0;
+constexpr UINT kQueryKeyState = WM_APP + 1;
+constexpr UINT kQueryCharacters = WM_APP + 2;
 
 const char* messageName(UINT message)
 {
@@ -41,7 +50,11 @@ void record(UINT message, WPARAM wParam, LPARAM lParam)
     }
     std::fprintf(logFile, "%llu %s %llu %lld %s\n", GetTickCount64() - started, name,
                  static_cast<unsigned long long>(wParam), static_cast<long long>(lParam), utf8);
-    std::fflush(logFile);
+    if (message != WM_CHAR && message != WM_SYSCHAR) return;
+    if (++characters == hangAfter) {
+        std::fflush(logFile);
+        Sleep(60000);
+    }
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -52,6 +65,8 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (message == WM_SYSCHAR || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) return 0;
         return 0;
     }
+    if (message == kQueryKeyState) return GetKeyState(static_cast<int>(wParam));
+    if (message == kQueryCharacters) return characters;
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -71,6 +86,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     for (int i = 3; i < argc; ++i) {
         ownedDialog |= std::wstring(argv[i]) == L"--owned-dialog";
         hiddenWindow |= std::wstring(argv[i]) == L"--hidden-window";
+        if (std::wstring(argv[i]) == L"--hang-after" && i + 1 < argc) hangAfter = std::wcstol(argv[++i], nullptr, 10);
     }
     started = GetTickCount64();
 
@@ -99,6 +115,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        // Written out whenever the queue is drained, so a reader sees all that
+        // arrived without a write for every message while keys pour in.
+        if (logFile && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) std::fflush(logFile);
     }
     if (logFile) std::fclose(logFile);
     return 0;
