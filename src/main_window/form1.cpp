@@ -59,7 +59,20 @@ WindowListContext Form1::windowListContext() const
     return WindowListContext{s_.windows, s_.dialogs, program_.MainWindowHandle};
 }
 
-TypingContext Form1::typingContext() { return TypingContext{s_, program_.MainWindowHandle}; }
+TypingContext Form1::typingContext()
+{
+    std::optional<HotkeyCombination> held;
+    if (hotkey_ && !hotkeyTaken_) held = hotkey_;
+    return TypingContext{s_, program_.MainWindowHandle, held};
+}
+
+void Form1::afterTurn(SendOutcome outcome)
+{
+    selectChosenRow();
+    // The hotkey pressed during the turn stopped it; it stops automatic typing
+    // too when that is on (it never turns it on: it was pressed to stop).
+    if (outcome == SendOutcome::StoppedByHotkey && c_.Timer1.interval() != 0) PushButton4_Click();
+}
 
 void Form1::Form_Load()
 {
@@ -391,8 +404,7 @@ void Form1::PushButton2_Click()
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
     steps.step(104, [&] {
-        TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text());
-        selectChosenRow();
+        afterTurn(TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text()));
     });
     steps.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
     steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
@@ -478,8 +490,7 @@ void Form1::typeTurn(const std::string& keys)
     } else if (c_.ListView1.count() > 0) {
         chosenWindow_ = windowOfRow(c_.ListView1, c_.ListView1.selectedPosition());
     }
-    TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, keys);
-    selectChosenRow();
+    afterTurn(TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, keys));
 }
 
 void Form1::Timer1_Timer()

@@ -76,6 +76,9 @@ private:
     // one the first turn typed into. kNoWindow until one of those happens.
     WindowHandle chosenWindow_ = kNoWindow;
     void selectChosenRow();
+    // What follows every typing turn: the chosen row selected again after the
+    // rebuild, and a hotkey press that stopped the turn acted on.
+    void afterTurn(SendOutcome outcome);
     void setUpHotkey();
 
     Form1Controls c_;

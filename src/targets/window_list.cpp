@@ -71,15 +71,16 @@ void getAllWindows(const WindowListContext& context, ListView& list)
     }
 }
 
-WindowHandle windowOfRow(ListView& list, int row)
+WindowHandle parseWindowHandle(const std::string& text)
 {
-    const std::string text = list.subItem(row);
     WindowHandle value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) fail(kOverflow);
     if (error != std::errc() || end != text.data() + text.size() || text.empty()) fail(kTypeMismatch);
     return value;
 }
+
+WindowHandle windowOfRow(ListView& list, int row) { return parseWindowHandle(list.subItem(row)); }
 
 int rowOfWindow(ListView& list, WindowHandle window)
 {

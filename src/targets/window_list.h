@@ -29,8 +29,10 @@ struct WindowListContext {
 // stacking order, top first.
 void getAllWindows(const WindowListContext& context, ListView& list);
 
-// The window a row names (its handle column); a Failure when the text is no
-// handle.
+// A window handle written as decimal text, as the handle column holds it; a
+// Failure ("Type mismatch", "Overflow") when the text is no handle.
+WindowHandle parseWindowHandle(const std::string& text);
+// The window a row names (its handle column).
 WindowHandle windowOfRow(ListView& list, int row);
 // The 1-based row of the list that holds the window, or 0 when none does.
 int rowOfWindow(ListView& list, WindowHandle window);

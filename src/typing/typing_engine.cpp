@@ -1,9 +1,8 @@
 #include "typing/typing_engine.h"
 
-#include <charconv>
-
 #include "shell/error_dialog.h"
 #include "targets/window_list.h"
+#include "typing/hotkey.h"
 #include "typing/key_notation.h"
 #include "typing/key_translation.h"
 
@@ -16,15 +15,6 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
-WindowHandle parseHandle(const std::string& text)
-{
-    WindowHandle value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) fail(kOverflow);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) fail(kTypeMismatch);
-    return value;
-}
-
 }  // namespace
 
 std::string translateModifierCodes(std::string keys)
@@ -35,8 +25,30 @@ std::string translateModifierCodes(std::string keys)
     return keys;
 }
 
+namespace {
+
+// Holds the hotkey back while a batch that presses it goes in.
+class HotkeyHeldBack {
+public:
+    explicit HotkeyHeldBack(GlobalHotkey* hotkey) : hotkey_(hotkey)
+    {
+        if (hotkey_) hotkey_->suspend();
+    }
+    ~HotkeyHeldBack()
+    {
+        if (hotkey_) hotkey_->resume();
+    }
+    HotkeyHeldBack(const HotkeyHeldBack&) = delete;
+    HotkeyHeldBack& operator=(const HotkeyHeldBack&) = delete;
+
+private:
+    GlobalHotkey* hotkey_;
+};
+
+}  // namespace
+
 SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
-                          const std::string& keyString, bool wait)
+                          const std::string& keyString, bool wait, const TurnHotkey* hotkey)
 {
     const std::vector<KeyEvent> events = parseKeyString(keyString);
     // Keys go to the target or nowhere: never into whatever window happens to
@@ -54,13 +66,19 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
         }
         return SendOutcome::Sent;
     };
+    bool lastTaken = false;  // the last batch was waited for already
     for (std::size_t i = 0; i < batches.size(); ++i) {
         // A target's input queue holds only what its thread takes: the next
         // batch goes once it has taken this one, and none to a hung target.
         if (i > 0) {
-            if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
+            if (!lastTaken)
+                if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
+            // The user pressed the hotkey while the last batch went in.
+            if (hotkey && hotkey->hotkey.takePress()) return SendOutcome::StoppedByHotkey;
             translator.setCapsLock(keys.capsLockOn());
         }
+        const bool pressesIt = hotkey && pressesHotkey(batches[i], hotkey->combination);
+        const HotkeyHeldBack heldBack(pressesIt ? &hotkey->hotkey : nullptr);
         const std::vector<KeyInput> inputs = translator.translate(batches[i]);
         const KeyInjector::Sent sent = keys.send(inputs, target);
         if (sent.accepted < inputs.size()) {
@@ -69,25 +87,31 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
             fail("The system accepted " + std::to_string(sent.accepted) + " of " + std::to_string(inputs.size()) +
                  " key events" + (sent.error.empty() ? std::string() : ": " + sent.error));
         }
+        // Once the target has taken the batch the system has seen its keys,
+        // and the hotkey can be claimed again without answering to them.
+        lastTaken = pressesIt;
+        if (pressesIt)
+            if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
     }
-    return wait ? taken() : SendOutcome::Sent;
+    return wait && !lastTaken ? taken() : SendOutcome::Sent;
 }
 
-void TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status, const std::string& keyString)
+SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status,
+                        const std::string& keyString)
 {
     NumberedSteps steps(context.services.dialogs, "mTypedKeys.TypeTextbox");
     WindowSystem& windows = context.services.windows;
 
     if (!steps.test(102, [&] { return windowList.count() > 0; })) {
         steps.step(140, [&] { status.setCaption(kNoWindowsText); });
-        return;
+        return SendOutcome::Sent;
     }
     std::string handleText;
     steps.step(104, [&] { handleText = windowList.selectedSubItem(); });
     WindowHandle target = kNoWindow;
     bool ownWindow = false;
     steps.step(106, [&] {
-        target = parseHandle(handleText);
+        target = parseWindowHandle(handleText);
         ownWindow = target == context.mainWindowHandle;
     });
     SendOutcome outcome = SendOutcome::Sent;
@@ -95,7 +119,10 @@ void TypeTextbox(const TypingContext& context, ListView& windowList, Frame& stat
         steps.step(108, [&] { setTopMost(windows, target); });
         steps.step(110, [&] { windows.showDefault(target); });
         steps.step(112, [&] {
-            outcome = SendKeyString(windows, context.services.keys, target, translateModifierCodes(keyString), false);
+            std::optional<TurnHotkey> hotkey;
+            if (context.hotkey) hotkey.emplace(TurnHotkey{context.services.hotkey, *context.hotkey});
+            outcome = SendKeyString(windows, context.services.keys, target, translateModifierCodes(keyString), false,
+                                    hotkey ? &*hotkey : nullptr);
         });
         steps.step(114, [&] { clearTopMost(windows, target); });
     }
@@ -105,11 +132,13 @@ void TypeTextbox(const TypingContext& context, ListView& windowList, Frame& stat
         case SendOutcome::NotInFront: status.setCaption(kNotInFrontText); break;
         case SendOutcome::NotResponding: status.setCaption(kNotRespondingText); break;
         case SendOutcome::FocusLost: status.setCaption(kFocusLostText); break;
+        case SendOutcome::StoppedByHotkey: status.setCaption(kStoppedByHotkeyText); break;
         }
     });
     steps.step(138, [&] {
         getAllWindows(WindowListContext{windows, context.services.dialogs, context.mainWindowHandle}, windowList);
     });
+    return outcome;
 }
 
 }  // namespace mw

@@ -1,6 +1,7 @@
 #pragma once
 // One typing turn into the window selected in the window list (module
 // mTypedKeys), and the key sender behind it.
+#include <optional>
 #include <string>
 
 #include "platform/controls.h"
@@ -23,7 +24,18 @@ inline constexpr const char* kNotRespondingText =
 inline constexpr const char* kFocusLostText =
     "Typing stopped: another program came to the front, so the rest of the keys were not sent.";
 
-enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost };
+inline constexpr const char* kStoppedByHotkeyText =
+    "Typing stopped with the hotkey, so the rest of the keys were not sent.";
+
+enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost, StoppedByHotkey };
+
+// The program's on/off hotkey as a typing turn respects it: keys of the turn
+// that press it go in while it is held back, so they never trigger it, and a
+// press between two batches ends the turn.
+struct TurnHotkey {
+    GlobalHotkey& hotkey;
+    HotkeyCombination combination;
+};
 
 // Types a key string into the target: parses all of it first (a string that
 // does not parse raises a Failure and sends nothing), makes sure the target
@@ -32,7 +44,7 @@ enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost };
 // the target stops responding or another program takes the foreground. With
 // wait, returns once the target has taken the last batch too.
 SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
-                          const std::string& keyString, bool wait);
+                          const std::string& keyString, bool wait, const TurnHotkey* hotkey = nullptr);
 
 // "{SHIFT}", "{CTRL}" and "{ALT}" (exactly so written) become "+", "^", "%".
 std::string translateModifierCodes(std::string keys);
@@ -40,8 +52,13 @@ std::string translateModifierCodes(std::string keys);
 struct TypingContext {
     Services& services;
     WindowHandle mainWindowHandle;
+    // The hotkey the program holds, if any.
+    std::optional<HotkeyCombination> hotkey;
 };
 
-void TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status, const std::string& keyString);
+// Returns how the keys went (Sent also when the list was empty or the target
+// was the program's own window, where nothing is sent).
+SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status,
+                        const std::string& keyString);
 
 }  // namespace mw

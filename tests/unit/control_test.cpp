@@ -119,6 +119,34 @@ TEST_F(ControlTest, TheHotkeyDoesWhatTheButtonDoesAndABadSettingIsSaidOnce)
     }
 }
 
+TEST_F(ControlTest, ATurnNeverPressesTheHotkeyAndAPressBetweenBatchesEndsIt)
+{
+    sim.windows.add("Target");
+    load();
+    // Held back while the batch that presses it goes in, claimed again only
+    // once the target has taken that batch.
+    std::vector<std::string> order;
+    sim.keys.onSend = [&] { order.push_back(sim.hotkey.suspended ? "send held" : "send"); };
+    sim.keys.onWait = [&] { order.push_back(sim.hotkey.suspended ? "wait held" : "wait"); };
+    sim.Text2.setText("a^%{F11}b");
+    sim.PushButton2.click();
+    EXPECT_EQ(order, (std::vector<std::string>{"send held", "wait held"}));
+    EXPECT_FALSE(sim.hotkey.suspended);
+
+    // Pressed while the first batch of a long text goes in.
+    sim.keys.onWait = nullptr;
+    sim.keys.onSend = [&] { sim.hotkey.pressedDuringTurn = true; };
+    sim.Text2.setText(std::string(3000, 'x'));
+    for (const bool on : {true, false}) {
+        if (on) sim.PushButton4.click();
+        sim.keys.batches.clear();
+        sim.PushButton2.click();
+        EXPECT_EQ(sim.keys.batches.size(), 1u) << "no batch after the press";
+        EXPECT_EQ(sim.PushButton4.caption(), "Turn On") << "automatic typing off, never turned on";
+        EXPECT_EQ(sim.Frame2.caption(), on ? "Off." : kStoppedByHotkeyText);
+    }
+}
+
 TEST_F(ControlTest, TheTrayMenuShowsTurnsTypesAndExits)
 {
     sim.windows.add("Target");

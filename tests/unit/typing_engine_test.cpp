@@ -134,7 +134,7 @@ TEST_F(TypingTest, AnEmptyListReportsNoWindowsOnATurnAndTypeNowDoesNothing)
     EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
 
     Services services = sim.services();
-    TypeTextbox(TypingContext{services, program.MainWindowHandle}, sim.ListView1, sim.Frame2, "abc");
+    TypeTextbox(TypingContext{services, program.MainWindowHandle, {}}, sim.ListView1, sim.Frame2, "abc");
     EXPECT_EQ(sim.Frame2.caption(), "No windows found to type.");
     EXPECT_TRUE(sim.windows.calls.empty());
 }

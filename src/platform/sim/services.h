@@ -351,8 +351,8 @@ public:
         return true;
     }
     void release() override { claimed.reset(); }
-    void suspend() override { ++suspensions; }
-    void resume() override {}
+    void suspend() override { suspended = true; }
+    void resume() override { suspended = false; }
     bool takePress() override { return std::exchange(pressedDuringTurn, false); }
     // The user presses the combination.
     void press()
@@ -363,7 +363,7 @@ public:
     std::optional<HotkeyCombination> claimed;
     bool heldElsewhere = false;
     bool pressedDuringTurn = false;
-    int suspensions = 0;
+    bool suspended = false;
 };
 
 }  // namespace mw::sim
