@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/win32/services.h"
+#include "platform/win32/settings_store.h"
 #include "shell/product.h"
 
 int main()

@@ -12,7 +12,14 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/help_window.cpp
   src/platform/win32/icons.cpp
   src/platform/win32/notification_area.cpp
-  src/platform/win32/services.cpp
+  src/platform/win32/clock.cpp
+  src/platform/win32/dialogs.cpp
+  src/platform/win32/event_loop.cpp
+  src/platform/win32/files.cpp
+  src/platform/win32/locale.cpp
+  src/platform/win32/registry.cpp
+  src/platform/win32/settings_store.cpp
+  src/platform/win32/window_system.cpp
   src/platform/win32/utf.cpp
   src/platform/win32/window_class.cpp
   src/platform/win32/failure_barrier.cpp

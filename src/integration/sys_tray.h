@@ -26,8 +26,6 @@ inline constexpr int kMouseMove = 512, kLeftDown = 513, kLeftUp = 514, kLeftDoub
                      kBalloonShow = 1026, kBalloonHide = 1027, kBalloonTimeout = 1028, kBalloonUserClick = 1029;
 }  // namespace tray_code
 
-inline constexpr int kTrayNotifyMessage = 1125;
-
 // How long the control waits before offering a refused icon to the shell again.
 inline constexpr int kIconRetryMs = 2000;
 

@@ -9,6 +9,9 @@
 
 namespace mw {
 
+// The message that brings the shell's notifications for the icon (WM_USER + 101).
+inline constexpr int kTrayNotifyMessage = 1125;
+
 // Field sizes of the shell's record, in UTF-16 units including the NUL.
 inline constexpr std::size_t kTipField = 128;
 inline constexpr std::size_t kInfoField = 256;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "driver.h"
+#include "platform/notification_area.h"
 #include "help/form2_layout.h"
 #include "main_window/form1_layout.h"
 
@@ -171,7 +172,7 @@ TEST(MainWindow, TheFocusStartsOnTheWindowListFollowsTheTabOrderAndComesBackWith
     // Minimised to the tray and restored by a double click on the icon.
     PostMessageW(app.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app.window()); }));
-    PostMessageW(app.trayWindow(), WM_USER + 101, 0, WM_LBUTTONDBLCLK);
+    PostMessageW(app.trayWindow(), mw::kTrayNotifyMessage, 0, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; }));
     EXPECT_TRUE(focusIs(id::kPushButton2)) << "after the restore from the tray";
 }

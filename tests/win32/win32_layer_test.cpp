@@ -13,7 +13,8 @@
 #include "platform/win32/failure_barrier.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/notification_area.h"
-#include "platform/win32/services.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/event_loop.h"
 
 namespace mw::win32 {
 namespace {

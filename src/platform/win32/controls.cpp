@@ -8,15 +8,6 @@
 
 namespace mw::win32 {
 
-std::string windowText(HWND hwnd)
-{
-    const int length = GetWindowTextLengthW(hwnd);
-    if (length <= 0) return {};
-    std::wstring buffer(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
-    return narrow(buffer.data(), copied);
-}
-
 // --- ColorBrush -------------------------------------------------------------
 
 void ColorBrush::set(Color color)

@@ -172,6 +172,4 @@ private:
     unsigned generation_ = 0;
 };
 
-std::string windowText(HWND hwnd);
-
 }  // namespace mw::win32

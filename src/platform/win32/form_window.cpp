@@ -4,6 +4,7 @@
 
 #include "platform/failure.h"
 #include "platform/win32/failure_barrier.h"
+#include "platform/win32/hwnd.h"
 #include "platform/win32/utf.h"
 
 namespace mw::win32 {
@@ -183,7 +184,7 @@ RoutedControl* FormWindow::routeFor(HWND child) const
     return it == routes_.end() ? nullptr : it->second;
 }
 
-WindowHandle FormWindow::handle() const { return static_cast<WindowHandle>(reinterpret_cast<LONG_PTR>(hwnd())); }
+WindowHandle FormWindow::handle() const { return fromHwnd(hwnd()); }
 std::string FormWindow::caption() const { return windowText(hwnd()); }
 void FormWindow::setCaption(const std::string& text) { SetWindowTextW(hwnd(), widen(text).c_str()); }
 

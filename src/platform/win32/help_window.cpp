@@ -4,7 +4,7 @@
 #include "help/form2_layout.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/icons.h"
-#include "platform/win32/services.h"
+#include "platform/win32/event_loop.h"
 
 namespace mw::win32 {
 

@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/win32/hwnd.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 
 namespace mw::win32 {
 namespace {
 
-HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(static_cast<LONG_PTR>(window)); }
 
 INPUT toInput(const KeyInput& key)
 {

@@ -8,7 +8,6 @@
 namespace mw::win32 {
 namespace {
 
-constexpr UINT kTrayNotifyMessage = WM_USER + 101;  // 1125
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kSetVersionMessage = WM_APP + 1;
 
@@ -52,7 +51,7 @@ bool Win32NotificationArea::notify(TrayOperation operation, const TrayRecord& re
     }
     if (record.setMessage) {
         data.uFlags |= NIF_MESSAGE;
-        data.uCallbackMessage = kTrayNotifyMessage;
+        data.uCallbackMessage = static_cast<UINT>(kTrayNotifyMessage);
     }
     if (record.setInfo) {
         data.uFlags |= NIF_INFO;
@@ -97,7 +96,7 @@ int Win32NotificationArea::showMenu(const std::vector<TrayMenuItem>& items)
 
 LRESULT Win32NotificationArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kTrayNotifyMessage) {
+    if (message == static_cast<UINT>(kTrayNotifyMessage)) {
         const int code = static_cast<int>(LOWORD(lParam));
         if (onNotification) onNotification(code, static_cast<int>(wParam));
         // A shell without version 3 reports only the button: the menu is

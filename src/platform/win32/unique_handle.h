@@ -41,11 +41,6 @@ struct WindowTraits {
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { DestroyWindow(h); }
 };
-struct GdiTraits {
-    using Handle = HGDIOBJ;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DeleteObject(h); }
-};
 struct FontTraits {
     using Handle = HFONT;
     static Handle invalid() { return nullptr; }

@@ -23,6 +23,17 @@ std::string narrow(const wchar_t* utf16, int length)
 
 std::string narrow(const std::wstring& utf16) { return narrow(utf16.data(), static_cast<int>(utf16.size())); }
 
+std::string windowText(HWND window)
+{
+    // For another process's window GetWindowText reads the stored title without
+    // sending a message, so a hung window cannot block whoever asks.
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) return {};
+    std::wstring buffer(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+    return narrow(buffer.data(), copied);
+}
+
 std::string describeError(unsigned long code)
 {
     wchar_t* buffer = nullptr;

@@ -1,0 +1,96 @@
+#include "platform/win32/dialogs.h"
+
+#include "platform/failure.h"
+#include "platform/win32/failure_barrier.h"
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/utf.h"
+
+namespace mw::win32 {
+
+HWND Win32Dialogs::owner() const
+{
+    // The window the user works in: the Help window while it is open over
+    // the main window, so that a box is never behind it.
+    if (!owner_ || !IsWindow(owner_)) return nullptr;
+    const HWND popup = GetLastActivePopup(owner_);
+    return popup && IsWindowVisible(popup) && IsWindowEnabled(popup) ? popup : owner_;
+}
+
+void Win32Dialogs::showWarning(const std::string& text, const std::string& title)
+{
+    // Topmost: a failing typing turn reports while its target sits in the
+    // always-on-top band, and the report must not hide behind it.
+    MessageBoxW(owner(), widen(text).c_str(), widen(title).c_str(),
+                MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
+namespace {
+
+struct InputBoxState {
+    std::wstring prompt;
+    std::wstring title;
+    std::wstring initial;
+    std::wstring answer;
+};
+
+INT_PTR inputBoxMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG: {
+        state = reinterpret_cast<InputBoxState*>(lParam);
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        SetWindowTextW(dialog, state->title.c_str());
+        SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, state->prompt.c_str());
+        SetDlgItemTextW(dialog, IDC_INPUT_ANSWER, state->initial.c_str());
+        // Centre on the screen, as the runtime's input box appears.
+        RECT rect{};
+        GetWindowRect(dialog, &rect);
+        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+        SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 3, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        return TRUE;  // focus goes to the answer box, the first tab stop
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            const HWND edit = GetDlgItem(dialog, IDC_INPUT_ANSWER);
+            const int length = GetWindowTextLengthW(edit);
+            std::wstring answer(static_cast<std::size_t>(length) + 1, L'\0');
+            GetWindowTextW(edit, answer.data(), length + 1);
+            answer.resize(static_cast<std::size_t>(length));
+            state->answer = answer;
+            EndDialog(dialog, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        break;
+    default:
+        break;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto handled = guarded([] { return std::string_view("InputBox.DialogProc"); },
+                                 [&] { return inputBoxMessage(dialog, message, wParam, lParam); });
+    return handled ? *handled : FALSE;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Dialogs::showInput(const std::string& prompt, const std::string& title,
+                                                   const std::string& initial)
+{
+    InputBoxState state{widen(prompt), widen(title), widen(initial), {}};
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUTBOX), owner(),
+                                           &inputBoxProc, reinterpret_cast<LPARAM>(&state));
+    if (result == -1) fail(describeError(GetLastError()));
+    if (result != IDOK) return std::nullopt;
+    return narrow(state.answer);
+}
+
+}  // namespace mw::win32

@@ -1,0 +1,23 @@
+#pragma once
+// Processing pending messages inside a handler, and the one dispatch every
+// message loop of the program uses.
+#include "platform/event_loop.h"
+#include "platform/win32/windows_include.h"
+
+namespace mw::win32 {
+
+class Win32EventLoop final : public EventLoop {
+public:
+    void processPending() override;
+    void waitForEvents(int timeoutMs) override;
+    bool quitRequested() const override { return quit_; }
+
+private:
+    bool quit_ = false;
+};
+
+// Dispatches one message, letting the active window's dialog navigation
+// (Tab, arrow keys) see it first. Used by every message loop of the program.
+void dispatch(MSG& message);
+
+}  // namespace mw::win32

@@ -1,0 +1,21 @@
+#pragma once
+// The desktop's windows through user32.
+#include "platform/window_system.h"
+#include "platform/win32/windows_include.h"
+
+namespace mw::win32 {
+
+class Win32WindowSystem final : public WindowSystem {
+public:
+    WindowHandle firstTopLevel() override;
+    WindowHandle nextBelow(WindowHandle window) override;
+    WindowHandle owner(WindowHandle window) override;
+    std::string title(WindowHandle window) override;
+    bool isVisible(WindowHandle window) override;
+    bool exists(WindowHandle window) override;
+    void setTopmostBand(WindowHandle window, bool topmost) override;
+    void showDefault(WindowHandle window) override;
+    bool bringToForeground(WindowHandle window) override;
+};
+
+}  // namespace mw::win32
