@@ -14,7 +14,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/marrowind/wineprefix}"
     export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
     mkdir -p "$WINEPREFIX"
-    exec wine "$exe"
+    # Without address randomisation: see tests/e2e/wine_env.sh.
+    exec setarch "$(uname -m)" -R wine "$exe"
 fi
 
 state=build/run-headless

@@ -85,6 +85,22 @@ void startUnix(const std::wstring& commandLine)
     if (info.hProcess) CloseHandle(info.hProcess);
 }
 
+// A file of the Unix side, read whole and removed.
+std::string takeUnixFile(const std::string& path)
+{
+    std::wstring onZ = L"Z:" + widen(path);
+    for (wchar_t& c : onZ)
+        if (c == L'/') c = L'\\';
+    // The shell's redirection may still be flushing the last lines.
+    std::ifstream file;
+    waitUntil([&] { file.open(onZ.c_str()); return file.is_open(); }, 2s);
+    std::stringstream text;
+    text << file.rdbuf();
+    file.close();
+    DeleteFileW(onZ.c_str());
+    return text.str();
+}
+
 }  // namespace
 
 Process Process::traced(const std::wstring& exe, const std::string& traceFile)
@@ -100,7 +116,8 @@ Process Process::traced(const std::wstring& exe, const std::string& traceFile)
             return id != 0;
         },
         30s);  // Wine's loader from a shell is slow on a loaded machine
-    if (!id) throw std::runtime_error("could not start " + narrow(exe));
+    // Wine's loader says on the trace why a process died before it ran.
+    if (!id) throw std::runtime_error("could not start " + narrow(exe) + ":\n" + takeUnixFile(traceFile));
     Process process;
     process.info_.dwProcessId = id;
     process.info_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, id);
@@ -888,17 +905,10 @@ void Marrowind::checkEnd(bool endedByItself)
     const DWORD code = endedByItself ? process_.exitCode() : 0;
     if (code != 0) programFault("Marrowind ended with exit code " + std::to_string(code));
     if (traceFile_.empty()) return;
-    std::wstring onZ = L"Z:" + widen(traceFile_);
-    for (wchar_t& c : onZ)
-        if (c == L'/') c = L'\\';
-    // The shell's redirection may still be flushing the last lines.
-    std::ifstream trace;
-    waitUntil([&] { trace.open(onZ.c_str()); return trace.is_open(); }, 2s);
+    std::istringstream trace(takeUnixFile(traceFile_));
     std::string line, faults;
     while (std::getline(trace, line))
         if (isFaultLine(line)) faults += line + "\n";
-    trace.close();
-    DeleteFileW(onZ.c_str());
     if (!faults.empty()) programFault("Marrowind raised exceptions:\n" + faults);
 }
 

@@ -8,6 +8,18 @@
 #   wine_env.sh cleanup STATE_DIR      stop everything that was started
 set -euo pipefail
 
+# Every Wine process of these runs descends from here and starts without
+# address randomisation. Debian's Wine has no preloader to reserve the shared
+# user data page (0x7ffe0000) first; its loader sits at 0x7d000000 and the
+# kernel starts the loader's heap anywhere in the gigabyte above, so now and
+# then the heap covers that page and the new process dies at once with "failed
+# to map the shared user data". Unrandomised, the heap starts right after the
+# loader, far below the page.
+if [ -z "${MARROWIND_FIXED_LAYOUT:-}" ]; then
+    export MARROWIND_FIXED_LAYOUT=1
+    exec setarch "$(uname -m)" -R "$0" "$@"
+fi
+
 action=$1
 state=$(realpath -m "$2")
 shift 2
