@@ -375,10 +375,14 @@ LRESULT FormWindow::childMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         break;
     case WM_GETDLGCODE:
         // A multi-line edit asks for every key, Tab included; let Tab move the
-        // focus on as it does everywhere else in the window.
+        // focus on as it does everywhere else in the window. Escape too: an
+        // edit that was asked this takes itself for a dialog's and answers
+        // Escape by posting WM_CLOSE to its parent, which would end the
+        // program. Left to the window, Escape becomes an IDCANCEL that only
+        // a window with a cancel action (Help) acts on.
         if (lParam) {
             const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
-            if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+            if (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || msg.wParam == VK_ESCAPE)) {
                 const LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
                 return code & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
             }
