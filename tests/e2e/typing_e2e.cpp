@@ -175,6 +175,11 @@ TEST(TypingSafety, AHungTargetGetsNothingMoreAndTheStatusSaysSo)
     }, 30s)) << narrow(app.status());
     EXPECT_EQ(hung.typed().size(), 100u);
     EXPECT_EQ(app.errorDialog(), nullptr);
+    // The next turn must not wait on the hung window either.
+    app.press(id::kPushButton2);
+    EXPECT_TRUE(waitUntil([&] {
+        return app.status() == L"Nothing typed: the target window could not be brought to the front.";
+    }, 10s)) << narrow(app.status());
 }
 
 TEST(TypingSafety, NothingIsTypedAnywhereWhenTheTargetClosedAfterTheListWasFilled)

@@ -23,7 +23,9 @@ void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
                  SWP_NOMOVE | SWP_NOSIZE | (IsHungAppWindow(hwnd) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
-void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindow(toHwnd(window), SW_SHOWDEFAULT); }
+// Showing another thread's window waits for that thread, forever for a hung
+// one; posted, the turn goes on and finds the window will not come forward.
+void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindowAsync(toHwnd(window), SW_SHOWDEFAULT); }
 
 namespace {
 
