@@ -11,7 +11,8 @@ class Registry {
 public:
     virtual ~Registry() = default;
     // Each call opens the key, acts and closes it again. Writes return false
-    // when the key could not be opened or the value not written.
+    // when the key could not be opened or the value not written; a string
+    // write makes its key when it is missing.
     virtual bool setString(Hive hive, const std::string& keyPath, const std::string& name,
                            const std::string& data) = 0;
     // Raw bytes as a binary value (the startup-apps approval flags).

@@ -15,6 +15,7 @@
 #include "platform/win32/notification_area.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/event_loop.h"
+#include "platform/win32/registry.h"
 
 namespace mw::win32 {
 namespace {
@@ -197,6 +198,16 @@ TEST_F(TrayIcon, RefusedAtFirstItIsThereOnceTheShellTakesIt)
     DestroyWindow(refusing);  // the real shell is ready now
     EXPECT_TRUE(pumpUntil([&] { return tray.iconShown(); }, 10s));
     tray.setInTray(false);
+}
+
+TEST(Registry, AStringGoesIntoAKeyThatDoesNotExistYet)
+{
+    const std::string key = "Software\\Marrowind Layer Test\\Run";
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Marrowind Layer Test");
+    Win32Registry registry;
+    EXPECT_TRUE(registry.setString(Hive::CurrentUser, key, "Entry", "\"C:\\M\u00e4rrowind.exe\""));
+    EXPECT_EQ(registry.getString(Hive::CurrentUser, key, "Entry"), "\"C:\\M\u00e4rrowind.exe\"");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Marrowind Layer Test");
 }
 
 }  // namespace

@@ -13,8 +13,11 @@ HKEY root(Hive hive) { return hive == Hive::LocalMachine ? HKEY_LOCAL_MACHINE : 
 bool Win32Registry::setString(Hive hive, const std::string& keyPath, const std::string& name,
                               const std::string& data)
 {
+    // A new account may have no per-user Run key yet: make it.
     HKEY raw = nullptr;
-    if (RegOpenKeyExW(root(hive), widen(keyPath).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return false;
+    if (RegCreateKeyExW(root(hive), widen(keyPath).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
     const UniqueKey key(raw);
     const std::wstring wide = widen(data);
     return RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
