@@ -149,7 +149,10 @@ void FormWindow::centre()
     GetWindowRect(hwnd(), &window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    // An owned window (Help) goes to the screen its owner is on; a window
+    // made at the default position is on the primary one.
+    const HWND owner = GetWindow(hwnd(), GW_OWNER);
+    GetMonitorInfoW(MonitorFromWindow(owner ? owner : hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
     const int width = window.right - window.left, height = window.bottom - window.top;
     const int x = work.left + std::max(0L, ((work.right - work.left) - width) / 2);
