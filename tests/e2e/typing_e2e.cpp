@@ -175,11 +175,23 @@ TEST(TypingSafety, AHungTargetGetsNothingMoreAndTheStatusSaysSo)
     }, 30s)) << narrow(app.status());
     EXPECT_EQ(hung.typed().size(), 100u);
     EXPECT_EQ(app.errorDialog(), nullptr);
-    // The next turn must not wait on the hung window either.
-    app.press(id::kPushButton2);
+}
+
+TEST(TypingSafety, ATargetThatHangsBetweenTurnsNeverHoldsUpTheProgram)
+{
+    // Before the system calls it hung (five seconds), a window that stopped
+    // answering would hold any call that waits for it.
+    Target hung(L"Marrowind Hung Target", L"--hang-idle-after 3");
+    Marrowind app;
+    app.selectTarget("Marrowind Hung Target");
+    app.setKeys(L"abc");
+    app.chooseInterval(1);  // every second
+    app.press(id::kPushButton4);
+    ASSERT_TRUE(waitUntil([&] { return startsWith(app.status(), L"Auto Type Complete at "); }));
     EXPECT_TRUE(waitUntil([&] {
         return app.status() == L"Nothing typed: the target window could not be brought to the front.";
     }, 10s)) << narrow(app.status());
+    EXPECT_EQ(hung.typed(), "abc");
 }
 
 TEST(TypingSafety, NothingIsTypedAnywhereWhenTheTargetClosedAfterTheListWasFilled)

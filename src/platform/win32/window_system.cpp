@@ -14,17 +14,28 @@ std::string Win32WindowSystem::title(WindowHandle window) { return windowText(to
 bool Win32WindowSystem::isVisible(WindowHandle window) { return IsWindowVisible(toHwnd(window)) != FALSE; }
 bool Win32WindowSystem::exists(WindowHandle window) { return window != kNoWindow && IsWindow(toHwnd(window)) != FALSE; }
 
-void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
+namespace {
+
+// Moving or showing another thread's window waits for that thread, and for
+// one that has just stopped answering that is forever: the system calls a
+// window hung only after five seconds. The turn's calls are posted instead;
+// the target takes them before the keys, and a target that does not answer
+// never comes to the front, so it gets no keys.
+bool otherThreads(HWND window) { return GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId(); }
+
+void moveInZOrder(HWND window, HWND after)
 {
-    // Moving another thread's window waits for that thread; for a hung one
-    // (typing stops when a target hangs) the move is posted instead.
-    const HWND hwnd = toHwnd(window);
-    SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | (IsHungAppWindow(hwnd) ? SWP_ASYNCWINDOWPOS : 0));
+    SetWindowPos(window, after, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | (otherThreads(window) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
-// Showing another thread's window waits for that thread, forever for a hung
-// one; posted, the turn goes on and finds the window will not come forward.
+}  // namespace
+
+void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
+{
+    moveInZOrder(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST);
+}
+
 void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindowAsync(toHwnd(window), SW_SHOWDEFAULT); }
 
 namespace {
@@ -60,8 +71,8 @@ bool Win32WindowSystem::bringToForeground(WindowHandle window)
         const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
         const bool attached = attempt > 0 && foregroundThread && foregroundThread != self &&
                               foregroundThread != targetThread && AttachThreadInput(self, foregroundThread, TRUE);
-        if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-        BringWindowToTop(hwnd);
+        if (IsIconic(hwnd)) ShowWindowAsync(hwnd, SW_RESTORE);
+        moveInZOrder(hwnd, HWND_TOP);
         SetForegroundWindow(hwnd);
         if (attached) AttachThreadInput(self, foregroundThread, FALSE);
         const ULONGLONG until = GetTickCount64() + kWaitMs;

@@ -2,11 +2,13 @@
 // receives, with timestamps, into a log file the tests read.
 //
 //   marrowind_target.exe TITLE LOGFILE [--owned-dialog] [--hidden-window]
-//                        [--hang-after N]
+//                        [--hang-after N] [--hang-idle-after N]
 //
 // Each log line: milliseconds since start, message name, wParam, lParam,
 // and for character messages the character as UTF-8. --hang-after N stops
-// taking messages for a minute after the Nth character, as a hung program does.
+// taking messages for a minute after the Nth character, as a hung program does;
+// --hang-idle-after N does so only once the window has drawn itself after it,
+// so the turn that typed it completes and the next finds a hung window.
 // The message kQueryKeyState returns GetKeyState of the key in wParam as this
 // window's thread sees it; kQueryCharacters the number of characters so far.
 #include <windows.h>
@@ -20,6 +22,8 @@ namespace {
 FILE* logFile = nullptr;
 ULONGLONG started = 0;
 long hangAfter = -1;
+long hangIdleAfter = -1;
+constexpr UINT_PTR kHangTimer = 1;
 long characters = 0;
 constexpr UINT kQueryKeyState = WM_APP + 1;
 constexpr UINT kQueryCharacters = WM_APP + 2;
@@ -38,7 +42,7 @@ const char* messageName(UINT message)
     }
 }
 
-void record(UINT message, WPARAM wParam, LPARAM lParam)
+void record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const char* name = messageName(message);
     if (!name || !logFile) return;
@@ -51,22 +55,28 @@ void record(UINT message, WPARAM wParam, LPARAM lParam)
     std::fprintf(logFile, "%llu %s %llu %lld %s\n", GetTickCount64() - started, name,
                  static_cast<unsigned long long>(wParam), static_cast<long long>(lParam), utf8);
     if (message != WM_CHAR && message != WM_SYSCHAR) return;
-    if (++characters == hangAfter) {
-        std::fflush(logFile);
-        Sleep(60000);
-    }
+    ++characters;
+    if (characters == hangAfter || characters == hangIdleAfter) std::fflush(logFile);
+    if (characters == hangAfter) Sleep(60000);
+    // A timer comes after the paint the keys caused.
+    if (characters == hangIdleAfter) SetTimer(hwnd, kHangTimer, 100, nullptr);
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (messageName(message)) {
-        record(message, wParam, lParam);
+        record(hwnd, message, wParam, lParam);
         // Alt combinations must not open the (absent) menu or beep.
         if (message == WM_SYSCHAR || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) return 0;
         return 0;
     }
     if (message == kQueryKeyState) return GetKeyState(static_cast<int>(wParam));
     if (message == kQueryCharacters) return characters;
+    if (message == WM_TIMER && wParam == kHangTimer) {
+        KillTimer(hwnd, kHangTimer);
+        Sleep(60000);
+        return 0;
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -87,6 +97,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         ownedDialog |= std::wstring(argv[i]) == L"--owned-dialog";
         hiddenWindow |= std::wstring(argv[i]) == L"--hidden-window";
         if (std::wstring(argv[i]) == L"--hang-after" && i + 1 < argc) hangAfter = std::wcstol(argv[++i], nullptr, 10);
+        if (std::wstring(argv[i]) == L"--hang-idle-after" && i + 1 < argc)
+            hangIdleAfter = std::wcstol(argv[++i], nullptr, 10);
     }
     started = GetTickCount64();
 
