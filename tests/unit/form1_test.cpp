@@ -51,7 +51,11 @@ TEST_F(Form1Test, FirstLoadFillsTheListsAndShowsTheStoredKeyTextOrWritesTheDefau
     EXPECT_EQ(sim.ListView2.columns[0].caption, "How often would you like to type keys?");
     EXPECT_EQ(sim.ListView2.columns[0].widthTwips, 5000);
     ASSERT_EQ(sim.ListView2.count(), 10);
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(sim.ListView2.text(i + 1), kIntervalOptions[static_cast<std::size_t>(i)]);
+    const int seconds[] = {1, 5, 10, 60, 7, 1, 5, 10, 60, 7};  // 7: the seconds entered for "x"
+    for (int row = 1; row <= 10; ++row) {
+        EXPECT_EQ(intervalSecondsOf(sim.ListView2.text(row), 7), seconds[row - 1]) << row;
+        EXPECT_EQ(isOneCharacterOption(sim.ListView2.text(row)), row > 5) << row;
+    }
     EXPECT_TRUE(sim.dialogs.warnings.empty());
 
     struct Stored {
