@@ -16,9 +16,13 @@ protected:
 
 TEST_F(FaultTest, AFailingStoreIsReportedOnceAtLoadOncePerRunOfKeystrokesAndByEachOtherHandler)
 {
+    const auto at = [](const char* handler, int line) {
+        return errorDialogText("Settings store unavailable", handler, line);
+    };
     sim.settings.failReads = true;
     form1->Form_Load();
-    EXPECT_EQ(sim.dialogs.warnings.size(), 1u) << "every read fails the same way; one dialog says it";
+    EXPECT_EQ(warningTexts(), std::vector<std::string>{at("Form1.Form_Load", 136)})
+        << "every read fails the same way; one dialog, at the first, says it";
     EXPECT_EQ(sim.ListView2.count(), 10);
     EXPECT_EQ(sim.form.caption(), kProductTitle);
 
@@ -29,9 +33,6 @@ TEST_F(FaultTest, AFailingStoreIsReportedOnceAtLoadOncePerRunOfKeystrokesAndByEa
     sim.PushButton4.click();  // Turn On
     sim.Text2.setText("abcd");
     sim.PushButton4.click();  // Turn Off
-    const auto at = [](const char* handler, int line) {
-        return errorDialogText("Settings store unavailable", handler, line);
-    };
     EXPECT_EQ(warningTexts(), (std::vector<std::string>{at("Form1.Text2_Change", 102), at("Form1.ListView2_Click", 100),
                                                         at("Form1.PushButton4_Click", 118),
                                                         at("Form1.PushButton4_Click", 128)}))

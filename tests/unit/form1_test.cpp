@@ -86,14 +86,5 @@ TEST_F(Form1Test, RefreshListRebuildsTheWindowList)
     EXPECT_EQ(sim.ListView1.selectedText(), "New window");
 }
 
-TEST_F(Form1Test, AFailingSettingsReadAtLoadIsReportedAndLoadingGoesOn)
-{
-    sim.settings.failReads = true;
-    form1->Form_Load();
-    ASSERT_FALSE(sim.dialogs.warnings.empty());
-    EXPECT_EQ(sim.dialogs.warnings[0].text, errorDialogText("Settings store unavailable", "Form1.Form_Load", 136));
-    EXPECT_EQ(sim.ListView2.count(), 10);
-}
-
 }  // namespace
 }  // namespace mw
