@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form1_fixture.h"
+#include "integration/start_up.h"
 #include "shell/product.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -20,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* keys[] = {mw::setting::kTextbox, mw::setting::kOftenIndex, mw::setting::kStartStopState,
                           mw::setting::kWindowsStartup, mw::setting::kMinimized};
     mw::test::Form1Fixture f;
+    // An active start-up entry: only then is the "start minimised" setting read.
+    mw::AddToStartup(f.sim.registry, f.sim.files);
     for (std::size_t k = 0; k < values.size() && k < 5; ++k) f.sim.settings.values[keys[k]] = values[k];
     f.sim.dialogs.answers = {"5"};  // the seconds prompt, if a custom option is restored
     f.sim.events.onWait = [&](int ms) { f.sim.clock.now += ms; };

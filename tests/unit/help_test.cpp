@@ -39,7 +39,6 @@ TEST(HelpWindow, ListsTheKeyCodesInOrderUnderTwoColumns)
     EXPECT_EQ(help.list.subItem(1), "{BACKSPACE}, {BS}, or {BKSP}");
     EXPECT_EQ(help.list.text(43), "ALT");
     EXPECT_EQ(help.list.subItem(43), "{ALT}");
-    for (int k = 1; k <= 43; ++k) EXPECT_EQ(help.list.subItem(k), kKeyCodeRows[static_cast<std::size_t>(k - 1)].command);
     EXPECT_TRUE(platform.dialogs.warnings.empty());
 }
 

@@ -72,27 +72,27 @@ TEST(KeyNotation, ParsesCharactersModifiersGroupsAndLineBreaks)
     for (const Case& c : cases) EXPECT_EQ(render(parseKeyString(c.keys)), c.events) << c.keys;
 }
 
-TEST(KeyNotation, EveryBraceCodeOfTheHelpTableNamesItsKey)
+TEST(KeyNotation, EveryBraceCodeOfTheHelpTablePressesItsWindowsVirtualKey)
 {
     const std::map<std::string, std::uint16_t> codes{
-        {"BACKSPACE", vk::kBack}, {"BS", vk::kBack},          {"BKSP", vk::kBack},       {"BREAK", vk::kCancel},
-        {"CAPSLOCK", vk::kCapital}, {"DELETE", vk::kDelete}, {"DEL", vk::kDelete},       {"DOWN", vk::kDown},
-        {"END", vk::kEnd},        {"ENTER", vk::kReturn},    {"ESC", vk::kEscape},       {"HELP", vk::kHelp},
-        {"HOME", vk::kHome},      {"INSERT", vk::kInsert},   {"INS", vk::kInsert},       {"LEFT", vk::kLeft},
-        {"NUMLOCK", vk::kNumLock}, {"PGDN", vk::kNext},      {"PGUP", vk::kPrior},       {"PRTSC", vk::kSnapshot},
-        {"RIGHT", vk::kRight},    {"SCROLLLOCK", vk::kScroll}, {"TAB", vk::kTab},        {"UP", vk::kUp},
-        {"ADD", vk::kAdd},        {"SUBTRACT", vk::kSubtract}, {"MULTIPLY", vk::kMultiply}, {"DIVIDE", vk::kDivide},
+        {"BACKSPACE", 0x08},  {"BS", 0x08},         {"BKSP", 0x08},       {"BREAK", 0x03},      {"CAPSLOCK", 0x14},
+        {"DELETE", 0x2E},     {"DEL", 0x2E},        {"DOWN", 0x28},       {"END", 0x23},        {"ENTER", 0x0D},
+        {"ESC", 0x1B},        {"HELP", 0x2F},       {"HOME", 0x24},       {"INSERT", 0x2D},     {"INS", 0x2D},
+        {"LEFT", 0x25},       {"NUMLOCK", 0x90},    {"PGDN", 0x22},       {"PGUP", 0x21},       {"PRTSC", 0x2C},
+        {"RIGHT", 0x27},      {"SCROLLLOCK", 0x91}, {"TAB", 0x09},        {"UP", 0x26},         {"ADD", 0x6B},
+        {"SUBTRACT", 0x6D},   {"MULTIPLY", 0x6A},   {"DIVIDE", 0x6F},     {"F1", 0x70},         {"F2", 0x71},
+        {"F3", 0x72},         {"F4", 0x73},         {"F5", 0x74},         {"F6", 0x75},         {"F7", 0x76},
+        {"F8", 0x77},         {"F9", 0x78},         {"F10", 0x79},        {"F11", 0x7A},        {"F12", 0x7B},
+        {"F13", 0x7C},        {"F14", 0x7D},        {"F15", 0x7E},        {"F16", 0x7F},
     };
-    auto check = [](const std::string& code, std::uint16_t key) {
+    for (const auto& [code, key] : codes) {
         const auto events = parseKeyString("{" + code + "}");
         ASSERT_EQ(events.size(), 2u) << code;
         EXPECT_EQ(events[0].kind, KeyEvent::Kind::VirtualKey) << code;
         EXPECT_EQ(events[0].virtualKey, key) << code;
         EXPECT_TRUE(events[0].down);
         EXPECT_FALSE(events[1].down);
-    };
-    for (const auto& [code, key] : codes) check(code, key);
-    for (int n = 1; n <= 16; ++n) check("F" + std::to_string(n), static_cast<std::uint16_t>(vk::kF1 + n - 1));
+    }
 }
 
 TEST(KeyNotation, MalformedStringsFailWithAClearDescription)

@@ -25,7 +25,7 @@ TEST(Numbers, NumericAnswersConvertWithHalvesToEven)
         {"2.5", kEnglish, 2},      {"3.5", kEnglish, 4},      {"-2.5", kEnglish, -2},   {"0.5", kEnglish, 0},
         {"2.51", kEnglish, 3},     {"1e3", kEnglish, 1000},   {"1.5E+1", kEnglish, 15}, {"1,000", kEnglish, 1000},
         {"32767", kEnglish, 32767}, {"-32768", kEnglish, -32768}, {".5", kEnglish, 0},  {"0", kEnglish, 0},
-        {"2,5", kGerman, 2},       {"1.000", kGerman, 1000},  {"3,5", kGerman, 4},
+        {" -0 ", kEnglish, 0},     {"2,5", kGerman, 2},       {"1.000", kGerman, 1000}, {"3,5", kGerman, 4},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(isNumeric(c.text, c.locale)) << c.text;
@@ -53,12 +53,6 @@ TEST(Numbers, NonNumbersAreATypeMismatchAndLargeNumbersAnOverflow)
             EXPECT_STREQ(e.what(), "Overflow") << text;
         }
     }
-}
-
-TEST(Numbers, EveryShortRoundTripsThroughItsText)
-{
-    for (int n = -32768; n <= 32767; n += 7) ASSERT_EQ(toInteger16(std::to_string(n), kEnglish), n);
-    EXPECT_EQ(toInteger16("32767", kEnglish), 32767);
 }
 
 TEST(Numbers, SecondsAsClockTimeOfTheAbsoluteValueWithinADay)

@@ -245,22 +245,28 @@ TEST(SchedulerStartup, RestoresTheChoiceAskingForSecondsAndTheOnOffState)
     EXPECT_EQ(f.sim.Frame2.caption(), "On. Next type will occur in") << "until the first tick";
 }
 
-TEST(SchedulerStartup, OtherOnOffValuesChangeNothingAndBadChoicesAreReported)
+TEST(SchedulerStartup, AStoredChoiceRoundsHalvesToEvenABadOneIsReportedAndOtherOnOffValuesChangeNothing)
 {
     struct Case {
         const char* oftenIndex;
-        int line;
+        int line;  // of the one dialog; 0: none
         const char* description;
+        int row;
     };
-    const Case cases[] = {{"abc", 172, "Type mismatch"}, {"0", 174, "Index out of bounds"},
-                          {"99", 174, "Index out of bounds"}, {"40000", 172, "Overflow"}};
+    const Case cases[] = {{"abc", 172, "Type mismatch", 1},      {"\xFF\xFE", 172, "Type mismatch", 1},
+                          {"0", 174, "Index out of bounds", 1},  {"-1", 174, "Index out of bounds", 1},
+                          {"99", 174, "Index out of bounds", 1}, {"1e2", 174, "Index out of bounds", 1},
+                          {"40000", 172, "Overflow", 1},         {"2.5", 0, "", 2},
+                          {"3.5", 0, "", 4}};
     for (const Case& c : cases) {
         test::Form1Fixture f;
         f.sim.settings.values[setting::kOftenIndex] = c.oftenIndex;
         f.sim.settings.values[setting::kStartStopState] = "on";
         f.form1->Form_Load();
-        ASSERT_EQ(f.sim.dialogs.warnings.size(), 1u) << c.oftenIndex;
-        EXPECT_EQ(f.sim.dialogs.warnings[0].text, errorDialogText(c.description, "Form1.Form_Load", c.line));
+        std::vector<std::string> dialogs;
+        if (c.line) dialogs.push_back(errorDialogText(c.description, "Form1.Form_Load", c.line));
+        EXPECT_EQ(f.warningTexts(), dialogs) << c.oftenIndex;
+        EXPECT_EQ(f.sim.ListView2.selectedPosition(), c.row) << c.oftenIndex;
         EXPECT_EQ(f.sim.PushButton4.caption(), "Turn On");
         EXPECT_EQ(f.sim.Frame2.caption(), "On. Next type will occur in");
         EXPECT_EQ(f.sim.Timer1.interval(), 0);

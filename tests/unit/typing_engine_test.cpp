@@ -88,21 +88,29 @@ TEST_F(TypingTest, AnEmptyKeyStringStillRaisesAndReleasesTheTarget)
     EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
 }
 
-TEST_F(TypingTest, NothingIsTypedWhenTheTargetIsGoneOrCannotComeToTheFront)
+TEST(TypingTarget, NothingIsTypedWhenItIsGoneHungOrCannotComeToTheFront)
 {
-    sim.windows.destroy(target);  // closed after the list was filled
-    typeNow("abc");
-    EXPECT_TRUE(sim.keys.batches.empty());
-    EXPECT_EQ(sim.Frame2.caption(), kNotInFrontText);
-    EXPECT_EQ(sim.ListView1.selectedText(), "Other") << "the list is rebuilt";
-
-    sim.windows.refuseForeground = true;
-    sim.windows.calls.clear();
-    typeNow("abcd");
-    EXPECT_TRUE(sim.keys.batches.empty());
-    EXPECT_EQ(sim.Frame2.caption(), kNotInFrontText);
-    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, other}));
-    EXPECT_TRUE(sim.dialogs.warnings.empty());
+    enum Fault { GoneBeforeTheTurn, GoneWhenRaised, ForegroundRefused, Hung };
+    for (const Fault fault : {GoneBeforeTheTurn, GoneWhenRaised, ForegroundRefused, Hung}) {
+        test::Form1Fixture f;
+        sim::SimWindowSystem& windows = f.sim.windows;
+        const WindowHandle target = windows.add("Target");
+        windows.add("Other");
+        f.form1->Form_Load();
+        if (fault == GoneBeforeTheTurn) windows.destroy(target);  // closed after the list was filled
+        if (fault == GoneWhenRaised)
+            windows.onCall = [&](const Call& call) {
+                if (call.kind == Call::Raise) windows.destroy(target);
+            };
+        windows.refuseForeground = fault == ForegroundRefused;
+        if (fault == Hung) windows.hung.insert(target);
+        f.sim.PushButton2.click();
+        EXPECT_TRUE(f.sim.keys.batches.empty()) << fault;
+        EXPECT_EQ(f.sim.Frame2.caption(), kNotInFrontText) << fault;
+        EXPECT_EQ(windows.calls.back(), (Call{Call::Release, target})) << fault;
+        EXPECT_TRUE(f.sim.dialogs.warnings.empty()) << fault;
+        EXPECT_EQ(f.sim.ListView1.selectedText(), fault <= GoneWhenRaised ? "Other" : "Target") << "rebuilt, " << fault;
+    }
 }
 
 TEST_F(TypingTest, TheProgramNeverTypesIntoItsOwnWindow)

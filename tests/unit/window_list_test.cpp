@@ -124,22 +124,6 @@ TEST_F(WindowListTest, EmptyDesktopGivesAnEmptyList)
     EXPECT_EQ(list.count(), 0);
 }
 
-TEST(TopMost, RaiseAndReleaseKeepTheWindowWhereItIs)
-{
-    sim::SimWindowSystem windows;
-    windows.add("other");
-    const WindowHandle w = windows.add("target");
-    windows.find(w)->x = 300;
-    windows.find(w)->y = 200;
-    setTopMost(windows, w);
-    EXPECT_TRUE(windows.find(w)->topmost);
-    clearTopMost(windows, w);
-    EXPECT_FALSE(windows.find(w)->topmost);
-    EXPECT_EQ(windows.find(w)->x, 300);
-    EXPECT_EQ(windows.find(w)->y, 200);
-    EXPECT_EQ(windows.firstTopLevel(), w) << "released above the normal windows";
-}
-
 TEST(IsListableWindow, EachSwitchAdmitsItsKindOfWindow)
 {
     sim::SimWindowSystem windows;

@@ -1,6 +1,7 @@
 // The Win32 layer where only real windows can show it: who is reached while a
 // window is destroyed, a timer tick that destroys its own window, handlers
-// that throw, and a shell that refuses the tray icon at first.
+// that throw, a target raised and released, and a shell that refuses the tray
+// icon at first.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,6 +13,8 @@
 #include "integration/sys_tray.h"
 #include "platform/win32/failure_barrier.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/hwnd.h"
+#include "platform/win32/window_system.h"
 #include "platform/win32/notification_area.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/event_loop.h"
@@ -68,6 +71,7 @@ class FormWindowTimer : public NoSystemExceptions {};
 class FailureBarrier : public NoSystemExceptions {};
 class TrayIcon : public NoSystemExceptions {};
 class ListControl : public NoSystemExceptions {};
+class TopmostBand : public NoSystemExceptions {};
 
 constexpr int kButtonId = 2001;
 constexpr int kListId = 2002;
@@ -167,6 +171,25 @@ TEST_F(ListControl, AColumnOneTwipWideStillHoldsItsText)
     list.setSubItem(list.addRow("Notepad"), "4242");
     EXPECT_EQ(list.selectedSubItem(), "4242");
     EXPECT_LE(ListView_GetColumnWidth(window.control(kListId), 1), 1);
+}
+
+TEST_F(TopmostBand, ATargetRaisedAndReleasedStaysWhereItIs)
+{
+    const HWND target = CreateWindowExW(0, L"STATIC", L"target", WS_OVERLAPPEDWINDOW, 300, 200, 400, 300, nullptr,
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(target, nullptr);
+    const auto topmost = [&] { return (GetWindowLongW(target, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    RECT before{}, after{};
+    GetWindowRect(target, &before);
+    Win32WindowSystem windows;
+    windows.setTopmostBand(fromHwnd(target), true);
+    EXPECT_TRUE(topmost());
+    windows.setTopmostBand(fromHwnd(target), false);
+    EXPECT_FALSE(topmost());
+    GetWindowRect(target, &after);
+    EXPECT_EQ(before.left, 300);
+    EXPECT_TRUE(EqualRect(&before, &after)) << "now at " << after.left << "," << after.top;
+    DestroyWindow(target);
 }
 
 // A shell whose notification area refuses every icon, as one that has not

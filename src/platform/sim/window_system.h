@@ -18,7 +18,6 @@ public:
         WindowHandle owner = kNoWindow;
         bool topmost = false;
         bool shown = false;
-        int x = 0, y = 0, width = 640, height = 480;
     };
 
     // Adds a window below the existing ones and returns its handle.
