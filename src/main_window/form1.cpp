@@ -441,7 +441,10 @@ void Form1::PushButton4_Click()
             askCustomSeconds(steps, 108, 110, 112);
         steps.step(114, [&] {
             CharPosition = 1;
-            chosenWindow_ = kNoWindow;  // the first turn, or the next row chosen, decides
+            // The row shown selected is the one typing goes to, whatever a
+            // refresh or Type Now puts first before the first turn.
+            chosenWindow_ = c_.ListView1.count() > 0 ? windowOfRow(c_.ListView1, c_.ListView1.selectedPosition())
+                                                     : kNoWindow;
         });
         steps.step(116, [&] { c_.Timer1.setInterval(1000); });
         steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });
