@@ -304,6 +304,9 @@ void Form1::Check4_Click()
         if (restoringOptions_) return;
         steps.step(102, [&] { s_.settings.write(setting::kWindowsStartup, "On"); });
         if (settingBack) return;
+        // While the entry was off the box below stayed unchecked whatever
+        // was stored for it; the next start does what it now shows.
+        steps.step(103, [&] { s_.settings.write(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
         steps.step(104, [&] {
             const StartupChange change = AddToStartup(s_.registry, s_.files);
             if (change == StartupChange::Done) return;

@@ -314,8 +314,12 @@ TEST_F(LifecycleTest, AnEntryTheUserSwitchedOffLeavesTheBoxUnchecked)
 {
     sim.registry.strings[{Hive::LocalMachine, kMachineRunKey, "Marrowind.exe"}] = kExpectedData;
     sim.registry.binaries[{Hive::LocalMachine, kStartupApprovedKey, "Marrowind.exe"}] = std::string("\x03\0\0\0", 4);
+    sim.settings.values[setting::kMinimized] = "On";
     form1->Form_Load();
     EXPECT_FALSE(sim.Check4.checked());
+    sim.Check4.setChecked(true);  // ticked again, the box below shows unchecked
+    EXPECT_FALSE(sim.Check8.checked());
+    EXPECT_EQ(sim.settings.values[setting::kMinimized], "Off") << "the next start does what the boxes show";
     sim.registry.binaries[{Hive::LocalMachine, kStartupApprovedKey, "Marrowind.exe"}] = std::string("\x02\0\0\0", 4);
     test::Form1Fixture again;
     again.sim.registry = sim.registry;
