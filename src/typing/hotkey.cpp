@@ -80,13 +80,14 @@ std::string hotkeyText(const HotkeyCombination& combination)
     return text + static_cast<char>(key);
 }
 
-bool pressesHotkey(const std::vector<KeyEvent>& events, const HotkeyCombination& combination)
+bool pressesHotkey(const std::vector<KeyInput>& inputs, const HotkeyCombination& combination)
 {
     bool control = false, alt = false;
-    for (const KeyEvent& event : events) {
-        if (event.kind == KeyEvent::Kind::VirtualKey && event.virtualKey == vk::kControl) control = event.down;
-        if (event.kind == KeyEvent::Kind::VirtualKey && event.virtualKey == vk::kMenu) alt = event.down;
-        if (event.down && keyOf(event) == combination.virtualKey && control >= combination.control &&
+    for (const KeyInput& input : inputs) {
+        if (input.unicode) continue;
+        if (input.virtualKey == vk::kControl) control = !input.up;
+        if (input.virtualKey == vk::kMenu) alt = !input.up;
+        if (!input.up && input.virtualKey == combination.virtualKey && control >= combination.control &&
             alt >= combination.alt)
             return true;
     }

@@ -20,8 +20,10 @@ std::optional<HotkeyCombination> parseHotkey(const std::string& notation);
 // As menus show it: "Ctrl+Alt+F11".
 std::string hotkeyText(const HotkeyCombination& combination);
 
-// Whether the events press the combination's key while its Ctrl and Alt are
-// held: the program's own keys would then trigger it.
-bool pressesHotkey(const std::vector<KeyEvent>& events, const HotkeyCombination& combination);
+// Whether the inputs, as the target's layout made them, press the
+// combination's key while its Ctrl and Alt are down: the program's own keys
+// would then trigger it. A character can do so by itself, as AltGr
+// characters go in with Ctrl and Alt.
+bool pressesHotkey(const std::vector<KeyInput>& inputs, const HotkeyCombination& combination);
 
 }  // namespace mw

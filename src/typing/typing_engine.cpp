@@ -77,9 +77,9 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
             if (hotkey && hotkey->hotkey.takePress()) return SendOutcome::StoppedByHotkey;
             translator.setCapsLock(keys.capsLockOn());
         }
-        const bool pressesIt = hotkey && pressesHotkey(batches[i], hotkey->combination);
-        const HotkeyHeldBack heldBack(pressesIt ? &hotkey->hotkey : nullptr);
         const std::vector<KeyInput> inputs = translator.translate(batches[i]);
+        const bool pressesIt = hotkey && pressesHotkey(inputs, hotkey->combination);
+        const HotkeyHeldBack heldBack(pressesIt ? &hotkey->hotkey : nullptr);
         const KeyInjector::Sent sent = keys.send(inputs, target);
         if (sent.accepted < inputs.size()) {
             // Whatever went in, no key stays down and Caps Lock is left as it was.

@@ -6,6 +6,7 @@
 #include "shell/product.h"
 #include "typing/hotkey.h"
 #include "typing/key_notation.h"
+#include "typing/key_translation.h"
 #include "typing/typing_engine.h"
 
 namespace mw {
@@ -91,10 +92,33 @@ TEST(HotkeySetting, OneKeyWithCtrlOrAltAndNothingElse)
         const auto combination = parseHotkey(c.written);
         EXPECT_EQ(combination ? hotkeyText(*combination) : "", c.shown) << c.written;
     }
-    const HotkeyCombination hotkey = *parseHotkey(kDefaultHotkey);
-    EXPECT_TRUE(pressesHotkey(parseKeyString("a^%{F11}b"), hotkey));
-    EXPECT_TRUE(pressesHotkey(parseKeyString("^(%{F11})"), hotkey));
-    EXPECT_FALSE(pressesHotkey(parseKeyString("^{F11}%{F11}{F11}"), hotkey));
+}
+
+// A layout with AltGr, where "@" is Ctrl+Alt+Q, as on a German keyboard.
+class AltGrLayout final : public KeyboardLayout {
+public:
+    std::optional<Stroke> strokeFor(char32_t c) const override
+    {
+        return c == '@' ? std::optional(Stroke{'Q', 6}) : us_.strokeFor(c);
+    }
+    std::uint16_t scanCode(std::uint16_t key) const override { return us_.scanCode(key); }
+
+private:
+    sim::SimKeyboardLayout us_;
+};
+
+TEST(HotkeySetting, TheProgramsOwnKeysPressItAsTheTargetsLayoutMakesThem)
+{
+    const AltGrLayout layout;
+    const auto presses = [&](const char* keys, const char* hotkey) {
+        KeyTranslator translator(layout, false);
+        return pressesHotkey(translator.translate(parseKeyString(keys)), *parseHotkey(hotkey));
+    };
+    EXPECT_TRUE(presses("a^%{F11}b", kDefaultHotkey));
+    EXPECT_TRUE(presses("^(%{F11})", kDefaultHotkey));
+    EXPECT_FALSE(presses("^{F11}%{F11}{F11}", kDefaultHotkey));
+    EXPECT_TRUE(presses("me@example.com", "^%q"));
+    EXPECT_FALSE(presses("me@example.com", "^%w"));
 }
 
 TEST_F(ControlTest, TheHotkeyDoesWhatTheButtonDoesAndABadSettingIsSaidOnce)
