@@ -2,9 +2,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "platform/sim/list_view.h"
-#include "platform/sim/services.h"
-#include "platform/sim/window_system.h"
+#include "sim/list_view.h"
+#include "sim/services.h"
+#include "sim/window_system.h"
 #include "targets/window_list.h"
 
 int main()

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/failure.h"
-#include "platform/sim/services.h"
+#include "sim/services.h"
 #include "shell/utf8.h"
 #include "typing/key_notation.h"
 #include "typing/key_translation.h"

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "main_window/form1.h"
-#include "platform/sim/controls.h"
-#include "platform/sim/list_view.h"
-#include "platform/sim/platform.h"
+#include "sim/controls.h"
+#include "sim/list_view.h"
+#include "sim/platform.h"
 
 namespace mw::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/services.h"
+#include "sim/services.h"
 #include "typing/key_notation.h"
 #include "typing/virtual_keys.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/sim/list_view.h"
+#include "sim/list_view.h"
 
 namespace mw {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/failure.h"
-#include "platform/sim/services.h"
+#include "sim/services.h"
 
 namespace mw {
 namespace {

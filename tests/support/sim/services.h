@@ -5,7 +5,6 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <set>
 #include <map>
 #include <optional>
 #include <set>

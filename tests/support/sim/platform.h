@@ -1,8 +1,8 @@
 #pragma once
 // A whole simulated platform: every service, in memory.
 #include "platform/services.h"
-#include "platform/sim/services.h"
-#include "platform/sim/window_system.h"
+#include "sim/services.h"
+#include "sim/window_system.h"
 
 namespace mw::sim {
 

@@ -1,7 +1,11 @@
 #pragma once
 // In-memory controls for tests: they hold their state and raise their events
 // as the real controls do, plus helpers to act as the user.
+#include <string>
+#include <utility>
+
 #include "platform/controls.h"
+#include "platform/failure.h"
 
 namespace mw::sim {
 
