@@ -24,6 +24,7 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/window_class.cpp
   src/platform/win32/failure_barrier.cpp
   src/platform/win32/global_hotkey.cpp
+  src/platform/win32/virtual_key_numbers.cpp
 )
 target_link_libraries(marrowind_win32 PUBLIC marrowind_core ${MARROWIND_WIN32_LIBS})
 target_compile_definitions(marrowind_win32 PUBLIC ${MARROWIND_WIN32_DEFINES})

@@ -1,9 +1,9 @@
 #include "help/form2.h"
 
-#include "help/key_codes.h"
 #include "shell/error_dialog.h"
 #include "shell/pointer.h"
 #include "shell/skin.h"
+#include "typing/key_table.h"
 
 namespace mw {
 
@@ -35,11 +35,11 @@ void Form2::Form_Load()
     steps.step(112, [&] { c_.ListView1.setColumnWidth(2, 3600); });
     steps.step(114, [&] { c_.Label1.setBackColor(kWhite); });
     int line = 116;
-    for (const KeyCodeRow& row : kKeyCodeRows) {
+    for (const SpecialKey& key : kSpecialKeys) {
         int position = 0;
-        steps.step(line, [&] { position = c_.ListView1.addRow(row.key); });
+        steps.step(line, [&] { position = c_.ListView1.addRow(std::string(key.helpKey)); });
         // A row that could not be added gets no command: it would land in another row.
-        if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, row.command); });
+        if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, helpCommand(key)); });
         line += 4;
     }
 }

@@ -1,9 +1,8 @@
 #include "typing/hotkey.h"
 
-#include <array>
-
 #include "platform/failure.h"
 #include "typing/key_notation.h"
+#include "typing/key_table.h"
 #include "typing/virtual_keys.h"
 
 namespace mw {
@@ -24,21 +23,6 @@ std::optional<std::uint16_t> keyOf(const KeyEvent& event)
     if (event.kind == KeyEvent::Kind::Character) return keyOfCharacter(event.character);
     return event.virtualKey;
 }
-
-struct KeyName {
-    std::uint16_t key;
-    const char* name;
-};
-constexpr std::array kKeyNames{
-    KeyName{vk::kBack, "Backspace"},   KeyName{vk::kCancel, "Break"},     KeyName{vk::kCapital, "Caps Lock"},
-    KeyName{vk::kDelete, "Del"},       KeyName{vk::kDown, "Down"},        KeyName{vk::kEnd, "End"},
-    KeyName{vk::kReturn, "Enter"},     KeyName{vk::kEscape, "Esc"},       KeyName{vk::kHelp, "Help"},
-    KeyName{vk::kHome, "Home"},        KeyName{vk::kInsert, "Ins"},       KeyName{vk::kLeft, "Left"},
-    KeyName{vk::kNumLock, "Num Lock"}, KeyName{vk::kNext, "Page Down"},   KeyName{vk::kPrior, "Page Up"},
-    KeyName{vk::kSnapshot, "Print Screen"}, KeyName{vk::kRight, "Right"}, KeyName{vk::kScroll, "Scroll Lock"},
-    KeyName{vk::kTab, "Tab"},          KeyName{vk::kUp, "Up"},            KeyName{vk::kAdd, "Num +"},
-    KeyName{vk::kSubtract, "Num -"},   KeyName{vk::kMultiply, "Num *"},   KeyName{vk::kDivide, "Num /"},
-};
 
 }  // namespace
 
@@ -73,11 +57,8 @@ std::string hotkeyText(const HotkeyCombination& combination)
     if (combination.control) text += "Ctrl+";
     if (combination.alt) text += "Alt+";
     if (combination.shift) text += "Shift+";
-    const std::uint16_t key = combination.virtualKey;
-    if (key >= vk::kF1 && key < vk::kF1 + 24) return text + "F" + std::to_string(key - vk::kF1 + 1);
-    for (const KeyName& name : kKeyNames)
-        if (name.key == key) return text + name.name;
-    return text + static_cast<char>(key);
+    if (const SpecialKey* key = findSpecialKey(combination.virtualKey)) return text + std::string(key->shown);
+    return text + static_cast<char>(combination.virtualKey);
 }
 
 bool pressesHotkey(const std::vector<KeyInput>& inputs, const HotkeyCombination& combination)

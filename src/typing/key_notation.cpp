@@ -1,35 +1,15 @@
 #include "typing/key_notation.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <optional>
 
 #include "platform/failure.h"
 #include "shell/utf8.h"
+#include "typing/key_table.h"
 #include "typing/virtual_keys.h"
 
 namespace mw {
 namespace {
-
-struct NamedKey {
-    const char* name;
-    std::uint16_t key;
-};
-
-// The brace codes of the help window, with their aliases.
-constexpr std::array kNamedKeys{
-    NamedKey{"BACKSPACE", vk::kBack}, NamedKey{"BS", vk::kBack},         NamedKey{"BKSP", vk::kBack},
-    NamedKey{"BREAK", vk::kCancel},   NamedKey{"CAPSLOCK", vk::kCapital}, NamedKey{"DELETE", vk::kDelete},
-    NamedKey{"DEL", vk::kDelete},     NamedKey{"DOWN", vk::kDown},        NamedKey{"UP", vk::kUp},
-    NamedKey{"LEFT", vk::kLeft},      NamedKey{"RIGHT", vk::kRight},      NamedKey{"END", vk::kEnd},
-    NamedKey{"HOME", vk::kHome},      NamedKey{"ENTER", vk::kReturn},     NamedKey{"ESC", vk::kEscape},
-    NamedKey{"HELP", vk::kHelp},      NamedKey{"INSERT", vk::kInsert},    NamedKey{"INS", vk::kInsert},
-    NamedKey{"NUMLOCK", vk::kNumLock}, NamedKey{"PGDN", vk::kNext},       NamedKey{"PGUP", vk::kPrior},
-    NamedKey{"PRTSC", vk::kSnapshot}, NamedKey{"SCROLLLOCK", vk::kScroll}, NamedKey{"TAB", vk::kTab},
-    NamedKey{"ADD", vk::kAdd},        NamedKey{"SUBTRACT", vk::kSubtract}, NamedKey{"MULTIPLY", vk::kMultiply},
-    NamedKey{"DIVIDE", vk::kDivide},
-};
 
 // The 1-based position, in characters, of the character at byte i.
 std::size_t characterPosition(const std::string& text, std::size_t i)
@@ -37,23 +17,9 @@ std::size_t characterPosition(const std::string& text, std::size_t i)
     return utf8CharacterCount(std::string_view(text).substr(0, i)) + 1;
 }
 
-std::string upper(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::optional<std::uint16_t> namedKey(const std::string& name)
 {
-    const std::string wanted = upper(name);
-    for (const NamedKey& k : kNamedKeys)
-        if (wanted == k.name) return k.key;
-    // F1 to F16.
-    if (wanted.size() >= 2 && wanted.size() <= 3 && wanted[0] == 'F' &&
-        std::all_of(wanted.begin() + 1, wanted.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        const int n = std::stoi(wanted.substr(1));
-        if (n >= 1 && n <= 16 && wanted[1] != '0') return static_cast<std::uint16_t>(vk::kF1 + n - 1);
-    }
+    if (const SpecialKey* key = findKeyCode(name)) return key->virtualKey;
     return std::nullopt;
 }
 

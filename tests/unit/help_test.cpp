@@ -5,9 +5,9 @@
 #include <regex>
 
 #include "form1_fixture.h"
-#include "help/key_codes.h"
 #include "shell/error_dialog.h"
 #include "typing/key_notation.h"
+#include "typing/key_table.h"
 #include "typing/typing_engine.h"
 
 namespace mw {
@@ -44,9 +44,12 @@ TEST(HelpWindow, ListsTheKeyCodesInOrderUnderTwoColumns)
 
 TEST(HelpWindow, EveryCodeItShowsIsOneTheKeyBoxAccepts)
 {
+    sim::SimPlatform platform;
+    HelpWindow help(platform);
+    help.form2.Form_Load();
     const std::regex code(R"(\{[^}]+\})");
-    for (const KeyCodeRow& row : kKeyCodeRows) {
-        const std::string command = row.command;
+    for (int row = 1; row <= help.list.count(); ++row) {
+        const std::string command = help.list.subItem(row);
         for (auto it = std::sregex_iterator(command.begin(), command.end(), code); it != std::sregex_iterator(); ++it)
             EXPECT_NO_THROW(parseKeyString(translateModifierCodes(it->str() + "a"))) << it->str();
     }
