@@ -76,7 +76,7 @@ public:
 class CheckBox : public BackColored {
 public:
     virtual bool checked() const = 0;
-    // Raises onClick when the value changes, as a click by the user does.
+    // Shows the value; only the user's click raises onClick.
     virtual void setChecked(bool checked) = 0;
     virtual bool visible() const = 0;
     virtual void setVisible(bool visible) = 0;

@@ -86,10 +86,8 @@ HBRUSH Win32Label::backgroundBrush(HDC dc)
 bool Win32CheckBox::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void Win32CheckBox::setChecked(bool value)
 {
-    if (value == checked()) return;
+    // BM_SETCHECK sends no BN_CLICKED: only the user's click is one.
     SendMessageW(hwnd_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    // A change made by the program is handled like a click, as the user's is.
-    if (onClick) onClick();
 }
 bool Win32CheckBox::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 void Win32CheckBox::setVisible(bool value) { ShowWindow(hwnd_, value ? SW_SHOWNA : SW_HIDE); }

@@ -83,10 +83,11 @@ using SimLabel = SimCaptioned<Label>;
 class SimCheckBox final : public CheckBox {
 public:
     bool checked() const override { return checked_; }
-    void setChecked(bool checked) override
+    void setChecked(bool checked) override { checked_ = checked; }
+    // The user clicks the box: it toggles, then tells.
+    void click()
     {
-        if (checked == checked_) return;
-        checked_ = checked;
+        checked_ = !checked_;
         if (onClick) onClick();
     }
     bool visible() const override { return visible_; }
