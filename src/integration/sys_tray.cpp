@@ -1,29 +1,13 @@
 #include "integration/sys_tray.h"
 
-#include <algorithm>
-
 #include "platform/failure.h"
-#include "shell/utf8.h"
 
 namespace mw {
-
-std::string cutToField(const std::string& text, std::size_t field)
-{
-    std::size_t units = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const Utf8Character c = decodeUtf8(text, i);
-        const std::size_t need = c.codePoint >= 0x10000 ? 2 : 1;  // a surrogate pair in UTF-16
-        if (units + need > field - 1) return text.substr(0, i);
-        units += need;
-        i += c.length;
-    }
-    return text;
-}
 
 cSysTray::cSysTray(NotificationArea& shell, Clock& clock, EventLoop& events)
     : shell_(shell), clock_(clock), events_(events)
 {
-    shell_.onNotification = [this](int code, int id) { HandleTrayMessage(code, id); };
+    shell_.onEvent = [this](TrayEvent event) { HandleTrayMessage(event); };
     // A restarted shell has forgotten the icon: add it again.
     shell_.onTaskbarCreated = [this] {
         if (iconAdded_) AddIcon();
@@ -34,8 +18,8 @@ cSysTray::cSysTray(NotificationArea& shell, Clock& clock, EventLoop& events)
 cSysTray::~cSysTray()
 {
     *alive_ = false;
-    if (inTray_) setInTray(false);
-    shell_.onNotification = nullptr;
+    setInTray(false);
+    shell_.onEvent = nullptr;
     shell_.onTaskbarCreated = nullptr;
     shell_.onRetryDue = nullptr;
 }
@@ -49,16 +33,14 @@ TrayRecord cSysTray::record() const
 
 void cSysTray::setInTray(bool show)
 {
-    if (show == inTray_) return;
+    if (show == iconAdded_) return;
+    iconAdded_ = show;
     if (show) {
-        iconAdded_ = true;
         AddIcon();
-    } else if (iconAdded_) {
+    } else {
         DeleteIcon();
-        iconAdded_ = false;
         iconShown_ = false;
     }
-    inTray_ = show;
 }
 
 TrayRecord cSysTray::iconRecord() const
@@ -70,7 +52,7 @@ TrayRecord cSysTray::iconRecord() const
     }
     if (!trayTip_.empty()) {
         r.setTip = true;
-        r.tip = cutToField(trayTip_, kTipField);
+        r.tip = trayTip_;
     }
     r.setMessage = true;
     return r;
@@ -115,38 +97,28 @@ void cSysTray::setTrayTip(const std::string& tip)
     if (iconAdded_) {
         TrayRecord r = record();
         r.setTip = true;
-        r.tip = cutToField(tip, kTipField);
+        r.tip = tip;
         shell_.notify(TrayOperation::Modify, r);
     }
     trayTip_ = tip;
 }
 
-void cSysTray::HandleTrayMessage(int code, int id)
+void cSysTray::HandleTrayMessage(TrayEvent event)
 {
-    using namespace tray_code;
-    const auto raise = [&](const std::function<void(int, int)>& event, int button) {
-        if (event) event(button, id);
-    };
-    switch (code) {
-    case kMouseMove:
-        if (MouseMove) MouseMove(id);
+    switch (event) {
+    case TrayEvent::LeftDoubleClick:
+        if (MouseDblClick) MouseDblClick(1, iconId_);
         break;
-    case kLeftDown: raise(MouseDown, 1); break;
-    case kLeftUp: raise(MouseUp, 1); break;
-    case kLeftDouble: raise(MouseDblClick, 1); break;
-    case kRightDown: raise(MouseDown, 2); break;
-    case kRightUp: raise(MouseUp, 2); break;
-    case kRightDouble: raise(MouseDblClick, 2); break;
-    case kContextMenu:
+    case TrayEvent::RightDoubleClick:
+        if (MouseDblClick) MouseDblClick(2, iconId_);
+        break;
+    case TrayEvent::MenuRequested:
         if (MenuRequested) MenuRequested();
         break;
-    case kKeySelect:
+    case TrayEvent::KeySelected:
         if (KeySelected) KeySelected();
         break;
-    case kBalloonHide:
-    case kBalloonTimeout:
-    case kBalloonUserClick: balloonShowing_ = false; break;
-    default: break;
+    case TrayEvent::BalloonGone: balloonShowing_ = false; break;
     }
 }
 
@@ -155,8 +127,8 @@ void cSysTray::ShowBalloon(const std::string& tip, const std::string& title, std
     if (showOnce && onceCount_ >= 1) return;
     TrayRecord r = record();
     r.setInfo = true;
-    r.infoTitle = cutToField(title, kInfoTitleField);
-    r.info = cutToField(tip, kInfoField);
+    r.infoTitle = title;
+    r.info = tip;
     if (showTimer > 0) {
         if (showTimer >= 2147484) fail(kOverflow);
         r.timeoutMs = static_cast<unsigned>(showTimer) * 1000u;

@@ -19,19 +19,8 @@ struct Picture {
     std::uintptr_t handle = 0;
 };
 
-// Shell notification codes the icon reports.
-namespace tray_code {
-inline constexpr int kMouseMove = 512, kLeftDown = 513, kLeftUp = 514, kLeftDouble = 515, kRightDown = 516,
-                     kRightUp = 517, kRightDouble = 518, kContextMenu = 123, kKeySelect = 1025,
-                     kBalloonShow = 1026, kBalloonHide = 1027, kBalloonTimeout = 1028, kBalloonUserClick = 1029;
-}  // namespace tray_code
-
 // How long the control waits before offering a refused icon to the shell again.
 inline constexpr int kIconRetryMs = 2000;
-
-// Text cut to a field of the shell's record: at most field - 1 UTF-16 units,
-// never splitting a character.
-std::string cutToField(const std::string& text, std::size_t field);
 
 class cSysTray {
 public:
@@ -40,11 +29,8 @@ public:
     cSysTray(const cSysTray&) = delete;
     cSysTray& operator=(const cSysTray&) = delete;
 
-    bool InTray() const { return inTray_; }
     void setInTray(bool show);
-    const std::string& TrayTip() const { return trayTip_; }
     void setTrayTip(const std::string& tip);
-    const std::optional<Picture>& TrayIcon() const { return trayIcon_; }
     void setTrayIcon(const std::optional<Picture>& icon);
 
     // Shows a balloon; with a time, waits for it (handling other events
@@ -55,11 +41,11 @@ public:
     // Takes a showing balloon away now, ending a wait for it.
     void HideBalloon();
 
-    void HandleTrayMessage(int code, int id);
+    // What the shell reported of the icon.
+    void HandleTrayMessage(TrayEvent event);
 
-    std::function<void(int id)> MouseMove;
-    std::function<void(int button, int id)> MouseDown;
-    std::function<void(int button, int id)> MouseUp;
+    // A double click on the icon with the left (1) or right (2) button; the
+    // icon's identifier is always 0.
     std::function<void(int button, int id)> MouseDblClick;
 
     // The icon's menu: asked for with the right button or, when the icon has
@@ -73,11 +59,8 @@ public:
     // shell restart; the control keeps offering it until the shell takes it.
     std::function<void()> IconMissing;
 
-    bool iconAdded() const { return iconAdded_; }
     // The shell holds the icon now, so the user can reach the program there.
     bool iconShown() const { return iconShown_; }
-    bool balloonShowing() const { return balloonShowing_; }
-    std::int32_t onceCount() const { return onceCount_; }
 
 private:
     void AddIcon();
@@ -91,10 +74,11 @@ private:
     NotificationArea& shell_;
     Clock& clock_;
     EventLoop& events_;
-    bool inTray_ = false;
     const int iconId_ = 0;
     std::string trayTip_;
     std::optional<Picture> trayIcon_;
+    // In the tray (InTray): the icon was added, and is offered again while
+    // the shell refuses it.
     bool iconAdded_ = false;
     bool iconShown_ = false;
     bool balloonShowing_ = false;

@@ -1,21 +1,12 @@
 #pragma once
 // The shell's notification area: one icon with tooltip, balloon and mouse
 // notifications.
-#include <functional>
-#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace mw {
-
-// The message that brings the shell's notifications for the icon (WM_USER + 101).
-inline constexpr int kTrayNotifyMessage = 1125;
-
-// Field sizes of the shell's record, in UTF-16 units including the NUL.
-inline constexpr std::size_t kTipField = 128;
-inline constexpr std::size_t kInfoField = 256;
-inline constexpr std::size_t kInfoTitleField = 64;
 
 struct TrayRecord {
     int id = 0;
@@ -24,13 +15,26 @@ struct TrayRecord {
     bool setTip = false;
     bool setMessage = false;
     bool setInfo = false;
-    std::string tip;         // already cut to its field
-    std::string infoTitle;   // already cut to its field
-    std::string info;        // already cut to its field
+    // Cut to the shell's fields where they are longer.
+    std::string tip;
+    std::string infoTitle;
+    std::string info;
     unsigned timeoutMs = 0;
 };
 
 enum class TrayOperation { Add = 0, Modify = 1, Delete = 2 };
+
+// What the shell reports of the icon, as the program acts on it.
+enum class TrayEvent {
+    LeftDoubleClick,
+    RightDoubleClick,
+    // The right button, or the menu key or Shift+F10 on the icon.
+    MenuRequested,
+    // Enter or the space bar on the icon.
+    KeySelected,
+    // The balloon was closed, timed out or clicked.
+    BalloonGone,
+};
 
 // One line of the icon's menu.
 struct TrayMenuItem {
@@ -44,9 +48,8 @@ public:
     virtual ~NotificationArea() = default;
     // Returns whether the shell took it.
     virtual bool notify(TrayOperation operation, const TrayRecord& record) = 0;
-    // The shell's notifications for the icon: the notification code (a mouse
-    // message or a balloon report) and the icon identifier.
-    std::function<void(int code, int id)> onNotification;
+    // The shell's reports for the icon; other mouse activity is not passed on.
+    std::function<void(TrayEvent event)> onEvent;
     // Shows the icon's menu where the user asked for it and returns the
     // index of the chosen item, or -1 when the menu was dismissed. The menu
     // closes when the user clicks elsewhere.

@@ -114,4 +114,17 @@ std::string utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
+std::string_view cutToUtf16Units(std::string_view text, std::size_t units)
+{
+    std::size_t used = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Character c = decodeUtf8(text, i);
+        const std::size_t need = c.codePoint >= 0x10000 ? 2 : 1;  // a surrogate pair in UTF-16
+        if (used + need > units) return text.substr(0, i);
+        used += need;
+        i += c.length;
+    }
+    return text;
+}
+
 }  // namespace mw

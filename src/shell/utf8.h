@@ -39,6 +39,10 @@ constexpr bool isScalarValue(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 |
 void appendUtf8(std::string& out, char32_t c);
 void appendUtf16(std::u16string& out, char32_t c);
 
+// The longest start of the text that takes at most so many UTF-16 units,
+// never splitting a character.
+std::string_view cutToUtf16Units(std::string_view text, std::size_t units);
+
 // Conversions; malformed UTF-8 and unpaired surrogates become U+FFFD.
 std::u16string utf8ToUtf16(std::string_view text);
 std::string utf16ToUtf8(std::u16string_view text);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "platform/notification_area.h"
+#include "platform/win32/notification_area.h"
 #include "main_window/form1_layout.h"
 
 namespace e2e {
@@ -77,7 +77,7 @@ TEST(Control, TheProgramsOwnKeysNeverPressItsHotkey)
 HWND openTrayMenu(Marrowind& app)
 {
     for (UINT code : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU})
-        PostMessageW(app.trayWindow(), mw::kTrayNotifyMessage, 0, code);
+        PostMessageW(app.trayWindow(), mw::win32::kTrayCallbackMessage, 0, code);
     HWND menu = nullptr;
     waitUntil([&] { return (menu = waitForWindowOfClass(app.process().id(), L"#32768", 100ms)) != nullptr; }, 5s);
     return menu;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "platform/notification_area.h"
+#include "platform/win32/notification_area.h"
 #include "main_window/form1_layout.h"
 
 namespace e2e {
@@ -30,7 +30,7 @@ TEST(Ending, AfterASessionOfTypingHelpAndTheTray)
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(help) && IsWindowEnabled(app.window()); }));
     PostMessageW(app.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app.window()); }));
-    PostMessageW(app.trayWindow(), mw::kTrayNotifyMessage, 0, WM_LBUTTONDBLCLK);
+    PostMessageW(app.trayWindow(), mw::win32::kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; }));
     closeFromOutside(app);
     EXPECT_TRUE(app.waitForExit(2s));

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "platform/notification_area.h"
+#include "platform/win32/notification_area.h"
 #include "main_window/form1_layout.h"
 
 namespace e2e {
@@ -57,7 +57,7 @@ TEST(Lifecycle, MinimisingHidesToTheTrayTypingGoesOnAndADoubleClickOnTheIconBrin
     const std::size_t before = target.typed().size();
     EXPECT_TRUE(waitUntil([&] { return target.typed().size() >= before + 2; }, 10s)) << "typing goes on hidden";
     // What the shell sends for a double click on the icon.
-    PostMessageW(app.trayWindow(), mw::kTrayNotifyMessage, 0, WM_LBUTTONDBLCLK);
+    PostMessageW(app.trayWindow(), mw::win32::kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) && !IsIconic(app.window()); }));
     app.press(id::kPushButton4);
 }

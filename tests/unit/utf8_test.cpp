@@ -41,5 +41,14 @@ TEST(Utf8, Utf16RoundTripsAndAnUnpairedSurrogateBecomesAReplacementCharacter)
     EXPECT_EQ(out, u"\uFFFD\uFFFD");
 }
 
+TEST(Utf8, ACutToUtf16UnitsNeverSplitsACharacter)
+{
+    std::string emoji;
+    for (int i = 0; i < 70; ++i) emoji += "\xF0\x9F\x98\x80";  // two UTF-16 units each
+    EXPECT_EQ(cutToUtf16Units(emoji, 127).size(), 63u * 4) << "63 pairs fill 126 units; the 64th does not fit";
+    EXPECT_EQ(cutToUtf16Units(std::string(200, 'x'), 127), std::string(127, 'x'));
+    EXPECT_EQ(cutToUtf16Units("short", 63), "short");
+}
+
 }  // namespace
 }  // namespace mw

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <chrono>
 #include <stdexcept>
 #include <string>
@@ -231,6 +232,25 @@ TEST(Registry, AStringGoesIntoAKeyThatDoesNotExistYet)
     EXPECT_TRUE(registry.setString(Hive::CurrentUser, key, "Entry", "\"C:\\M\u00e4rrowind.exe\""));
     EXPECT_EQ(registry.getString(Hive::CurrentUser, key, "Entry"), "\"C:\\M\u00e4rrowind.exe\"");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Marrowind Layer Test");
+}
+
+TEST(TrayNotifications, EachCodeTheProgramActsOnBecomesItsEventAndOthersNone)
+{
+    struct Case {
+        UINT code;
+        bool menuReported;
+        std::optional<TrayEvent> event;
+    };
+    const Case cases[] = {
+        {WM_LBUTTONDBLCLK, true, TrayEvent::LeftDoubleClick}, {WM_RBUTTONDBLCLK, false, TrayEvent::RightDoubleClick},
+        {WM_CONTEXTMENU, true, TrayEvent::MenuRequested},     {WM_RBUTTONUP, false, TrayEvent::MenuRequested},
+        {WM_RBUTTONUP, true, std::nullopt},  // the menu comes as WM_CONTEXTMENU then
+        {NIN_KEYSELECT, true, TrayEvent::KeySelected},        {NIN_BALLOONHIDE, true, TrayEvent::BalloonGone},
+        {NIN_BALLOONTIMEOUT, true, TrayEvent::BalloonGone},   {NIN_BALLOONUSERCLICK, true, TrayEvent::BalloonGone},
+        {WM_MOUSEMOVE, true, std::nullopt},                   {WM_LBUTTONUP, true, std::nullopt},
+        {WM_MBUTTONDBLCLK, true, std::nullopt},               {NIN_BALLOONSHOW, true, std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(trayEventOf(c.code, c.menuReported), c.event) << c.code;
 }
 
 }  // namespace

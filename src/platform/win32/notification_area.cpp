@@ -4,6 +4,7 @@
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
+#include "shell/utf8.h"
 
 namespace mw::win32 {
 namespace {
@@ -11,15 +12,36 @@ namespace {
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kSetVersionMessage = WM_APP + 1;
 
+// A text longer than its field of the shell's record is cut to the field,
+// keeping the NUL and never splitting a character.
 template <std::size_t N>
 void copyField(wchar_t (&field)[N], const std::string& text)
 {
-    const std::wstring wide = widen(text);
+    const std::wstring wide = widen(std::string(cutToUtf16Units(text, N - 1)));
     wcsncpy(field, wide.c_str(), N - 1);
     field[N - 1] = L'\0';
 }
 
 }  // namespace
+
+std::optional<TrayEvent> trayEventOf(UINT code, bool menuReported)
+{
+    switch (code) {
+    case WM_LBUTTONDBLCLK: return TrayEvent::LeftDoubleClick;
+    case WM_RBUTTONDBLCLK: return TrayEvent::RightDoubleClick;
+    case WM_CONTEXTMENU: return TrayEvent::MenuRequested;
+    // A shell without version 3 reports only the button: the menu is asked
+    // for with it. With version 3 the same click comes as WM_CONTEXTMENU too.
+    case WM_RBUTTONUP:
+        if (!menuReported) return TrayEvent::MenuRequested;
+        return std::nullopt;
+    case NIN_KEYSELECT: return TrayEvent::KeySelected;
+    case NIN_BALLOONHIDE:
+    case NIN_BALLOONTIMEOUT:
+    case NIN_BALLOONUSERCLICK: return TrayEvent::BalloonGone;
+    default: return std::nullopt;  // moves, other buttons, the balloon appearing
+    }
+}
 
 Win32NotificationArea::Win32NotificationArea() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated"))
 {
@@ -51,7 +73,7 @@ bool Win32NotificationArea::notify(TrayOperation operation, const TrayRecord& re
     }
     if (record.setMessage) {
         data.uFlags |= NIF_MESSAGE;
-        data.uCallbackMessage = static_cast<UINT>(kTrayNotifyMessage);
+        data.uCallbackMessage = kTrayCallbackMessage;
     }
     if (record.setInfo) {
         data.uFlags |= NIF_INFO;
@@ -96,13 +118,9 @@ int Win32NotificationArea::showMenu(const std::vector<TrayMenuItem>& items)
 
 LRESULT Win32NotificationArea::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == static_cast<UINT>(kTrayNotifyMessage)) {
-        const int code = static_cast<int>(LOWORD(lParam));
-        if (onNotification) onNotification(code, static_cast<int>(wParam));
-        // A shell without version 3 reports only the button: the menu is
-        // asked for with it.
-        if (code == WM_RBUTTONUP && !menuReported_ && onNotification)
-            onNotification(WM_CONTEXTMENU, static_cast<int>(wParam));
+    if (message == kTrayCallbackMessage) {
+        const std::optional<TrayEvent> event = trayEventOf(LOWORD(lParam), menuReported_);
+        if (event && onEvent) onEvent(*event);
         return 0;
     }
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {

@@ -1,8 +1,18 @@
 #pragma once
+#include <optional>
+
 #include "platform/notification_area.h"
 #include "platform/win32/window_class.h"
 
 namespace mw::win32 {
+
+// The message that brings the shell's notifications for the icon.
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 101;
+
+// The event a notification code of the icon stands for, if the program acts
+// on it. menuReported: the shell took version 3, so the right button's menu
+// comes as WM_CONTEXTMENU.
+std::optional<TrayEvent> trayEventOf(UINT code, bool menuReported);
 
 // The notification area through Shell_NotifyIconW. The icon's notifications
 // arrive at a hidden top-level window of its own (message 1125); being
