@@ -1,5 +1,6 @@
 #include "platform/win32/registry.h"
 
+#include "platform/win32/registry_string.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 
@@ -14,11 +15,10 @@ bool Win32Registry::setString(Hive hive, const std::string& keyPath, const std::
                               const std::string& data)
 {
     // A new account may have no per-user Run key yet: make it.
-    HKEY raw = nullptr;
-    if (RegCreateKeyExW(root(hive), widen(keyPath).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr) !=
-        ERROR_SUCCESS)
+    UniqueKey key;
+    if (RegCreateKeyExW(root(hive), widen(keyPath).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
+                        nullptr) != ERROR_SUCCESS)
         return false;
-    const UniqueKey key(raw);
     const std::wstring wide = widen(data);
     return RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
                           static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
@@ -27,33 +27,25 @@ bool Win32Registry::setString(Hive hive, const std::string& keyPath, const std::
 bool Win32Registry::setBinary(Hive hive, const std::string& keyPath, const std::string& name,
                               const std::string& data)
 {
-    HKEY raw = nullptr;
-    if (RegOpenKeyExW(root(hive), widen(keyPath).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return false;
-    const UniqueKey key(raw);
+    UniqueKey key;
+    if (RegOpenKeyExW(root(hive), widen(keyPath).c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) return false;
     return RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(data.data()),
                           static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::deleteValue(Hive hive, const std::string& keyPath, const std::string& name)
 {
-    HKEY raw = nullptr;
-    if (RegOpenKeyExW(root(hive), widen(keyPath).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return false;
-    const UniqueKey key(raw);
+    UniqueKey key;
+    if (RegOpenKeyExW(root(hive), widen(keyPath).c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) return false;
     const LSTATUS status = RegDeleteValueW(key.get(), widen(name).c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 std::optional<std::string> Win32Registry::getString(Hive hive, const std::string& keyPath, const std::string& name)
 {
-    DWORD bytes = 0;
-    const std::wstring path = widen(keyPath), value = widen(name);
-    if (RegGetValueW(root(hive), path.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+    std::wstring data;
+    if (readRegistryString(root(hive), widen(keyPath).c_str(), widen(name).c_str(), data) != ERROR_SUCCESS)
         return std::nullopt;
-    std::wstring data(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegGetValueW(root(hive), path.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, data.data(), &bytes) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    data.resize(wcsnlen(data.c_str(), data.size()));
     return narrow(data);
 }
 

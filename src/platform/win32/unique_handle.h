@@ -24,6 +24,13 @@ public:
     UniqueHandle& operator=(const UniqueHandle&) = delete;
 
     Handle get() const { return handle_; }
+    // For a call that hands a new handle out through a pointer: closes the
+    // one held, and the call's handle is then owned here.
+    Handle* put()
+    {
+        reset();
+        return &handle_;
+    }
     explicit operator bool() const { return handle_ != Traits::invalid(); }
     Handle release() { return std::exchange(handle_, Traits::invalid()); }
     void reset(Handle handle = Traits::invalid())
@@ -36,11 +43,6 @@ private:
     Handle handle_ = Traits::invalid();
 };
 
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DestroyWindow(h); }
-};
 struct FontTraits {
     using Handle = HFONT;
     static Handle invalid() { return nullptr; }
@@ -82,7 +84,6 @@ struct KernelTraits {
     static void close(Handle h) { CloseHandle(h); }
 };
 
-using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueFont = UniqueHandle<FontTraits>;
 using UniqueBrush = UniqueHandle<BrushTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
