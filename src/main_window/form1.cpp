@@ -1,22 +1,20 @@
 #include "main_window/form1.h"
 
-#include <algorithm>
-#include <utility>
-
-#include "integration/start_up.h"
-#include "main_window/interval_options.h"
-#include "shell/error_dialog.h"
+#include "main_window/tray_menu.h"
 #include "shell/numbers.h"
 #include "shell/pointer.h"
 #include "shell/product.h"
 #include "shell/skin.h"
-#include "shell/utf8.h"
 #include "typing/hotkey.h"
 
 namespace mw {
 
 Form1::Form1(const Form1Controls& controls, const Services& services, ProgramState& program)
-    : cSysTray1(services.tray, services.clock, services.events), c_(controls), s_(services), program_(program)
+    : cSysTray1(services.tray, services.clock, services.events),
+      c_(controls),
+      s_(services),
+      program_(program),
+      startupOptions_(services.settings, services.registry, services.files)
 {
     c_.form.onResize = [this] { Form_Resize(); };
     cSysTray1.MouseDblClick = [this](int button, int id) { cSysTray1_MouseDblClick(button, id); };
@@ -71,7 +69,7 @@ void Form1::afterTurn(SendOutcome outcome)
     selectChosenRow();
     // The hotkey pressed during the turn stopped it; it stops automatic typing
     // too when that is on (it never turns it on: it was pressed to stop).
-    if (outcome == SendOutcome::StoppedByHotkey && c_.Timer1.interval() != 0) PushButton4_Click();
+    if (outcome == SendOutcome::StoppedByHotkey && schedule_.on()) PushButton4_Click();
 }
 
 void Form1::Form_Load()
@@ -86,10 +84,8 @@ void Form1::Form_Load()
         steps.step(104, [&] { c_.form.loadCustomPointer(cursor); });
     steps.step(126, [&] { program_.MainWindowHandle = c_.form.handle(); });
     steps.step(128, [&] { program_.CustomSeconds = 0; });
-    steps.step(130, [&] {
-        c_.form.setCaption(kProductTitle);
-        program_.ShortTitle = shortTitle(kProductTitle);
-    });
+    // The window's icon is the program's, given when the window is made.
+    steps.step(130, [&] { c_.form.setCaption(kProductTitle); });
     steps.step(132, [&] {
         cSysTray1.setTrayIcon(programIcon);
         cSysTray1.setTrayTip(kProductTitle);
@@ -100,12 +96,12 @@ void Form1::Form_Load()
     steps.step(140, [&] { c_.ListView1.addColumn("Handle"); });
     steps.step(142, [&] { c_.ListView1.setColumnWidth(1, 7000); });
     steps.step(144, [&] { c_.ListView1.setColumnWidth(2, 1); });
-    steps.step(146, [&] { getAllWindows(windowListContext(), c_.ListView1); });
+    steps.step(146, [&] { getAllWindows(windowListContext(), targets_, c_.ListView1); });
     steps.step(148, [&] { c_.ListView2.addColumn("How often would you like to type keys?"); });
     steps.step(150, [&] { c_.ListView2.setColumnWidth(1, 5000); });
     int line = 152;
-    for (const char* option : kIntervalOptions) {
-        steps.step(line, [&] { c_.ListView2.addRow(option); });
+    for (const IntervalOption& option : kIntervalOptions) {
+        steps.step(line, [&] { c_.ListView2.addRow(option.text); });
         line += 2;
     }
     int oftenIndex = 0;
@@ -116,7 +112,7 @@ void Form1::Form_Load()
         }))
         steps.step(174, [&] { c_.ListView2.select(oftenIndex); });
     if (steps.test(176, [&] { return c_.ListView2.count() > 0; }) &&
-        steps.test(178, [&] { return isCustomSecondsOption(c_.ListView2.selectedText()); }))
+        steps.test(178, [&] { return selectedInterval().asksForSeconds(); }))
         askCustomSeconds(steps, 180, 182, 184);
     std::string startStop;
     steps.step(186, [&] { startStop = s_.settings.read(setting::kStartStopState, "Off"); });
@@ -126,37 +122,39 @@ void Form1::Form_Load()
         steps.step(194, [&] { c_.Timer1.setInterval(0); });
     } else if (steps.test(196, [&] { return startStop == "On"; })) {
         steps.step(198, [&] { c_.PushButton4.setCaption("Turn Off"); });
-        steps.step(200, [&] { c_.Timer1.setInterval(1000); });
+        steps.step(200, [&] {
+            schedule_.turnOn();
+            c_.Timer1.setInterval(1000);
+        });
     }
     // The start-up options as they stand: the first box shows whether the
     // start-at-logon entry is there and switched on; the second whether the
     // program is to start in the tray. Both checked: it starts hidden there.
-    restoringOptions_ = true;
-    steps.step(202, [&] { c_.Check4.setChecked(startupEntryActive(s_.registry, s_.files)); });
-    if (steps.test(204, [&] { return c_.Check4.checked(); })) {
-        steps.step(206, [&] { c_.Check8.setChecked(s_.settings.read(setting::kMinimized, "Off") == "On"); });
-        restoringOptions_ = false;
-        if (steps.test(208, [&] { return c_.Check8.checked(); }))
+    // Step 210 is the last of the conditional either way: minimising, or
+    // hiding the box that goes with an entry that is not there.
+    steps.step(202, [&] {
+        startupOptions_.restoreEntry();
+        showStartupOptions();
+    });
+    if (steps.test(204, [&] { return startupOptions_.entry(); })) {
+        steps.step(206, [&] {
+            startupOptions_.restoreInTray();
+            showStartupOptions();
+        });
+        if (steps.test(208, [&] { return startupOptions_.inTray(); }))
             steps.step(210, [&] { c_.form.setWindowState(WindowState::Minimized); });
     } else {
-        steps.step(210, [&] { c_.Check8.setVisible(false); });
+        steps.step(210, [&] { showStartupOptions(); });
     }
-    restoringOptions_ = false;
     steps.step(212, [&] { setUpHotkey(); });
 }
 
 void Form1::setUpHotkey()
 {
-    const std::string written = s_.settings.read(setting::kHotkey, kDefaultHotkey);
-    if (written.empty()) return;  // the user switched it off
-    hotkey_ = parseHotkey(written);
-    if (!hotkey_) {
-        hotkey_ = parseHotkey(kDefaultHotkey);
-        s_.dialogs.warning("The setting \"Hotkey\" holds \"" + written +
-                               "\", which is not one key with Ctrl or Alt (such as ^%{F11}). " +
-                               hotkeyText(*hotkey_) + " turns automatic typing on and off instead.",
-                           kProductTitle);
-    }
+    const HotkeySetting setting = readHotkeySetting(s_.settings.read(setting::kHotkey, kDefaultHotkey));
+    hotkey_ = setting.combination;
+    if (!setting.complaint.empty()) s_.dialogs.warning(setting.complaint, kProductTitle);
+    if (!hotkey_) return;  // the user switched it off
     // Held by another program: the program works without it, and its tray
     // menu says so.
     hotkeyTaken_ = !s_.hotkey.claim(*hotkey_);
@@ -176,6 +174,9 @@ void Form1::Form_QueryUnload()
     NumberedSteps steps(s_.dialogs, "Form1.Form_QueryUnload");
     steps.step(100, [&] { c_.Timer1.setInterval(0); });
     steps.step(102, [&] { cSysTray1.setInTray(false); });
+    // Twice: what the first round dispatches (the shell's answer to the
+    // icon's removal, a paint, a nested close) can post more, and the second
+    // round lets that finish too before the process ends.
     steps.step(104, [&] { s_.events.processPending(); });
     steps.step(106, [&] { s_.events.processPending(); });
 }
@@ -239,27 +240,13 @@ void Form1::cSysTray1_MenuRequested()
         bool& open;
         ~Closed() { open = false; }
     } closed{menuOpen_};
-    enum Item { kShow, kTurn, kTypeNow, kSeparator, kExit, kHotkeyNote };
-    std::string turn = c_.PushButton4.caption();
-    if (hotkey_ && !hotkeyTaken_) {
-        turn += '\t';
-        turn += hotkeyText(*hotkey_);
-    }
-    // While a box waits for an answer, the actions it may be part of wait too.
-    const bool free = !s_.dialogs.modalOpen();
-    std::vector<TrayMenuItem> items{{"Show"}, {turn, free}, {"Type Now (Test)", free}, {"", false, true}, {"Exit"}};
-    if (hotkeyTaken_) {
-        std::string note = "Hotkey ";
-        note += hotkeyText(*hotkey_);
-        note += " is in use by another program";
-        items.push_back({note, false});
-    }
-    switch (cSysTray1.ShowMenu(items)) {
-    case kShow: ShowRequested(); break;
-    case kTurn: PushButton4_Click(); break;
-    case kTypeNow: PushButton2_Click(); break;
-    case kExit: c_.form.close(); break;
-    default: break;  // dismissed
+    const TrayMenu menu = trayMenu({c_.PushButton4.caption(), hotkey_, hotkeyTaken_, s_.dialogs.modalOpen()});
+    switch (menu.commandAt(cSysTray1.ShowMenu(menu.items))) {
+    case TrayCommand::Show: ShowRequested(); break;
+    case TrayCommand::TurnOnOrOff: PushButton4_Click(); break;
+    case TrayCommand::TypeNow: PushButton2_Click(); break;
+    case TrayCommand::Exit: c_.form.close(); break;
+    case TrayCommand::None: break;  // dismissed
     }
 }
 
@@ -269,13 +256,13 @@ void Form1::ListView1_Click()
     // rebuilds after each turn put first.
     if (program_.Closing) return;
     NumberedSteps steps = handlerSteps("Form1.ListView1_Click");
-    steps.step(100, [&] { chosenWindow_ = windowOfRow(c_.ListView1, c_.ListView1.selectedPosition()); });
+    steps.step(100, [&] { targets_.choose(targets_.windowAt(c_.ListView1.selectedPosition())); });
 }
 
 void Form1::selectChosenRow()
 {
-    if (chosenWindow_ == kNoWindow) return;
-    if (const int row = rowOfWindow(c_.ListView1, chosenWindow_)) c_.ListView1.select(row);
+    if (const int row = targets_.rowOf(targets_.chosen()); row > 0 && targets_.chosen() != kNoWindow)
+        c_.ListView1.select(row);
 }
 
 void Form1::cSysTray1_MouseDblClick(int, int)
@@ -288,61 +275,51 @@ void Form1::cSysTray1_MouseDblClick(int, int)
     program_.MinimizedToTray = false;
 }
 
+void Form1::showStartupOptions()
+{
+    c_.Check4.setChecked(startupOptions_.entry());
+    c_.Check8.setChecked(startupOptions_.inTray());
+    c_.Check8.setVisible(startupOptions_.inTrayOffered());
+}
+
 void Form1::Check4_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.Check4_Click");
-    // When the entry could not be changed the box is set back to show the
-    // truth; that nested click writes the setting but leaves the registry be.
-    const bool settingBack = std::exchange(settingStartupBoxBack_, false);
-    const auto setBack = [&](bool checked) {
-        settingStartupBoxBack_ = true;
-        c_.Check4.setChecked(checked);
-        settingStartupBoxBack_ = false;
-    };
     if (c_.Check4.checked()) {
-        steps.step(100, [&] { c_.Check8.setVisible(true); });
-        if (restoringOptions_) return;
-        steps.step(102, [&] { s_.settings.write(setting::kWindowsStartup, "On"); });
-        if (settingBack) return;
+        steps.step(100, [&] {
+            startupOptions_.entryTicked();
+            showStartupOptions();
+        });
+        steps.step(102, [&] { startupOptions_.storeEntry(); });
         // While the entry was off the box below stayed unchecked whatever
         // was stored for it; the next start does what it now shows.
-        steps.step(103, [&] { s_.settings.write(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
+        steps.step(103, [&] { startupOptions_.storeInTray(); });
         steps.step(104, [&] {
-            const StartupChange change = AddToStartup(s_.registry, s_.files);
-            if (change == StartupChange::Done) return;
-            s_.dialogs.warning(change == StartupChange::Refused
-                                   ? "The program could not be set to start with Windows: the registry refused the "
-                                     "start-up entry."
-                                   : "The program could not be set to start with Windows: it is switched off in "
-                                     "the list of startup apps of the Windows settings, and that setting could not "
-                                     "be changed.",
-                               kProductTitle);
-            setBack(false);
+            const StartupChange change = startupOptions_.addEntry();
+            showStartupOptions();
+            if (change != StartupChange::Done)
+                s_.dialogs.warning(change == StartupChange::Refused ? kEntryRefusedText : kEntrySwitchedOffText,
+                                   kProductTitle);
         });
     } else {
-        const bool minimized = c_.Check8.checked();
-        steps.step(106, [&] { c_.Check8.setChecked(false); });
-        steps.step(108, [&] { c_.Check8.setVisible(false); });
-        if (restoringOptions_) return;
-        steps.step(110, [&] { s_.settings.write(setting::kWindowsStartup, "Off"); });
-        if (settingBack) return;
+        steps.step(106, [&] { startupOptions_.entryCleared(); });
+        steps.step(108, [&] { showStartupOptions(); });
+        steps.step(110, [&] { startupOptions_.storeEntry(); });
         steps.step(112, [&] {
-            if (RemoveFromStartup(s_.registry, s_.files)) return;
-            s_.dialogs.warning("The program still starts with Windows: its start-up entry could not be removed. "
-                               "An entry for all users of this computer can only be removed by a program run as "
-                               "administrator.",
-                               kProductTitle);
-            setBack(true);
-            c_.Check8.setChecked(minimized);
+            const bool removed = startupOptions_.removeEntry();
+            showStartupOptions();
+            if (!removed) s_.dialogs.warning(kEntryNotRemovedText, kProductTitle);
         });
     }
 }
 
 void Form1::Check8_Click()
 {
-    if (restoringOptions_) return;
     NumberedSteps steps = handlerSteps("Form1.Check8_Click");
-    steps.step(100, [&] { s_.settings.write(setting::kMinimized, c_.Check8.checked() ? "On" : "Off"); });
+    steps.step(100, [&] {
+        startupOptions_.inTrayChosen(c_.Check8.checked());
+        startupOptions_.storeInTray();
+    });
 }
 
 void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)
@@ -364,10 +341,9 @@ void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, in
     steps.step(storeLine, [&] { program_.CustomSeconds = toInteger16(answer, s_.locale.format()); });
 }
 
-std::int32_t Form1::GetIntervalSeconds()
-{
-    return intervalSecondsOf(c_.ListView2.selectedText(), program_.CustomSeconds);
-}
+const IntervalOption& Form1::selectedInterval() { return intervalOption(c_.ListView2.selectedPosition()); }
+
+std::int32_t Form1::GetIntervalSeconds() { return intervalSecondsOf(selectedInterval(), program_.CustomSeconds); }
 
 void Form1::Text2_Change()
 {
@@ -388,14 +364,14 @@ void Form1::Text2_Change()
             throw;
         }
     });
-    steps.step(104, [&] { CharPosition = 1; });
+    steps.step(104, [&] { schedule_.restartCharacters(); });
 }
 
 void Form1::PushButton1_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.PushButton1_Click");
     steps.step(100, [&] {
-        getAllWindows(windowListContext(), c_.ListView1);
+        getAllWindows(windowListContext(), targets_, c_.ListView1);
         selectChosenRow();
     });
 }
@@ -407,7 +383,7 @@ void Form1::PushButton2_Click()
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
     steps.step(104, [&] {
-        afterTurn(TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, c_.Text2.text()));
+        afterTurn(TypeTextbox(typingContext(), targets_, c_.ListView1, c_.Frame2, c_.Text2.text()));
     });
     steps.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
     steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
@@ -420,9 +396,9 @@ void Form1::ListView2_Click()
     steps.step(100, [&] {
         s_.settings.write(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
     });
-    steps.step(102, [&] { IntervalSeconds = GetIntervalSeconds(); });
-    steps.step(104, [&] { ElapsedSeconds = 0; });
-    steps.step(106, [&] { CharPosition = 1; });
+    steps.step(102, [&] { schedule_.setInterval(GetIntervalSeconds()); });
+    steps.step(104, [&] { schedule_.restartCount(); });
+    steps.step(106, [&] { schedule_.restartCharacters(); });
 }
 
 void Form1::PushButton3_Click()
@@ -437,66 +413,53 @@ void Form1::PushButton3_Click()
 void Form1::PushButton4_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.PushButton4_Click");
-    if (steps.test(100, [&] { return c_.PushButton4.caption() == "Turn On"; })) {
+    if (steps.test(100, [&] { return !schedule_.on(); })) {
         steps.step(102, [&] { c_.PushButton4.setCaption("Turn Off"); });
         if (steps.test(104, [&] { return c_.ListView2.count() > 0; }) &&
-            steps.test(106, [&] { return isCustomSecondsOption(c_.ListView2.selectedText()); }))
+            steps.test(106, [&] { return selectedInterval().asksForSeconds(); }))
             askCustomSeconds(steps, 108, 110, 112);
         steps.step(114, [&] {
-            CharPosition = 1;
+            schedule_.restartCharacters();
             // The row shown selected is the one typing goes to, whatever a
             // refresh or Type Now puts first before the first turn.
-            chosenWindow_ = c_.ListView1.count() > 0 ? windowOfRow(c_.ListView1, c_.ListView1.selectedPosition())
-                                                     : kNoWindow;
+            targets_.choose(targets_.count() > 0 ? targets_.windowAt(c_.ListView1.selectedPosition()) : kNoWindow);
         });
-        steps.step(116, [&] { c_.Timer1.setInterval(1000); });
+        steps.step(116, [&] {
+            schedule_.turnOn();
+            c_.Timer1.setInterval(1000);
+        });
         steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });
-    } else if (steps.test(120, [&] { return c_.PushButton4.caption() == "Turn Off"; })) {
+    } else if (steps.test(120, [&] { return schedule_.on(); })) {
         steps.step(122, [&] { c_.PushButton4.setCaption("Turn On"); });
-        steps.step(124, [&] { c_.Timer1.setInterval(0); });
+        steps.step(124, [&] {
+            schedule_.turnOff();
+            c_.Timer1.setInterval(0);
+        });
         steps.step(126, [&] { c_.Frame2.setCaption("Off."); });
         steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
     }
 }
 
-namespace {
-
-// The characters of UTF-8 text; a CR LF line break counts as one, so that
-// one-character mode types a line break as one Enter.
-std::vector<std::string> characterUnits(const std::string& text)
-{
-    std::vector<std::string> units;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = text.compare(i, 2, "\r\n") == 0 ? 2 : decodeUtf8(text, i).length;
-        units.push_back(text.substr(i, length));
-        i += length;
-    }
-    return units;
-}
-
-}  // namespace
-
 void Form1::typeTurn(const std::string& keys)
 {
     // Keys go to the chosen window or nowhere: never on to whatever window
     // the rebuilt list shows first once it has closed.
-    if (chosenWindow_ != kNoWindow) {
-        if (!s_.windows.exists(chosenWindow_)) {
-            c_.Frame2.setCaption(kChosenWindowClosedText);
-            return;
-        }
-        if (!rowOfWindow(c_.ListView1, chosenWindow_)) getAllWindows(windowListContext(), c_.ListView1);
-        const int row = rowOfWindow(c_.ListView1, chosenWindow_);
-        if (!row) {
+    switch (targets_.choice(s_.windows)) {
+    case TargetList::Choice::Closed: c_.Frame2.setCaption(kChosenWindowClosedText); return;
+    case TargetList::Choice::NotListed:
+        getAllWindows(windowListContext(), targets_, c_.ListView1);
+        if (!targets_.rowOf(targets_.chosen())) {
             // There, but no longer a window the list offers (hidden).
             c_.Frame2.setCaption(kNotInFrontText);
             return;
         }
-        c_.ListView1.select(row);
-    } else if (c_.ListView1.count() > 0) {
-        chosenWindow_ = windowOfRow(c_.ListView1, c_.ListView1.selectedPosition());
+        [[fallthrough]];
+    case TargetList::Choice::Listed: c_.ListView1.select(targets_.rowOf(targets_.chosen())); break;
+    case TargetList::Choice::None:
+        if (targets_.count() > 0) targets_.choose(targets_.windowAt(c_.ListView1.selectedPosition()));
+        break;
     }
-    afterTurn(TypeTextbox(typingContext(), c_.ListView1, c_.Frame2, keys));
+    afterTurn(TypeTextbox(typingContext(), targets_, c_.ListView1, c_.Frame2, keys));
 }
 
 void Form1::Timer1_Timer()
@@ -505,46 +468,39 @@ void Form1::Timer1_Timer()
     // dropped: a failing turn at one second shows one dialog, not one a second.
     if (s_.dialogs.modalOpen()) return;
     NumberedSteps steps = handlerSteps("Form1.Timer1");
-    if (steps.test(100, [&] { return c_.Timer1.interval() == 0; })) {
+    if (steps.test(100, [&] { return !schedule_.on(); })) {
         steps.step(102, [&] { c_.Frame2.setCaption("Off."); });
         return;
     }
-    steps.step(104, [&] { IntervalSeconds = GetIntervalSeconds(); });
-    steps.step(106, [&] { ++ElapsedSeconds; });
+    steps.step(104, [&] { schedule_.setInterval(GetIntervalSeconds()); });
+    Countdown countdown;
+    steps.step(106, [&] { countdown = schedule_.tick(); });
     steps.step(108, [&] {
-        // An interval of 0 or less is never due; the bar then stays empty.
-        if (IntervalSeconds <= 0) {
-            c_.ProgressBar1.setMax(1);
-            c_.ProgressBar1.setValue(0);
-            return;
-        }
-        c_.ProgressBar1.setMax(IntervalSeconds);
-        if (ElapsedSeconds <= IntervalSeconds) c_.ProgressBar1.setValue(ElapsedSeconds);
+        c_.ProgressBar1.setMax(countdown.progressMax);
+        if (countdown.progressValue) c_.ProgressBar1.setValue(*countdown.progressValue);
     });
     steps.step(110, [&] {
         c_.Frame2.setCaption("On. Next type will occur in " +
-                             SecondsToHms(IntervalSeconds - ElapsedSeconds, s_.locale.format().timeSeparator));
+                             SecondsToHms(countdown.secondsLeft, s_.locale.format().timeSeparator));
     });
-    // Due once the count has reached the interval, also when it had passed it
-    // (a shorter interval chosen, or typing turned back on after a pause).
-    if (!steps.test(112, [&] { return IntervalSeconds > 0 && ElapsedSeconds >= IntervalSeconds; })) return;
-    if (steps.test(114, [&] { return isOneCharacterOption(c_.ListView2.selectedText()); })) {
+    if (!steps.test(112, [&] { return countdown.due; })) return;
+    if (steps.test(114, [&] { return selectedInterval().oneCharacter; })) {
         std::vector<std::string> units;
         if (steps.test(116, [&] {
-                units = characterUnits(c_.Text2.text());
-                return static_cast<std::int64_t>(units.size()) >= CharPosition;
+                units = oneCharacterUnits(c_.Text2.text());
+                return schedule_.positionWithin(units.size());
             })) {
-            steps.step(118, [&] { typeTurn(units.at(static_cast<std::size_t>(CharPosition - 1))); });
-            steps.step(120, [&] { ++CharPosition; });
+            steps.step(118, [&] { typeTurn(units.at(static_cast<std::size_t>(schedule_.CharPosition() - 1))); });
+            steps.step(120, [&] { schedule_.nextCharacter(); });
         } else {
-            steps.step(122, [&] { CharPosition = 1; });
+            steps.step(122, [&] { schedule_.restartCharacters(); });
             steps.step(124, [&] { typeTurn(units.empty() ? std::string() : units.front()); });
-            steps.step(126, [&] { ++CharPosition; });
+            steps.step(126, [&] { schedule_.nextCharacter(); });
         }
     } else {
         steps.step(128, [&] { typeTurn(c_.Text2.text()); });
     }
-    steps.step(130, [&] { ElapsedSeconds = 0; });
+    steps.step(130, [&] { schedule_.restartCount(); });
 }
 
 }  // namespace mw

@@ -1,14 +1,19 @@
 #pragma once
-// The main window's logic: its state and the handlers of its controls.
-#include <cstdint>
+// The main window's handlers. The rules live in plain models (the schedule,
+// the targets, the start-up options); the handlers run their numbered steps
+// on them and show the result in the controls.
 #include <functional>
 #include <optional>
 
+#include "integration/sys_tray.h"
 #include "main_window/form1_controls.h"
+#include "main_window/interval_options.h"
 #include "main_window/program_state.h"
+#include "main_window/schedule.h"
+#include "main_window/startup_options.h"
 #include "platform/services.h"
 #include "shell/error_dialog.h"
-#include "integration/sys_tray.h"
+#include "targets/target_list.h"
 #include "targets/window_list.h"
 #include "typing/typing_engine.h"
 
@@ -45,6 +50,9 @@ public:
     // Seconds of the interval option selected now.
     std::int32_t GetIntervalSeconds();
 
+    const Schedule& schedule() const { return schedule_; }
+    const TargetList& targets() const { return targets_; }
+
     // Shows the help window modally; the platform supplies it.
     std::function<void()> showHelp;
     // Ends the process at once; the platform supplies it.
@@ -54,44 +62,34 @@ public:
 
     cSysTray cSysTray1;
 
-    // Scheduler state. The character position is 32-bit so that one-character
-    // mode keeps going through key texts longer than 32767 characters.
-    std::int32_t IntervalSeconds = 0;
-    std::int32_t ElapsedSeconds = 0;
-    std::int32_t CharPosition = 1;
-
 private:
     // The numbered steps of a handler: they stop once the program is closing.
     NumberedSteps handlerSteps(const char* location);
     WindowListContext windowListContext() const;
     TypingContext typingContext();
+    const IntervalOption& selectedInterval();
     // Asks for the seconds of the "every x seconds" options until the answer
     // is a usable number of seconds, then stores it; the three steps report at
     // their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
     void typeTurn(const std::string& keys);
-
-    // The window automatic typing keeps to: the one in the row the user
-    // last chose, or, when no row was chosen since typing was turned on, the
-    // one the first turn typed into. kNoWindow until one of those happens.
-    WindowHandle chosenWindow_ = kNoWindow;
     void selectChosenRow();
     // What follows every typing turn: the chosen row selected again after the
     // rebuild, and a hotkey press that stopped the turn acted on.
     void afterTurn(SendOutcome outcome);
     void setUpHotkey();
+    // The start-up boxes as the options stand; setting them raises no click.
+    void showStartupOptions();
 
     Form1Controls c_;
     Services s_;
+    ProgramState& program_;
+    Schedule schedule_;
+    TargetList targets_;
+    StartupOptions startupOptions_;
     std::optional<HotkeyCombination> hotkey_;
     bool hotkeyTaken_ = false;  // another program holds the combination
     bool menuOpen_ = false;
-    ProgramState& program_;
-    // Set while startup restores the start-up options: that is no change by
-    // the user, so nothing is written.
-    bool restoringOptions_ = false;
-    // Set while Check4 is set back after its entry could not be changed.
-    bool settingStartupBoxBack_ = false;
     // Set from a failed write of the key text until one succeeds: a store that
     // is down fails a write per keystroke, and one dialog says it for the run.
     bool keyTextWriteFailing_ = false;

@@ -5,30 +5,15 @@
 
 namespace mw {
 
-std::int32_t intervalSecondsOf(const std::string& optionText, std::int32_t customSeconds)
+const IntervalOption& intervalOption(int row)
 {
-    // The first substring found decides, in this order. "every 1 second" does
-    // not match "every 10 seconds": the 1 must be followed by a blank.
-    struct Rule {
-        const char* substring;
-        std::int32_t seconds;
-    };
-    static constexpr Rule kRules[] = {
-        {"every 1 second", 1}, {"every 5 seconds", 5}, {"every 10 seconds", 10}, {"every 60 seconds", 60}};
-    for (const Rule& rule : kRules)
-        if (optionText.find(rule.substring) != std::string::npos) return rule.seconds;
-    if (isCustomSecondsOption(optionText)) return customSeconds;
-    return 0;
+    if (row < 1 || row > static_cast<int>(kIntervalOptions.size())) fail(kIndexOutOfBounds);
+    return kIntervalOptions[static_cast<std::size_t>(row - 1)];
 }
 
-bool isOneCharacterOption(const std::string& optionText)
+std::int32_t intervalSecondsOf(const IntervalOption& option, std::int32_t customSeconds)
 {
-    return optionText.find("character") != std::string::npos;
-}
-
-bool isCustomSecondsOption(const std::string& optionText)
-{
-    return optionText.find(kCustomSecondsMarker) != std::string::npos;
+    return option.asksForSeconds() ? customSeconds : option.seconds;
 }
 
 bool isUsableCustomSeconds(const std::string& answer, const LocaleFormat& locale)

@@ -1,6 +1,6 @@
 #pragma once
-// The ten interval options. Seconds and mode are read back from an option's
-// text, so the texts are part of the behaviour.
+// The ten interval options, as data: the row text the interval list shows,
+// the seconds, and whether a turn types the whole key text or one character.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,27 +9,34 @@
 
 namespace mw {
 
-inline constexpr std::array<const char*, 10> kIntervalOptions{
-    "Type 'Keys' every 1 second",
-    "Type 'Keys' every 5 seconds",
-    "Type 'Keys' every 10 seconds",
-    "Type 'Keys' every 60 seconds",
-    "Type 'Keys' every x seconds",
-    "Type one character of 'Keys' every 1 second",
-    "Type one character of 'Keys' every 5 seconds",
-    "Type one character of 'Keys' every 10 seconds",
-    "Type one character of 'Keys' every 60 seconds",
-    "Type one character of 'Keys' every x seconds",
+struct IntervalOption {
+    const char* text;
+    // 0 for the "every x seconds" options: the seconds the user entered.
+    std::int32_t seconds;
+    bool oneCharacter;
+    bool asksForSeconds() const { return seconds == 0; }
 };
 
-inline constexpr const char* kCustomSecondsMarker = "every x seconds";
+inline constexpr std::array<IntervalOption, 10> kIntervalOptions{{
+    {"Type 'Keys' every 1 second", 1, false},
+    {"Type 'Keys' every 5 seconds", 5, false},
+    {"Type 'Keys' every 10 seconds", 10, false},
+    {"Type 'Keys' every 60 seconds", 60, false},
+    {"Type 'Keys' every x seconds", 0, false},
+    {"Type one character of 'Keys' every 1 second", 1, true},
+    {"Type one character of 'Keys' every 5 seconds", 5, true},
+    {"Type one character of 'Keys' every 10 seconds", 10, true},
+    {"Type one character of 'Keys' every 60 seconds", 60, true},
+    {"Type one character of 'Keys' every x seconds", 0, true},
+}};
 
-// Seconds for an option's text; customSeconds for the "every x seconds" ones,
-// 0 for a text that names no interval.
-std::int32_t intervalSecondsOf(const std::string& optionText, std::int32_t customSeconds);
-// One-character mode: the text contains "character".
-bool isOneCharacterOption(const std::string& optionText);
-bool isCustomSecondsOption(const std::string& optionText);
+// The option at a 1-based row of the interval list; a Failure ("Index out of
+// bounds") for a row that does not exist.
+const IntervalOption& intervalOption(int row);
+
+// The option's seconds, customSeconds for the "every x seconds" ones.
+std::int32_t intervalSecondsOf(const IntervalOption& option, std::int32_t customSeconds);
+
 // An answer to the seconds prompt that the schedule can use: a number that
 // converts to 1..32767 seconds. 0 or less would never come due, and a larger
 // one does not fit the 16-bit value that holds it.

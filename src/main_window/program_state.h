@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <string>
 
 #include "platform/window_handle.h"
 
@@ -14,7 +13,6 @@ struct ProgramState {
     // The main window is closing: the shutdown has begun and every handler,
     // also one running nested under it, does nothing more.
     bool Closing = false;
-    std::string ShortTitle;
 };
 
 }  // namespace mw

@@ -1,8 +1,6 @@
 #pragma once
 // The program's fixed names: its title, the settings address and keys, and the
 // support address the error dialog names.
-#include <string>
-
 namespace mw {
 
 inline constexpr const char* kProductTitle = "Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
@@ -23,9 +21,5 @@ inline constexpr const char* kDefaultKeyText = "Keys to automatically type";
 
 inline constexpr const char* kMinimizedBalloonText =
     "has been minimized to the system tray.\r\nClick on the blue 'M' icon (M for Marrowind) to bring the software back.";
-
-// The application's short title: the product title cut before its last
-// blank, at least once, until it is at most 40 characters long.
-std::string shortTitle(const std::string& title);
 
 }  // namespace mw

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/list_view.h"
 #include "platform/window_system.h"
+#include "targets/target_list.h"
 
 namespace mw {
 
@@ -15,8 +16,8 @@ inline constexpr std::size_t kMaxTitleCharacters = 79;
 // The first kMaxTitleCharacters characters (code points) of a UTF-8 title.
 std::string cutTitle(const std::string& title);
 
-bool isListableWindow(WindowSystem& windows, WindowHandle window, bool includeUntitled,
-                      bool includeInvisible, bool includeOwned);
+// A window the list offers: titled, visible and without an owner.
+bool isListableWindow(WindowSystem& windows, WindowHandle window);
 
 struct WindowListContext {
     WindowSystem& windows;
@@ -24,18 +25,10 @@ struct WindowListContext {
     WindowHandle mainWindowHandle;
 };
 
-// Rebuilds the two-column list (title, handle as decimal text) from the
-// visible, unowned, titled top-level windows other than the main window, in
-// stacking order, top first.
-void getAllWindows(const WindowListContext& context, ListView& list);
-
-// A window handle written as decimal text, as the handle column holds it; a
-// Failure ("Type mismatch", "Overflow") when the text is no handle.
-WindowHandle parseWindowHandle(const std::string& text);
-// The window a row names (its handle column).
-WindowHandle windowOfRow(ListView& list, int row);
-// The 1-based row of the list that holds the window, or 0 when none does.
-int rowOfWindow(ListView& list, WindowHandle window);
+// Rebuilds the targets and the two-column list that shows them (title,
+// handle as decimal text) from the listable top-level windows other than the
+// main window, in stacking order, top first.
+void getAllWindows(const WindowListContext& context, TargetList& targets, ListView& list);
 
 void setTopMost(WindowSystem& windows, WindowHandle window);
 void clearTopMost(WindowSystem& windows, WindowHandle window);

@@ -51,6 +51,16 @@ std::optional<HotkeyCombination> parseHotkey(const std::string& notation)
     return combination;
 }
 
+HotkeySetting readHotkeySetting(const std::string& written)
+{
+    if (written.empty()) return {};
+    if (auto combination = parseHotkey(written)) return {combination, {}};
+    const HotkeyCombination fallback = *parseHotkey(kDefaultHotkey);
+    return {fallback, "The setting \"Hotkey\" holds \"" + written +
+                          "\", which is not one key with Ctrl or Alt (such as ^%{F11}). " + hotkeyText(fallback) +
+                          " turns automatic typing on and off instead."};
+}
+
 std::string hotkeyText(const HotkeyCombination& combination)
 {
     std::string text;

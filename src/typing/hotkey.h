@@ -17,6 +17,15 @@ inline constexpr const char* kDefaultHotkey = "^%{F11}";
 // program the user types in.
 std::optional<HotkeyCombination> parseHotkey(const std::string& notation);
 
+// The setting "Hotkey" as written: the combination it names (none when the
+// user switched the hotkey off with an empty value), and, for a value that
+// names none, what the user is told and the default used instead.
+struct HotkeySetting {
+    std::optional<HotkeyCombination> combination;
+    std::string complaint;
+};
+HotkeySetting readHotkeySetting(const std::string& written);
+
 // As menus show it: "Ctrl+Alt+F11".
 std::string hotkeyText(const HotkeyCombination& combination);
 

@@ -96,7 +96,7 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
     return wait && !lastTaken ? taken() : SendOutcome::Sent;
 }
 
-SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status,
+SendOutcome TypeTextbox(const TypingContext& context, TargetList& targets, ListView& windowList, Frame& status,
                         const std::string& keyString)
 {
     NumberedSteps steps(context.services.dialogs, "mTypedKeys.TypeTextbox");
@@ -106,14 +106,10 @@ SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Fram
         steps.step(140, [&] { status.setCaption(kNoWindowsText); });
         return SendOutcome::Sent;
     }
-    std::string handleText;
-    steps.step(104, [&] { handleText = windowList.selectedSubItem(); });
     WindowHandle target = kNoWindow;
+    steps.step(104, [&] { target = targets.windowAt(windowList.selectedPosition()); });
     bool ownWindow = false;
-    steps.step(106, [&] {
-        target = parseWindowHandle(handleText);
-        ownWindow = target == context.mainWindowHandle;
-    });
+    steps.step(106, [&] { ownWindow = target == context.mainWindowHandle; });
     SendOutcome outcome = SendOutcome::Sent;
     if (!ownWindow) {
         steps.step(108, [&] { setTopMost(windows, target); });
@@ -136,7 +132,8 @@ SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Fram
         }
     });
     steps.step(138, [&] {
-        getAllWindows(WindowListContext{windows, context.services.dialogs, context.mainWindowHandle}, windowList);
+        getAllWindows(WindowListContext{windows, context.services.dialogs, context.mainWindowHandle}, targets,
+                      windowList);
     });
     return outcome;
 }

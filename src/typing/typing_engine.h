@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/list_view.h"
 #include "platform/services.h"
+#include "targets/target_list.h"
 
 namespace mw {
 
@@ -58,7 +59,7 @@ struct TypingContext {
 
 // Returns how the keys went (Sent also when the list was empty or the target
 // was the program's own window, where nothing is sent).
-SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Frame& status,
+SendOutcome TypeTextbox(const TypingContext& context, TargetList& targets, ListView& windowList, Frame& status,
                         const std::string& keyString);
 
 }  // namespace mw

@@ -4,9 +4,10 @@
 #include <algorithm>
 
 #include "driver.h"
-#include "platform/notification_area.h"
+#include "platform/win32/notification_area.h"
 #include "help/form2_layout.h"
 #include "main_window/form1_layout.h"
+#include "main_window/interval_options.h"
 
 namespace e2e {
 namespace {
@@ -30,33 +31,28 @@ TEST(MainWindow, ShowsEveryControlWithItsCaption)
 {
     Marrowind app;
     EXPECT_EQ(text(app.window()), kProductTitle);
-    struct Expected {
-        int id;
-        const wchar_t* className;
-        const wchar_t* caption;
-        bool visible;
+    // Every control of the design, of its kind, with its design text, shown
+    // or hidden as designed; the first start puts "Off." into the status frame
+    // and the default key text into the box.
+    const auto classOf = [](mw::ControlKind kind) -> const wchar_t* {
+        switch (kind) {
+        case mw::ControlKind::ProgressBar: return L"msctls_progress32";
+        case mw::ControlKind::ListView: return L"SysListView32";
+        case mw::ControlKind::TextBox: return L"Edit";
+        case mw::ControlKind::Label: return L"Static";
+        default: return L"Button";
+        }
     };
-    const Expected controls[] = {
-        {id::kFrame2, L"Button", L"Off.", true},  // the first start restores "Off"
-        {id::kProgressBar1, L"msctls_progress32", L"", true},
-        {id::kListView1, L"SysListView32", L"", true},
-        {id::kPushButton1, L"Button", L"Refresh List", true},
-        {id::kPushButton3, L"Button", L"Help", true},
-        {id::kFrame1, L"Button", L"Keys", true},
-        {id::kText2, L"Edit", L"Keys to automatically type", true},
-        {id::kFrame3, L"Button", L"Startup Options", true},
-        {id::kCheck4, L"Button", L"Load this software on Windows startup", true},
-        {id::kCheck8, L"Button", L"Minimized to system tray", false},
-        {id::kListView2, L"SysListView32", L"", true},
-        {id::kPushButton4, L"Button", L"Turn On", true},
-        {id::kPushButton2, L"Button", L"Type Now (Test)", true},
-    };
-    for (const Expected& c : controls) {
-        const HWND control = app.control(c.id);
-        ASSERT_NE(control, nullptr) << c.id;
-        EXPECT_EQ(_wcsicmp(className(control).c_str(), c.className), 0) << c.id;
-        EXPECT_EQ(text(control), c.caption) << c.id;
-        EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible) << c.id;
+    for (const mw::ControlLayout& design : mw::form1Layout().controls) {
+        SCOPED_TRACE(std::string(design.name));
+        const HWND control = app.control(design.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(_wcsicmp(className(control).c_str(), classOf(design.kind)), 0);
+        const std::wstring shown = design.id == id::kFrame2  ? L"Off."
+                                   : design.id == id::kText2 ? L"Keys to automatically type"
+                                                             : widen(std::string(design.text));
+        EXPECT_EQ(text(control), shown);
+        EXPECT_EQ(IsWindowVisible(control) != FALSE, design.visible);
     }
     // Fixed border, a minimise button and no maximise button.
     const LONG style = GetWindowLongW(app.window(), GWL_STYLE);
@@ -65,9 +61,8 @@ TEST(MainWindow, ShowsEveryControlWithItsCaption)
     EXPECT_FALSE(style & WS_THICKFRAME);
 
     const auto options = listRows(app.control(id::kListView2));
-    ASSERT_EQ(options.size(), 10u);
-    EXPECT_EQ(options[0].text, "Type 'Keys' every 1 second");
-    EXPECT_EQ(options[9].text, "Type one character of 'Keys' every x seconds");
+    ASSERT_EQ(options.size(), mw::kIntervalOptions.size());
+    for (std::size_t i = 0; i < options.size(); ++i) EXPECT_EQ(options[i].text, mw::kIntervalOptions[i].text);
 }
 
 TEST(MainWindow, WindowListHoldsApplicationWindowsOnly)
@@ -176,7 +171,7 @@ TEST(MainWindow, TheFocusStartsOnTheWindowListFollowsTheTabOrderAndComesBackWith
     // Minimised to the tray and restored by a double click on the icon.
     PostMessageW(app.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app.window()); }));
-    PostMessageW(app.trayWindow(), mw::kTrayNotifyMessage, 0, WM_LBUTTONDBLCLK);
+    PostMessageW(app.trayWindow(), mw::win32::kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; }));
     EXPECT_TRUE(focusIs(id::kPushButton2)) << "after the restore from the tray";
 }
@@ -231,13 +226,15 @@ TEST(MainWindow, TheLayoutScalesWithTheDisplaysDotsPerInch)
         Marrowind app;
         RECT client{};
         GetClientRect(app.window(), &client);
-        EXPECT_EQ(client.right, mw::twipsToPixels(8040, dpi)) << dpi;
-        EXPECT_EQ(client.bottom, mw::twipsToPixels(9150, dpi)) << dpi;
+        const mw::FormLayout& form = mw::form1Layout();
+        EXPECT_EQ(client.right, mw::twipsToPixels(form.clientWidth, dpi)) << dpi;
+        EXPECT_EQ(client.bottom, mw::twipsToPixels(form.clientHeight, dpi)) << dpi;
         RECT button{};
         GetWindowRect(app.control(id::kPushButton2), &button);
         MapWindowPoints(nullptr, app.window(), reinterpret_cast<POINT*>(&button), 2);
-        EXPECT_EQ(button.left, mw::twipsToPixels(4080, dpi)) << dpi;
-        EXPECT_EQ(button.bottom - button.top, mw::twipsToPixels(405, dpi)) << dpi;
+        const mw::TwipsRect design = mw::absoluteRect(form, *mw::findControl(form, "PushButton2"));
+        EXPECT_EQ(button.left, mw::twipsToPixels(design.left, dpi)) << dpi;
+        EXPECT_EQ(button.bottom - button.top, mw::twipsToPixels(design.height, dpi)) << dpi;
         if (dpi != 144) continue;
         // No caption is cut, in either window, at the largest scale.
         for (const mw::ControlLayout& control : mw::form1Layout().controls) {

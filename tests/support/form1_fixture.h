@@ -2,26 +2,35 @@
 // A main window over the simulated platform, for the handler tests and the
 // fuzzers: the simulated controls Form1 is made of, as its design has them.
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "main_window/form1.h"
+#include "main_window/form1_layout.h"
 #include "sim/controls.h"
 #include "sim/list_view.h"
 #include "sim/platform.h"
 
 namespace mw::test {
 
+// A control's design text and whether it shows at first.
+inline std::string designText(std::string_view name)
+{
+    return std::string(findControl(form1Layout(), name)->text);
+}
+
 struct SimMainWindow : sim::SimPlatform {
     sim::SimForm form;
-    sim::SimFrame Frame1{"Keys"}, Frame2{"On. Next type will occur in"}, Frame3{"Startup Options"};
+    sim::SimFrame Frame1{designText("Frame1")}, Frame2{designText("Frame2")}, Frame3{designText("Frame3")};
     sim::SimProgressBar ProgressBar1;
     sim::SimListView ListView1, ListView2;
-    sim::SimButton PushButton1{"Refresh List"}, PushButton2{"Type Now (Test)"}, PushButton3{"Help"},
-        PushButton4{"Turn On"};
+    sim::SimButton PushButton1{designText("PushButton1")}, PushButton2{designText("PushButton2")},
+        PushButton3{designText("PushButton3")}, PushButton4{designText("PushButton4")};
     sim::SimTextBox Text2;
     sim::SimCheckBox Check4, Check8;
     sim::SimTimer Timer1;
 
-    SimMainWindow() { Check8.setVisible(false); }  // hidden at design time
+    SimMainWindow() { Check8.setVisible(findControl(form1Layout(), "Check8")->visible); }
 
     Form1Controls form1Controls()
     {

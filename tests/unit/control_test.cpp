@@ -56,7 +56,7 @@ TEST_F(ControlTest, AutomaticTypingKeepsToTheChosenWindowAndNeverMovesOn)
     EXPECT_EQ(sim.Frame2.caption(), kChosenWindowClosedText);
 
     sim.PushButton1.click();
-    sim.ListView1.clickRow(rowOfWindow(sim.ListView1, other));
+    sim.ListView1.clickRow(form1->targets().rowOf(other));
     sim.Timer1.tick();
     EXPECT_EQ(targetsTyped().back(), other) << "a click on another row resumes there";
 }
@@ -178,7 +178,7 @@ TEST_F(ControlTest, TheTrayMenuShowsTurnsTypesAndExits)
     sim.hotkey.heldElsewhere = true;
     load();
     sim.tray.menuChoice = 1;
-    sim.tray.deliver(tray_code::kContextMenu);
+    sim.tray.deliver(TrayEvent::MenuRequested);
     ASSERT_EQ(sim.tray.menus.size(), 1u);
     std::vector<std::string> texts;
     for (const TrayMenuItem& item : sim.tray.menus[0]) texts.push_back(item.separator ? "-" : item.text);
@@ -191,11 +191,11 @@ TEST_F(ControlTest, TheTrayMenuShowsTurnsTypesAndExits)
     plain.sim.windows.add("Target");
     plain.form1->Form_Load();
     plain.sim.tray.menuChoice = 2;
-    plain.sim.tray.deliver(tray_code::kContextMenu);
+    plain.sim.tray.deliver(TrayEvent::MenuRequested);
     EXPECT_EQ(plain.sim.tray.menus[0][1].text, "Turn On\tCtrl+Alt+F11");
     EXPECT_EQ(plain.sim.keys.batches.size(), 1u) << "Type Now";
     plain.sim.tray.menuChoice = 4;
-    plain.sim.tray.deliver(tray_code::kContextMenu);
+    plain.sim.tray.deliver(TrayEvent::MenuRequested);
     EXPECT_EQ(plain.sim.form.closeRequests, 1) << "Exit closes the window as its close box does";
 }
 

@@ -10,25 +10,29 @@ namespace {
 
 class Form1Test : public ::testing::Test, public test::Form1Fixture {};
 
-TEST_F(Form1Test, EveryChangeOfTheKeyTextIsStoredAtOnceAndRestartsTheCharacterPosition)
+TEST_F(Form1Test, EveryChangeOfTheKeyTextIsStoredAtOnce)
 {
     for (const char* text : {"a", "ab", "a", "", "{ENTER}\r\nline two", "\xC3\x84\xE2\x82\xAC\xE4\xB8\xAD"}) {
-        form1->CharPosition = 7;
         sim.Text2.setText(text);
         EXPECT_EQ(sim.settings.values[setting::kTextbox], text);
-        EXPECT_EQ(form1->CharPosition, 1);
     }
     EXPECT_EQ(writesOf(setting::kTextbox), 6);
 }
 
-TEST_F(Form1Test, AFailingWriteOfTheKeyTextIsReportedAndThePositionStillResets)
+TEST_F(Form1Test, AFailingWriteOfTheKeyTextIsReportedAndOneCharacterModeStillStartsAgain)
 {
+    sim.windows.add("Target");
+    form1->Form_Load();
+    sim.Text2.setText("abc");
+    sim.ListView2.clickRow(6);  // one character every second
+    sim.PushButton4.click();
+    sim.Timer1.tick();
     sim.settings.failWrites = true;
-    form1->CharPosition = 3;
-    sim.Text2.setText("x");
+    sim.Text2.setText("xyz");
     EXPECT_EQ(warningTexts(),
               std::vector<std::string>{errorDialogText("Settings store unavailable", "Form1.Text2_Change", 102)});
-    EXPECT_EQ(form1->CharPosition, 1);
+    sim.Timer1.tick();
+    EXPECT_EQ(sim.keys.typed(), "ax");
 }
 
 TEST_F(Form1Test, FirstLoadFillsTheListsAndShowsTheStoredKeyTextOrWritesTheDefaultBack)
@@ -50,29 +54,24 @@ TEST_F(Form1Test, FirstLoadFillsTheListsAndShowsTheStoredKeyTextOrWritesTheDefau
     ASSERT_EQ(sim.ListView2.columns.size(), 1u);
     EXPECT_EQ(sim.ListView2.columns[0].caption, "How often would you like to type keys?");
     EXPECT_EQ(sim.ListView2.columns[0].widthTwips, 5000);
-    ASSERT_EQ(sim.ListView2.count(), 10);
-    const int seconds[] = {1, 5, 10, 60, 7, 1, 5, 10, 60, 7};  // 7: the seconds entered for "x"
-    for (int row = 1; row <= 10; ++row) {
-        EXPECT_EQ(intervalSecondsOf(sim.ListView2.text(row), 7), seconds[row - 1]) << row;
-        EXPECT_EQ(isOneCharacterOption(sim.ListView2.text(row)), row > 5) << row;
-    }
+    ASSERT_EQ(sim.ListView2.count(), static_cast<int>(kIntervalOptions.size()));
+    for (int row = 1; row <= sim.ListView2.count(); ++row)
+        EXPECT_EQ(sim.ListView2.text(row), intervalOption(row).text) << "the row is the option the schedule uses";
     EXPECT_TRUE(sim.dialogs.warnings.empty());
 
     struct Stored {
         std::optional<std::string> text;
         std::string shown;
-        int writes, charPosition;  // a text that changes the box restarts the position
+        int writes;  // only a text that changes the box writes it back
     };
-    const Stored cases[] = {{std::nullopt, kDefaultKeyText, 1, 1}, {"", "", 0, 7}, {"abc", "abc", 1, 1}};
+    const Stored cases[] = {{std::nullopt, kDefaultKeyText, 1}, {"", "", 0}, {"abc", "abc", 1}};
     for (const Stored& c : cases) {
         test::Form1Fixture f;
         if (c.text) f.sim.settings.values[setting::kTextbox] = *c.text;
-        f.form1->CharPosition = 7;
         f.form1->Form_Load();
         EXPECT_EQ(f.sim.Text2.text(), c.shown);
         EXPECT_EQ(f.sim.settings.values[setting::kTextbox], c.shown);
         EXPECT_EQ(f.writesOf(setting::kTextbox), c.writes) << c.shown;
-        EXPECT_EQ(f.form1->CharPosition, c.charPosition) << c.shown;
     }
 }
 

@@ -115,8 +115,11 @@ TEST(TypingTarget, NothingIsTypedWhenItIsGoneHungOrCannotComeToTheFront)
 
 TEST_F(TypingTest, TheProgramNeverTypesIntoItsOwnWindow)
 {
-    sim.ListView1.setSubItem(1, std::to_string(sim.form.handle()));
-    typeNow("abc");
+    // The list never offers it; should its row ever name it, the turn types nothing.
+    TargetList own;
+    own.add("Marrowind", sim.form.handle());
+    Services services = sim.services();
+    TypeTextbox(TypingContext{services, program.MainWindowHandle, {}}, own, sim.ListView1, sim.Frame2, "abc");
     EXPECT_TRUE(sim.windows.calls.empty());
     EXPECT_TRUE(sim.keys.batches.empty());
     EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
@@ -142,7 +145,8 @@ TEST_F(TypingTest, AnEmptyListReportsNoWindowsOnATurnAndTypeNowDoesNothing)
     EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
 
     Services services = sim.services();
-    TypeTextbox(TypingContext{services, program.MainWindowHandle, {}}, sim.ListView1, sim.Frame2, "abc");
+    TargetList none;
+    TypeTextbox(TypingContext{services, program.MainWindowHandle, {}}, none, sim.ListView1, sim.Frame2, "abc");
     EXPECT_EQ(sim.Frame2.caption(), "No windows found to type.");
     EXPECT_TRUE(sim.windows.calls.empty());
 }

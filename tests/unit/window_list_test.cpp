@@ -11,17 +11,21 @@ namespace {
 
 class WindowListTest : public ::testing::Test {
 protected:
+    // The rows the list shows; the targets hold the same, row for row.
     std::vector<std::pair<std::string, std::string>> rows() const
     {
-        std::vector<std::pair<std::string, std::string>> out;
-        for (const auto& row : list.rows) out.emplace_back(row.text, row.subItem);
-        return out;
+        std::vector<std::pair<std::string, std::string>> shown, held;
+        for (const auto& row : list.rows) shown.emplace_back(row.text, row.subItem);
+        for (const auto& row : targets.rows()) held.emplace_back(row.title, std::to_string(row.window));
+        EXPECT_EQ(shown, held);
+        return shown;
     }
-    void walk() { getAllWindows({windows, dialogs, mainWindow}, list); }
+    void walk() { getAllWindows({windows, dialogs, mainWindow}, targets, list); }
 
     sim::SimWindowSystem windows;
     sim::SimDialogs dialogs;
     sim::SimListView list;
+    TargetList targets;
     WindowHandle mainWindow = kNoWindow;
 };
 
@@ -120,22 +124,9 @@ TEST_F(WindowListTest, NegativeHandlesAreWrittenAsSignedDecimal)
 TEST_F(WindowListTest, EmptyDesktopGivesAnEmptyList)
 {
     list.addRow("stale");
+    targets.add("stale", 4);
     walk();
-    EXPECT_EQ(list.count(), 0);
-}
-
-TEST(IsListableWindow, EachSwitchAdmitsItsKindOfWindow)
-{
-    sim::SimWindowSystem windows;
-    const WindowHandle untitled = windows.add("");
-    const WindowHandle hidden = windows.add("h", false);
-    const WindowHandle owned = windows.add("o", true, hidden);
-    EXPECT_FALSE(isListableWindow(windows, untitled, false, false, false));
-    EXPECT_TRUE(isListableWindow(windows, untitled, true, false, false));
-    EXPECT_FALSE(isListableWindow(windows, hidden, false, false, false));
-    EXPECT_TRUE(isListableWindow(windows, hidden, false, true, false));
-    EXPECT_FALSE(isListableWindow(windows, owned, false, false, false));
-    EXPECT_TRUE(isListableWindow(windows, owned, false, false, true));
+    EXPECT_TRUE(rows().empty());
 }
 
 }  // namespace

@@ -14,6 +14,9 @@ void showHelpWindow(HWND owner, const Services& services)
     // Fixed border, a close box and neither minimise nor maximise button.
     FormWindow window(form2Layout(), {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner},
                       icons.big.get(), icons.small.get());
+    // The window class carries the program icon already, but a window with
+    // WS_EX_DLGMODALFRAME leaves the class icon out of its caption and Alt+Tab:
+    // it shows only an icon given to the window itself.
     SendMessageW(window.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
     SendMessageW(window.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
     const Form2Controls controls{window, window.label(form2_id::kLabel1), window.listView(form2_id::kListView1),

@@ -226,10 +226,10 @@ public:
     bool addTimesOut = false;
     bool iconShown = false;
     std::vector<int> retryDelays;
-    // Delivers a notification from the shell.
-    void deliver(int code, int id = 0)
+    // The shell reports what the user did with the icon.
+    void deliver(TrayEvent event)
     {
-        if (onNotification) onNotification(code, id);
+        if (onEvent) onEvent(event);
     }
     struct Entry {
         TrayOperation operation;

@@ -1,0 +1,64 @@
+#pragma once
+// The automatic typing schedule, with no control in it: whether typing is on,
+// the interval, the seconds counted towards the next turn and, in
+// one-character mode, the position of the next character. The main window's
+// handlers run its steps and show what it answers.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mw {
+
+// What one-character mode types turn by turn: the characters of the UTF-8
+// text, a CR LF line break counting as one, so that it goes as one Enter.
+std::vector<std::string> oneCharacterUnits(const std::string& text);
+
+// What one tick shows, and whether a turn is due.
+struct Countdown {
+    int progressMax = 1;
+    std::optional<int> progressValue;  // unset: the bar keeps the value it has
+    std::int32_t secondsLeft = 0;      // negative once the count has passed the interval
+    bool due = false;
+};
+
+class Schedule {
+public:
+    bool on() const { return on_; }
+    void turnOn() { on_ = true; }
+    void turnOff() { on_ = false; }
+
+    std::int32_t IntervalSeconds() const { return intervalSeconds_; }
+    std::int32_t ElapsedSeconds() const { return elapsedSeconds_; }
+    // 1-based; 32-bit so that one-character mode goes on through texts longer
+    // than 32767 characters.
+    std::int32_t CharPosition() const { return charPosition_; }
+
+    // The interval of the option chosen now; a change takes effect at once.
+    void setInterval(std::int32_t seconds) { intervalSeconds_ = seconds; }
+    // Counts one second and answers the countdown. A turn is due once the
+    // count has reached the interval, also when it had passed it (a shorter
+    // interval chosen, or typing turned back on after a pause); an interval
+    // of 0 or less is never due, and its bar stays empty.
+    Countdown tick();
+    // The count starts again (a new interval chosen, a turn typed).
+    void restartCount() { elapsedSeconds_ = 0; }
+
+    // One-character mode: whether the position is still within a text of so
+    // many characters; the next character; the first one again.
+    bool positionWithin(std::size_t characters) const
+    {
+        return static_cast<std::int64_t>(characters) >= charPosition_;
+    }
+    void nextCharacter() { ++charPosition_; }
+    void restartCharacters() { charPosition_ = 1; }
+
+private:
+    bool on_ = false;
+    std::int32_t intervalSeconds_ = 0;
+    std::int32_t elapsedSeconds_ = 0;
+    std::int32_t charPosition_ = 1;
+};
+
+}  // namespace mw
