@@ -12,7 +12,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../tests/e2e/driver.h"
+#include "driver.h"
 #include "main_window/form1_layout.h"
 
 using namespace e2e;

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../tests/e2e/driver.h"
+#include "driver.h"
 #include "main_window/form1_layout.h"
 
 using namespace e2e;

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "../tests/e2e/driver.h"
+#include "driver.h"
 
 using namespace e2e;
 using Clock = std::chrono::steady_clock;

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/e2e/driver.h"
+#include "driver.h"
 #include "main_window/form1_layout.h"
 
 using namespace e2e;
