@@ -42,6 +42,10 @@ void Form2::Form_Load()
         if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, helpCommand(key)); });
         line += 4;
     }
+    // Beyond the special keys: the pause inside a turn.
+    int position = 0;
+    steps.step(line, [&] { position = c_.ListView1.addRow(kDelayHelpKey); });
+    if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, kDelayHelpCommand); });
 }
 
 void Form2::PushButton1_Click()

@@ -7,6 +7,10 @@
 
 namespace mw {
 
+// The row below the special keys: "{DELAY n}" pauses the turn.
+inline constexpr const char* kDelayHelpKey = "PAUSE (n ms)";
+inline constexpr const char* kDelayHelpCommand = "{DELAY n}";
+
 struct Form2Controls {
     Form& form;
     Label& Label1;

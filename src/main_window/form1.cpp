@@ -123,7 +123,7 @@ void Form1::Form_Load()
     } else if (steps.test(196, [&] { return startStop == "On"; })) {
         steps.step(198, [&] { c_.PushButton4.setCaption("Turn Off"); });
         steps.step(200, [&] {
-            schedule_.turnOn();
+            schedule_.turnOn(s_.clock.monotonicMs());
             c_.Timer1.setInterval(1000);
         });
     }
@@ -425,7 +425,7 @@ void Form1::PushButton4_Click()
             targets_.choose(targets_.count() > 0 ? targets_.windowAt(c_.ListView1.selectedPosition()) : kNoWindow);
         });
         steps.step(116, [&] {
-            schedule_.turnOn();
+            schedule_.turnOn(s_.clock.monotonicMs());
             c_.Timer1.setInterval(1000);
         });
         steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });

@@ -84,7 +84,7 @@ private:
     Form1Controls c_;
     Services s_;
     ProgramState& program_;
-    Schedule schedule_;
+    Schedule schedule_{std::random_device{}()};
     TargetList targets_;
     StartupOptions startupOptions_;
     std::optional<HotkeyCombination> hotkey_;

@@ -13,11 +13,13 @@ namespace mw {
 
 // One key event of a parsed key string.
 struct KeyEvent {
-    enum class Kind { VirtualKey, Character };
+    // Delay: a pause inside the turn, no key.
+    enum class Kind { VirtualKey, Character, Delay };
     Kind kind = Kind::VirtualKey;
     std::uint16_t virtualKey = 0;  // for VirtualKey
     char32_t character = 0;        // for Character: typed as that character
     bool down = true;
+    std::uint32_t delayMs = 0;     // for Delay
 };
 
 // One input as the system takes it: a key of the keyboard, or one UTF-16 unit

@@ -21,6 +21,7 @@ std::optional<std::uint16_t> keyOfCharacter(char32_t character)
 std::optional<std::uint16_t> keyOf(const KeyEvent& event)
 {
     if (event.kind == KeyEvent::Kind::Character) return keyOfCharacter(event.character);
+    if (event.kind == KeyEvent::Kind::Delay) return std::nullopt;
     return event.virtualKey;
 }
 

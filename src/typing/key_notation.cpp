@@ -1,6 +1,7 @@
 #include "typing/key_notation.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include "platform/failure.h"
@@ -134,6 +135,10 @@ private:
             fail("Unmatched \"{\" at position " + position(i) + " of the key string");
         for (std::size_t k = i + 1; k < close;) decode(keys_, k);  // refuses malformed text first
         const std::string code = keys_.substr(i + 1, close - i - 1);
+        if (isDelay(code)) {
+            delay(code, i);
+            return close + 1;
+        }
         std::string name = code;
         int times = 1;
         const std::size_t space = code.find(' ', 1);
@@ -159,6 +164,32 @@ private:
         return close + 1;
     }
 
+    static bool isDelay(const std::string& code)
+    {
+        const std::string name = code.substr(0, code.find(' '));
+        return name.size() == 5 && std::equal(name.begin(), name.end(), "DELAY", [](char a, char b) {
+                   return std::toupper(static_cast<unsigned char>(a)) == b;
+               });
+    }
+    // "{DELAY n}" at byte i: a pause of n milliseconds.
+    void delay(const std::string& code, std::size_t i)
+    {
+        const std::size_t space = code.find(' ');
+        const std::string count = space == std::string::npos ? std::string() : code.substr(space + 1);
+        const bool digits = !count.empty() && count.size() <= 9 &&
+                            std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const long ms = digits ? std::stol(count) : 0;
+        if (ms < 1 || ms > static_cast<long>(kMaxDelayMs))
+            fail("Bad delay {" + code + "} at position " + position(i) + " of the key string: write the milliseconds, " +
+                 "1 to " + std::to_string(kMaxDelayMs) + ", as in {DELAY 500}");
+        if (!pending_.empty())
+            fail("A modifier before {" + code + "} at position " + position(i) + " has no key to apply to");
+        KeyEvent pause;
+        pause.kind = KeyEvent::Kind::Delay;
+        pause.delayMs = static_cast<std::uint32_t>(ms);
+        events_.push_back(pause);
+    }
+
     const std::string& keys_;
     std::vector<KeyEvent> events_;
     std::vector<std::uint16_t> pending_;
@@ -174,17 +205,26 @@ std::vector<std::vector<KeyEvent>> splitIntoBatches(const std::vector<KeyEvent>&
 {
     std::vector<std::vector<KeyEvent>> batches(1);
     std::vector<KeyEvent> held;  // modifiers down at this point, in press order
+    // Closes the last batch with every modifier released and opens the next
+    // with them pressed again.
+    const auto closeBatch = [&] {
+        for (auto it = held.rbegin(); it != held.rend(); ++it) {
+            KeyEvent up = *it;
+            up.down = false;
+            batches.back().push_back(up);
+        }
+    };
     for (const KeyEvent& e : events) {
-        std::vector<KeyEvent>& batch = batches.back();
+        if (e.kind == KeyEvent::Kind::Delay) {
+            closeBatch();
+            if (batches.back().empty()) batches.pop_back();
+            batches.push_back({e});
+            batches.emplace_back(held.begin(), held.end());
+            continue;
+        }
         const bool atKeyBoundary = !(e.kind == KeyEvent::Kind::VirtualKey && vk::isModifier(e.virtualKey)) && e.down;
-        if (batch.size() >= maxEvents && atKeyBoundary) {
-            // Close this batch with every modifier released and open the next
-            // with them pressed again.
-            for (auto it = held.rbegin(); it != held.rend(); ++it) {
-                KeyEvent up = *it;
-                up.down = false;
-                batch.push_back(up);
-            }
+        if (batches.back().size() >= maxEvents && atKeyBoundary) {
+            closeBatch();
             batches.emplace_back(held.begin(), held.end());
         }
         batches.back().push_back(e);

@@ -68,6 +68,7 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
     };
     bool lastTaken = false;  // the last batch was waited for already
     for (std::size_t i = 0; i < batches.size(); ++i) {
+        if (batches[i].front().kind == KeyEvent::Kind::Delay) continue;  // paused by the turn's job
         // A target's input queue holds only what its thread takes: the next
         // batch goes once it has taken this one, and none to a hung target.
         if (i > 0) {

@@ -36,7 +36,10 @@ std::string render(const std::vector<KeyEvent>& events)
     for (const KeyEvent& e : events) {
         if (!out.empty()) out += ' ';
         if (!e.down) out += '/';
-        out += e.kind == KeyEvent::Kind::Character ? utf8(e.character) : keyName(e.virtualKey);
+        if (e.kind == KeyEvent::Kind::Delay)
+            out += "pause" + std::to_string(e.delayMs);
+        else
+            out += e.kind == KeyEvent::Kind::Character ? utf8(e.character) : keyName(e.virtualKey);
     }
     return out;
 }
@@ -70,6 +73,8 @@ TEST(KeyNotation, ParsesCharactersModifiersGroupsAndLineBreaks)
         {"{ }", "  / "},
         {"\xC3\x84\xE2\x82\xAC\xE4\xB8\xAD\xF0\x9F\x98\x80", "\xC3\x84 /\xC3\x84 \xE2\x82\xAC /\xE2\x82\xAC \xE4\xB8\xAD /\xE4\xB8\xAD \xF0\x9F\x98\x80 /\xF0\x9F\x98\x80"},
         {"{\xC3\x84 2}", "\xC3\x84 /\xC3\x84 \xC3\x84 /\xC3\x84"},
+        {"x{DELAY 800}y", "x /x pause800 y /y"},
+        {"{delay 1}{Delay 600000}", "pause1 pause600000"},
     };
     for (const Case& c : cases) EXPECT_EQ(render(parseKeyString(c.keys)), c.events) << c.keys;
 }
@@ -128,6 +133,12 @@ TEST(KeyNotation, MalformedStringsFailWithAClearDescription)
         {"ab\xE2\x82", "not valid UTF-8 text at position 3"},          // cut short
         {"{\xC3\xA4\x80}", "not valid UTF-8 text at position 3"},
         {"\xC3\xA4}", "Unmatched \"}\" at position 2"},
+        {"ab{DELAY}", "Bad delay {DELAY} at position 3"},
+        {"{DELAY 0}", "Bad delay {DELAY 0} at position 1"},
+        {"{DELAY 600001}", "1 to 600000"},
+        {"{DELAY x}", "Bad delay"},
+        {"{DELAY -5}", "Bad delay"},
+        {"+{DELAY 5}a", "has no key to apply to"},
     };
     for (const Case& c : cases) {
         try {
@@ -173,6 +184,15 @@ TEST(KeyNotation, LongStringsSplitIntoBalancedBatchesInOrder)
     EXPECT_TRUE(middle.front().down);
     EXPECT_EQ(middle.back().virtualKey, vk::kShift);
     EXPECT_FALSE(middle.back().down);
+}
+
+TEST(KeyNotation, ADelayIsABatchOfItsOwnWithNoKeyDown)
+{
+    const auto batches = splitIntoBatches(parseKeyString("+(a{DELAY 50}b)"), 1000);
+    ASSERT_EQ(batches.size(), 3u);
+    EXPECT_EQ(render(batches[0]), "Shift a /a /Shift");
+    EXPECT_EQ(render(batches[1]), "pause50");
+    EXPECT_EQ(render(batches[2]), "Shift b /b /Shift");
 }
 
 TEST(KeyNotation, ShortStringsStayOneBatchAndEmptyOnesNone)
