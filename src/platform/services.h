@@ -11,6 +11,7 @@
 #include "platform/notification_area.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "platform/step_timer.h"
 #include "platform/window_system.h"
 
 namespace mw {
@@ -27,6 +28,7 @@ struct Services {
     NotificationArea& tray;
     KeyInjector& keys;
     GlobalHotkey& hotkey;
+    StepTimer& steps;
 };
 
 }  // namespace mw

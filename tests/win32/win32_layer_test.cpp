@@ -20,6 +20,7 @@
 #include "platform/win32/clock.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/step_timer.h"
 
 namespace mw::win32 {
 namespace {
@@ -251,6 +252,22 @@ TEST(TrayNotifications, EachCodeTheProgramActsOnBecomesItsEventAndOthersNone)
         {WM_MBUTTONDBLCLK, true, std::nullopt},               {NIN_BALLOONSHOW, true, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(trayEventOf(c.code, c.menuReported), c.event) << c.code;
+}
+
+TEST(StepTimer, OnlyTheLastStepScheduledRunsAndACancelledOneNever)
+{
+    Win32StepTimer timer;
+    std::vector<int> ran;
+    timer.schedule(30, [&] { ran.push_back(1); });
+    timer.schedule(60, [&] {
+        ran.push_back(2);
+        timer.schedule(0, [&] { ran.push_back(3); });  // the next step, from this one
+    });
+    ASSERT_TRUE(pumpUntil([&] { return ran.size() == 2; }, 2s));
+    EXPECT_EQ(ran, (std::vector<int>{2, 3}));
+    timer.schedule(10, [&] { ran.push_back(4); });
+    timer.cancel();
+    EXPECT_FALSE(pumpUntil([&] { return ran.size() > 2; }, 200ms));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "platform/win32/notification_area.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/settings_store.h"
+#include "platform/win32/step_timer.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/window_system.h"
@@ -75,7 +76,9 @@ int run()
     Win32NotificationArea tray;
     Win32KeyInjector keys;
     Win32GlobalHotkey hotkey;
-    const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey};
+    Win32StepTimer steps;
+    const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey,
+                            steps};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {

@@ -18,6 +18,7 @@ struct SimPlatform {
     SimNotificationArea tray;
     SimKeyInjector keys;
     SimGlobalHotkey hotkey;
+    SimStepTimer steps{clock};
 
     SimPlatform() = default;
     SimPlatform(const SimPlatform&) = delete;
@@ -25,7 +26,7 @@ struct SimPlatform {
 
     Services services()
     {
-        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey};
+        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey, steps};
     }
 };
 

@@ -22,6 +22,7 @@
 #include "platform/notification_area.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "platform/step_timer.h"
 #include "shell/utf8.h"
 
 namespace mw::sim {
@@ -112,6 +113,43 @@ public:
 
     std::int64_t now = 0;
     std::string dateTimeText = "12/7/2026 10:31:45 PM";
+};
+
+// Steps of a job run as the simulated clock passes their time.
+class SimStepTimer final : public StepTimer {
+public:
+    explicit SimStepTimer(SimClock& clock) : clock_(clock) {}
+    void schedule(std::int64_t delayMs, std::function<void()> step) override
+    {
+        due_ = clock_.now + std::max<std::int64_t>(0, delayMs);
+        step_ = std::move(step);
+    }
+    void cancel() override { step_ = nullptr; }
+    bool pending() const { return static_cast<bool>(step_); }
+    std::int64_t due() const { return due_; }
+    // Lets the time pass, running each step when its time comes.
+    void advance(std::int64_t ms)
+    {
+        const std::int64_t until = clock_.now + ms;
+        while (step_ && due_ <= until) {
+            clock_.now = std::max(clock_.now, due_);
+            std::exchange(step_, nullptr)();
+        }
+        clock_.now = std::max(clock_.now, until);
+    }
+    // Runs the steps one after another until none is left (at most so many).
+    void runAll(int most = 1000000)
+    {
+        for (; step_ && most > 0; --most) {
+            clock_.now = std::max(clock_.now, due_);
+            std::exchange(step_, nullptr)();
+        }
+    }
+
+private:
+    SimClock& clock_;
+    std::int64_t due_ = 0;
+    std::function<void()> step_;
 };
 
 class SimLocale final : public Locale {
