@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/global_hotkey.h"
 #include "platform/key_injection.h"
+#include "platform/key_posting.h"
 #include "platform/locale.h"
 #include "platform/notification_area.h"
 #include "platform/registry.h"
@@ -29,6 +30,7 @@ struct Services {
     KeyInjector& keys;
     GlobalHotkey& hotkey;
     StepTimer& steps;
+    KeyPosting& posting;
 };
 
 }  // namespace mw

@@ -14,6 +14,7 @@
 #include "platform/win32/help_window.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/key_injector.h"
+#include "platform/win32/key_poster.h"
 #include "platform/win32/locale.h"
 #include "platform/win32/notification_area.h"
 #include "platform/win32/registry.h"
@@ -77,8 +78,9 @@ int run()
     Win32KeyInjector keys;
     Win32GlobalHotkey hotkey;
     Win32StepTimer steps;
+    Win32KeyPoster posting;
     const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey,
-                            steps};
+                            steps,   posting};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {

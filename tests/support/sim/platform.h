@@ -19,6 +19,7 @@ struct SimPlatform {
     SimKeyInjector keys;
     SimGlobalHotkey hotkey;
     SimStepTimer steps{clock};
+    SimKeyPoster posting;
 
     SimPlatform() = default;
     SimPlatform(const SimPlatform&) = delete;
@@ -26,7 +27,8 @@ struct SimPlatform {
 
     Services services()
     {
-        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey, steps};
+        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey, steps,
+                        posting};
     }
 };
 

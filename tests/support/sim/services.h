@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/global_hotkey.h"
 #include "platform/key_injection.h"
+#include "platform/key_posting.h"
 #include "platform/locale.h"
 #include "platform/notification_area.h"
 #include "platform/registry.h"
@@ -376,6 +377,32 @@ private:
     }
     std::u16string typed_;
     std::set<std::uint16_t> down_;
+};
+
+// Key messages posted to a target: what a focused edit control would show of
+// them (characters, Enter as CR), and every message in order.
+class SimKeyPoster final : public KeyPosting {
+public:
+    bool post(const std::vector<KeyMessage>& messages, WindowHandle target) override
+    {
+        if (refuse) return false;
+        for (const KeyMessage& m : messages) {
+            posted.push_back({m, target});
+            if (m.kind == KeyMessage::Kind::Character) typed_ += static_cast<char16_t>(m.code);
+            if (m.kind == KeyMessage::Kind::KeyDown && m.code == 0x0D) typed_ += u'\r';
+        }
+        return true;
+    }
+    std::string typed() const { return utf16ToUtf8(typed_); }
+    struct Posted {
+        KeyMessage message;
+        WindowHandle target;
+    };
+    std::vector<Posted> posted;
+    bool refuse = false;
+
+private:
+    std::u16string typed_;
 };
 
 class SimGlobalHotkey final : public GlobalHotkey {
