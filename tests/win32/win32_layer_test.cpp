@@ -21,6 +21,7 @@
 #include "platform/win32/event_loop.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/step_timer.h"
+#include "platform/win32/key_poster.h"
 
 namespace mw::win32 {
 namespace {
@@ -268,6 +269,27 @@ TEST(StepTimer, OnlyTheLastStepScheduledRunsAndACancelledOneNever)
     timer.schedule(10, [&] { ran.push_back(4); });
     timer.cancel();
     EXPECT_FALSE(pumpUntil([&] { return ran.size() > 2; }, 200ms));
+}
+
+TEST(KeyPoster, EachMessageCarriesTheKeyboardsBits)
+{
+    struct Case {
+        KeyMessage key;
+        UINT message;
+        LPARAM lParam;
+    };
+    const Case cases[] = {
+        {{KeyMessage::Kind::KeyDown, VK_RETURN, 0x1C, false, false}, WM_KEYDOWN, 0x001C0001},
+        {{KeyMessage::Kind::KeyUp, VK_LEFT, 0x4B, true, false}, WM_KEYUP, static_cast<LPARAM>(static_cast<LONG>(0xC14B0001u))},
+        {{KeyMessage::Kind::KeyDown, 'F', 0x21, false, true}, WM_SYSKEYDOWN, 0x20210001},
+        {{KeyMessage::Kind::Character, 0x20AC, 0, false, false}, WM_CHAR, 0x00000001},
+    };
+    for (const Case& c : cases) {
+        const PostedMessage m = postedMessage(c.key);
+        EXPECT_EQ(m.message, c.message) << c.key.code;
+        EXPECT_EQ(m.wParam, c.key.code);
+        EXPECT_EQ(m.lParam, c.lParam) << c.key.code;
+    }
 }
 
 }  // namespace
