@@ -2,13 +2,15 @@
 // receives, with timestamps, into a log file the tests read.
 //
 //   marrowind_target.exe TITLE LOGFILE [--owned-dialog] [--hidden-window]
-//                        [--hang-after N] [--hang-idle-after N]
+//                        [--hang-after N] [--hang-idle-after N] [--edit]
 //
 // Each log line: milliseconds since start, message name, wParam, lParam,
 // and for character messages the character as UTF-8. --hang-after N stops
 // taking messages for a minute after the Nth character, as a hung program does;
 // --hang-idle-after N does so only once the window has drawn itself after it,
 // so the turn that typed it completes and the next finds a hung window.
+// --edit fills the window with an edit control that has the focus: the key
+// messages it receives are what is logged, and its text is what it shows.
 // The message kQueryKeyState returns GetKeyState of the key in wParam as this
 // window's thread sees it; kQueryCharacters the number of characters so far.
 #include <windows.h>
@@ -62,8 +64,21 @@ void record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (characters == hangIdleAfter) SetTimer(hwnd, kHangTimer, 100, nullptr);
 }
 
+WNDPROC editProc = nullptr;
+HWND edit = nullptr;
+
+LRESULT CALLBACK editSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (messageName(message)) record(hwnd, message, wParam, lParam);
+    return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+}
+
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (edit && (message == WM_SETFOCUS || (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE))) {
+        SetFocus(edit);
+        return 0;
+    }
     if (messageName(message)) {
         record(hwnd, message, wParam, lParam);
         // Alt combinations must not open the (absent) menu or beep.
@@ -92,10 +107,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     const std::wstring title = argc > 1 ? argv[1] : L"Marrowind Test Target";
     if (argc > 2) logFile = _wfopen(argv[2], L"wb");
-    bool ownedDialog = false, hiddenWindow = false;
+    bool ownedDialog = false, hiddenWindow = false, withEdit = false;
     for (int i = 3; i < argc; ++i) {
         ownedDialog |= std::wstring(argv[i]) == L"--owned-dialog";
         hiddenWindow |= std::wstring(argv[i]) == L"--hidden-window";
+        withEdit |= std::wstring(argv[i]) == L"--edit";
         if (std::wstring(argv[i]) == L"--hang-after" && i + 1 < argc) hangAfter = std::wcstol(argv[++i], nullptr, 10);
         if (std::wstring(argv[i]) == L"--hang-idle-after" && i + 1 < argc)
             hangIdleAfter = std::wcstol(argv[++i], nullptr, 10);
@@ -111,6 +127,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     RegisterClassW(&wc);
     const HWND main = CreateWindowExW(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200,
                                       400, 300, nullptr, nullptr, instance, nullptr);
+    if (withEdit) {
+        RECT client{};
+        GetClientRect(main, &client);
+        edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                               client.right, client.bottom, main, nullptr, instance, nullptr);
+        editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&editSubclass)));
+        SetFocus(edit);
+    }
     if (ownedDialog)
         CreateWindowExW(0, wc.lpszClassName, (title + L" Owned Dialog").c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE,
                         350, 250, 200, 100, main, nullptr, instance, nullptr);
