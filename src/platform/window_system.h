@@ -1,11 +1,17 @@
 #pragma once
 // The desktop's top-level windows, as the window list and the typing turn see
 // them.
+#include <cstdint>
 #include <string>
 
 #include "window_handle.h"
 
 namespace mw {
+
+using ProcessId = std::uint32_t;
+using ThreadId = std::uint32_t;
+// The thread the keyboard input goes to now, for threadInput.
+inline constexpr ThreadId kForegroundThread = 0;
 
 class WindowSystem {
 public:
@@ -20,15 +26,41 @@ public:
     virtual std::string title(WindowHandle window) = 0;
     virtual bool isVisible(WindowHandle window) = 0;
     virtual bool exists(WindowHandle window) = 0;
+
+    // The process and thread the system names as the window's creator. For a
+    // console window these are the console program's, though the console
+    // host's thread owns the window and takes its keys.
+    struct Creator {
+        ProcessId process = 0;
+        ThreadId thread = 0;
+    };
+    virtual Creator creatorOf(WindowHandle window) = 0;
+    virtual WindowHandle foregroundWindow() = 0;
+    // The active window and the window with the keyboard focus in a thread's
+    // input; kNoWindow for both when the thread has none.
+    struct ThreadInput {
+        WindowHandle active = kNoWindow;
+        WindowHandle focus = kNoWindow;
+    };
+    virtual ThreadInput threadInput(ThreadId thread) = 0;
+
     // Puts the window into the always-on-top band, or takes it out and places it
     // above all normal windows; neither moves nor resizes it, both activate it.
     virtual void setTopmostBand(WindowHandle window, bool topmost) = 0;
     // Shows the window in its default show state.
     virtual void showDefault(WindowHandle window) = 0;
-    // Makes the window the foreground window, so that it receives the keys,
-    // trying for a short bounded time; false when it could not be done (gone,
-    // hung, or refused).
-    virtual bool bringToForeground(WindowHandle window) = 0;
+    // The system calls the window hung: its thread has not taken messages for
+    // seconds.
+    virtual bool isHung(WindowHandle window) = 0;
+    // Asks once, without waiting on any other program, that the window become
+    // the foreground window (a minimised one is brought back first). With
+    // ownInput an input event of no effect goes first: the system lets the
+    // program the last input came from set the foreground. False when the
+    // system refused at once.
+    virtual bool askForeground(WindowHandle window, bool ownInput) = 0;
+    // Lets a few milliseconds pass while another program takes the
+    // foreground; this program's windows keep painting, no event is handled.
+    virtual void pause(int milliseconds) = 0;
 };
 
 }  // namespace mw

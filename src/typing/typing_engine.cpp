@@ -1,6 +1,7 @@
 #include "typing/typing_engine.h"
 
 #include "shell/error_dialog.h"
+#include "targets/foreground.h"
 #include "targets/window_list.h"
 #include "typing/hotkey.h"
 #include "typing/key_notation.h"
@@ -53,7 +54,7 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
     const std::vector<KeyEvent> events = parseKeyString(keyString);
     // Keys go to the target or nowhere: never into whatever window happens to
     // have the focus when the target is gone or stays behind another window.
-    if (!windows.exists(target) || !windows.bringToForeground(target)) return SendOutcome::NotInFront;
+    if (!bringToFront(windows, target)) return SendOutcome::NotInFront;
     const auto batches = splitIntoBatches(events, kMaxEventsPerBatch);
     if (batches.empty()) return SendOutcome::Sent;
     const std::unique_ptr<KeyboardLayout> layout = keys.layoutOf(target);

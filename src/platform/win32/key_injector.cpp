@@ -6,10 +6,11 @@
 #include "platform/win32/hwnd.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
+// After the Windows headers, which it relies on.
+#include <imm.h>
 
 namespace mw::win32 {
 namespace {
-
 
 INPUT toInput(const KeyInput& key)
 {
@@ -79,6 +80,17 @@ void refuseIfElevatedAbove(HWND target)
              "Windows does not let this program type into it");
 }
 
+// The thread that owns the window and takes its input. The system names a
+// console window's program as its creator, though the console host's thread
+// owns the window and translates its keys on its own layout; the window's
+// default input-method window belongs to the owning thread and is named so.
+DWORD inputThreadOf(HWND window)
+{
+    if (const HWND ime = ImmGetDefaultIMEWnd(window))
+        if (const DWORD thread = GetWindowThreadProcessId(ime, nullptr)) return thread;
+    return GetWindowThreadProcessId(window, nullptr);
+}
+
 // True when the window's thread takes a sent message within the time Windows
 // gives before it calls a window hung; false for a hung or vanished window.
 bool responds(HWND window)
@@ -112,8 +124,7 @@ void sleepPainting(DWORD milliseconds)
 
 std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 {
-    return std::make_unique<Win32KeyboardLayout>(
-        GetKeyboardLayout(GetWindowThreadProcessId(toHwnd(target), nullptr)));
+    return std::make_unique<Win32KeyboardLayout>(GetKeyboardLayout(inputThreadOf(toHwnd(target))));
 }
 
 bool Win32KeyInjector::capsLockOn()
@@ -151,11 +162,14 @@ KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
     // host's, which puts each key into the console's input buffer.
     // (WaitForInputIdle cannot tell: it fails for a console program and returns
     // at once for any GUI program that has been idle once.)
+    // The focus is the foreground thread's, the one the keys went to: the
+    // thread the system names for a console window is the console program's,
+    // which has none.
     const HWND window = toHwnd(target);
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (!foregroundWith(window)) return Taken::FocusLost;
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    const HWND focus = thread && GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window;
+    const HWND focus = GetGUIThreadInfo(0, &info) && info.hwndFocus ? info.hwndFocus : window;
     const RECT pixel{0, 0, 1, 1};
     InvalidateRect(focus, &pixel, FALSE);
     // A window that never paints (hidden, layered) shows nothing: then only

@@ -14,6 +14,23 @@ std::string Win32WindowSystem::title(WindowHandle window) { return windowText(to
 bool Win32WindowSystem::isVisible(WindowHandle window) { return IsWindowVisible(toHwnd(window)) != FALSE; }
 bool Win32WindowSystem::exists(WindowHandle window) { return window != kNoWindow && IsWindow(toHwnd(window)) != FALSE; }
 
+WindowSystem::Creator Win32WindowSystem::creatorOf(WindowHandle window)
+{
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(toHwnd(window), &process);
+    return {process, thread};
+}
+
+WindowHandle Win32WindowSystem::foregroundWindow() { return fromHwnd(GetForegroundWindow()); }
+
+WindowSystem::ThreadInput Win32WindowSystem::threadInput(ThreadId thread)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info)) return {};
+    return {fromHwnd(info.hwndActive), fromHwnd(info.hwndFocus)};
+}
+
 namespace {
 
 // Moving or showing another thread's window waits for that thread, and for
@@ -38,47 +55,25 @@ void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
 
 void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindowAsync(toHwnd(window), SW_SHOWDEFAULT); }
 
-namespace {
+bool Win32WindowSystem::isHung(WindowHandle window) { return IsHungAppWindow(toHwnd(window)) != FALSE; }
 
-// The window is the foreground window and its own thread has taken the
-// activation, so the next input goes to it.
-bool activeIn(HWND window, DWORD thread)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetForegroundWindow() == window && GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
-}
-
-}  // namespace
-
-bool Win32WindowSystem::bringToForeground(WindowHandle window)
+bool Win32WindowSystem::askForeground(WindowHandle window, bool ownInput)
 {
     const HWND hwnd = toHwnd(window);
-    // A hung window would swallow the keys, and waiting for it would hang us.
-    if (!IsWindow(hwnd) || IsHungAppWindow(hwnd)) return false;
-    const DWORD targetThread = GetWindowThreadProcessId(hwnd, nullptr);
-    const DWORD self = GetCurrentThreadId();
-    constexpr int kAttempts = 5;
-    constexpr DWORD kWaitMs = 100;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (activeIn(hwnd, targetThread)) return true;
-        // The foreground lock lets only the foreground thread's input queue
-        // hand the foreground on: if asking alone did not do, join it for the
-        // moment of the switch. Not at once, and never the target's own
-        // thread: under Wine joining resets the key state the joined threads
-        // share, so that thread would take Caps Lock as off.
-        const HWND foreground = GetForegroundWindow();
-        const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
-        const bool attached = attempt > 0 && foregroundThread && foregroundThread != self &&
-                              foregroundThread != targetThread && AttachThreadInput(self, foregroundThread, TRUE);
-        if (IsIconic(hwnd)) ShowWindowAsync(hwnd, SW_RESTORE);
-        moveInZOrder(hwnd, HWND_TOP);
-        SetForegroundWindow(hwnd);
-        if (attached) AttachThreadInput(self, foregroundThread, FALSE);
-        const ULONGLONG until = GetTickCount64() + kWaitMs;
-        while (!activeIn(hwnd, targetThread) && GetTickCount64() < until) Sleep(5);
+    if (ownInput) {
+        // No movement, no button: nothing happens but that this program gave
+        // the last input. (Joining the input of the thread in front instead,
+        // AttachThreadInput, makes the switch wait until that thread takes its
+        // deactivation: a busy program in front froze this one.)
+        INPUT nothing{};
+        nothing.type = INPUT_MOUSE;
+        SendInput(1, &nothing, sizeof nothing);
     }
-    return activeIn(hwnd, targetThread);
+    if (IsIconic(hwnd)) ShowWindowAsync(hwnd, SW_RESTORE);
+    moveInZOrder(hwnd, HWND_TOP);
+    return SetForegroundWindow(hwnd) != FALSE;
 }
+
+void Win32WindowSystem::pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 }  // namespace mw::win32

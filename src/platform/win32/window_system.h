@@ -13,9 +13,14 @@ public:
     std::string title(WindowHandle window) override;
     bool isVisible(WindowHandle window) override;
     bool exists(WindowHandle window) override;
+    Creator creatorOf(WindowHandle window) override;
+    WindowHandle foregroundWindow() override;
+    ThreadInput threadInput(ThreadId thread) override;
     void setTopmostBand(WindowHandle window, bool topmost) override;
     void showDefault(WindowHandle window) override;
-    bool bringToForeground(WindowHandle window) override;
+    bool isHung(WindowHandle window) override;
+    bool askForeground(WindowHandle window, bool ownInput) override;
+    void pause(int milliseconds) override;
 };
 
 }  // namespace mw::win32
