@@ -47,13 +47,15 @@ public:
     // Puts the window into the always-on-top band, or takes it out and places it
     // above all normal windows; neither moves nor resizes it, both activate it.
     virtual void setTopmostBand(WindowHandle window, bool topmost) = 0;
-    // Shows the window in its default show state.
-    virtual void showDefault(WindowHandle window) = 0;
+    // Makes a hidden window visible and brings a minimised one back as it was
+    // before; a normal or maximised window keeps its state.
+    virtual void show(WindowHandle window) = 0;
     // The system calls the window hung: its thread has not taken messages for
     // seconds.
     virtual bool isHung(WindowHandle window) = 0;
     // Asks once, without waiting on any other program, that the window become
-    // the foreground window (a minimised one is brought back first). With
+    // the foreground window; it leaves a minimised window so (show brings it
+    // back, and a second request to do so would un-maximise it). With
     // ownInput an input event of no effect goes first: the system lets the
     // program the last input came from set the foreground. False when the
     // system refused at once.

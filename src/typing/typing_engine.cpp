@@ -118,7 +118,7 @@ SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Fram
     SendOutcome outcome = SendOutcome::Sent;
     if (!ownWindow) {
         steps.step(108, [&] { setTopMost(windows, target); });
-        steps.step(110, [&] { windows.showDefault(target); });
+        steps.step(110, [&] { windows.show(target); });
         steps.step(112, [&] {
             std::optional<TurnHotkey> hotkey;
             if (context.hotkey) hotkey.emplace(TurnHotkey{context.services.hotkey, *context.hotkey});

@@ -53,7 +53,17 @@ void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
     moveInZOrder(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST);
 }
 
-void Win32WindowSystem::showDefault(WindowHandle window) { ShowWindowAsync(toHwnd(window), SW_SHOWDEFAULT); }
+void Win32WindowSystem::show(WindowHandle window)
+{
+    // SW_RESTORE brings a minimised window back maximised if it was. Any show
+    // command for the others would change them: SW_SHOWDEFAULT applies the
+    // program's start-up state, normally "normal", and so un-maximised.
+    const HWND hwnd = toHwnd(window);
+    if (IsIconic(hwnd))
+        ShowWindowAsync(hwnd, SW_RESTORE);
+    else if (!IsWindowVisible(hwnd))
+        ShowWindowAsync(hwnd, SW_SHOWNA);
+}
 
 bool Win32WindowSystem::isHung(WindowHandle window) { return IsHungAppWindow(toHwnd(window)) != FALSE; }
 
@@ -69,7 +79,6 @@ bool Win32WindowSystem::askForeground(WindowHandle window, bool ownInput)
         nothing.type = INPUT_MOUSE;
         SendInput(1, &nothing, sizeof nothing);
     }
-    if (IsIconic(hwnd)) ShowWindowAsync(hwnd, SW_RESTORE);
     moveInZOrder(hwnd, HWND_TOP);
     return SetForegroundWindow(hwnd) != FALSE;
 }

@@ -17,7 +17,7 @@ public:
     WindowHandle foregroundWindow() override;
     ThreadInput threadInput(ThreadId thread) override;
     void setTopmostBand(WindowHandle window, bool topmost) override;
-    void showDefault(WindowHandle window) override;
+    void show(WindowHandle window) override;
     bool isHung(WindowHandle window) override;
     bool askForeground(WindowHandle window, bool ownInput) override;
     void pause(int milliseconds) override;

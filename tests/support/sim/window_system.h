@@ -111,7 +111,7 @@ public:
             bringToTop(window);
         }
     }
-    void showDefault(WindowHandle window) override
+    void show(WindowHandle window) override
     {
         calls.push_back({Call::Show, window});
         if (Window* w = find(window)) w->shown = true;
