@@ -26,6 +26,15 @@ public:
     virtual std::string title(WindowHandle window) = 0;
     virtual bool isVisible(WindowHandle window) = 0;
     virtual bool exists(WindowHandle window) = 0;
+    // Hidden by the window manager although visible by its style: on another
+    // virtual desktop, a suspended app, a shell host waiting to be needed.
+    virtual bool isCloaked(WindowHandle window) = 0;
+    struct ExtendedStyle {
+        bool toolWindow = false;
+        bool noActivate = false;
+        bool appWindow = false;  // on the taskbar whatever the other two say
+    };
+    virtual ExtendedStyle extendedStyle(WindowHandle window) = 0;
 
     // The process and thread the system names as the window's creator. For a
     // console window these are the console program's, though the console

@@ -5,6 +5,7 @@
 #include "platform/failure.h"
 #include "shell/error_dialog.h"
 #include "shell/utf8.h"
+#include "targets/taskbar_rule.h"
 
 namespace mw {
 namespace {
@@ -37,6 +38,10 @@ bool isListableWindow(WindowSystem& windows, WindowHandle window, bool includeUn
     }
     try {
         if (!includeOwned && windows.owner(window) != kNoWindow) return false;
+    } catch (const std::exception&) {
+    }
+    try {
+        if (!taskbarShows(windows, window)) return false;
     } catch (const std::exception&) {
     }
     return true;

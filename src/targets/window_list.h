@@ -25,8 +25,8 @@ struct WindowListContext {
 };
 
 // Rebuilds the two-column list (title, handle as decimal text) from the
-// visible, unowned, titled top-level windows other than the main window, in
-// stacking order, top first.
+// visible, unowned, titled top-level windows other than the main window that
+// the taskbar shows, in stacking order, top first.
 void getAllWindows(const WindowListContext& context, ListView& list);
 
 // A window handle written as decimal text, as the handle column holds it; a

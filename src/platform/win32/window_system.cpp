@@ -2,6 +2,8 @@
 
 #include "platform/win32/hwnd.h"
 #include "platform/win32/utf.h"
+// After the Windows headers, which it relies on.
+#include <dwmapi.h>
 
 namespace mw::win32 {
 
@@ -13,6 +15,19 @@ std::string Win32WindowSystem::title(WindowHandle window) { return windowText(to
 
 bool Win32WindowSystem::isVisible(WindowHandle window) { return IsWindowVisible(toHwnd(window)) != FALSE; }
 bool Win32WindowSystem::exists(WindowHandle window) { return window != kNoWindow && IsWindow(toHwnd(window)) != FALSE; }
+
+bool Win32WindowSystem::isCloaked(WindowHandle window)
+{
+    // Where the window manager cannot tell (no composition, Wine), nothing is.
+    DWORD cloaked = 0;
+    return SUCCEEDED(DwmGetWindowAttribute(toHwnd(window), DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked;
+}
+
+WindowSystem::ExtendedStyle Win32WindowSystem::extendedStyle(WindowHandle window)
+{
+    const LONG_PTR style = GetWindowLongPtrW(toHwnd(window), GWL_EXSTYLE);
+    return {(style & WS_EX_TOOLWINDOW) != 0, (style & WS_EX_NOACTIVATE) != 0, (style & WS_EX_APPWINDOW) != 0};
+}
 
 WindowSystem::Creator Win32WindowSystem::creatorOf(WindowHandle window)
 {

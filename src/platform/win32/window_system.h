@@ -13,6 +13,8 @@ public:
     std::string title(WindowHandle window) override;
     bool isVisible(WindowHandle window) override;
     bool exists(WindowHandle window) override;
+    bool isCloaked(WindowHandle window) override;
+    ExtendedStyle extendedStyle(WindowHandle window) override;
     Creator creatorOf(WindowHandle window) override;
     WindowHandle foregroundWindow() override;
     ThreadInput threadInput(ThreadId thread) override;

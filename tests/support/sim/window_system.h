@@ -18,6 +18,8 @@ public:
         WindowHandle owner = kNoWindow;
         bool topmost = false;
         bool shown = false;
+        bool cloaked = false;
+        ExtendedStyle style;
         Creator creator;           // as the system names it
         ThreadId inputThread = 0;  // the thread that owns the window and takes its keys
     };
@@ -88,6 +90,16 @@ public:
         return w && w->visible;
     }
     bool exists(WindowHandle window) override { return find(window) != nullptr; }
+    bool isCloaked(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w && w->cloaked;
+    }
+    ExtendedStyle extendedStyle(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w ? w->style : ExtendedStyle{};
+    }
     Creator creatorOf(WindowHandle window) override
     {
         const Window* w = find(window);
