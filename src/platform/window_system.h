@@ -72,6 +72,16 @@ public:
     // Lets a few milliseconds pass while another program takes the
     // foreground; this program's windows keep painting, no event is handled.
     virtual void pause(int milliseconds) = 0;
+
+    // The user's desktop takes input: not while the session is locked or
+    // switched away, nor while a secure desktop (a security prompt, the
+    // Ctrl+Alt+Del screen) is up.
+    virtual bool desktopTakesInput() = 0;
+    // The window in front runs full screen (a game, a video, a presentation).
+    virtual bool fullScreenInFront() = 0;
+    // The system lets this program's input and messages reach the window: not
+    // when the window's program runs with higher privileges (as administrator).
+    virtual bool acceptsOurInput(WindowHandle window) = 0;
 };
 
 }  // namespace mw

@@ -6,6 +6,7 @@
 #include "typing/hotkey.h"
 #include "typing/key_notation.h"
 #include "typing/key_translation.h"
+#include "typing/turn_hold.h"
 
 namespace mw {
 namespace {
@@ -63,7 +64,9 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
         switch (keys.waitUntilTaken(target)) {
         case KeyInjector::Taken::Yes: return SendOutcome::Sent;
         case KeyInjector::Taken::NotResponding: return SendOutcome::NotResponding;
-        case KeyInjector::Taken::FocusLost: return SendOutcome::FocusLost;
+        case KeyInjector::Taken::FocusLost:
+            // The lock screen takes the front too.
+            return windows.desktopTakesInput() ? SendOutcome::FocusLost : SendOutcome::DesktopLost;
         }
         return SendOutcome::Sent;
     };
@@ -85,6 +88,9 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
         if (sent.accepted < inputs.size()) {
             // Whatever went in, no key stays down and Caps Lock is left as it was.
             if (const auto cleanUp = translator.cleanUp(sent.accepted); !cleanUp.empty()) keys.send(cleanUp, target);
+            // The session was locked or a security prompt came up under the
+            // keys: no fault, and the next turn types again.
+            if (!windows.desktopTakesInput()) return SendOutcome::DesktopLost;
             fail("The system accepted " + std::to_string(sent.accepted) + " of " + std::to_string(inputs.size()) +
                  " key events" + (sent.error.empty() ? std::string() : ": " + sent.error));
         }
@@ -116,7 +122,10 @@ SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Fram
         ownWindow = target == context.mainWindowHandle;
     });
     SendOutcome outcome = SendOutcome::Sent;
-    if (!ownWindow) {
+    TurnHold hold = TurnHold::None;
+    if (!ownWindow) steps.step(107, [&] { hold = holdBeforeTurn(windows, target); });
+    if (hold != TurnHold::None) outcome = SendOutcome::Held;
+    if (!ownWindow && hold == TurnHold::None) {
         steps.step(108, [&] { setTopMost(windows, target); });
         steps.step(110, [&] { windows.show(target); });
         steps.step(112, [&] {
@@ -134,6 +143,12 @@ SendOutcome TypeTextbox(const TypingContext& context, ListView& windowList, Fram
         case SendOutcome::NotResponding: status.setCaption(kNotRespondingText); break;
         case SendOutcome::FocusLost: status.setCaption(kFocusLostText); break;
         case SendOutcome::StoppedByHotkey: status.setCaption(kStoppedByHotkeyText); break;
+        case SendOutcome::DesktopLost: status.setCaption(kDesktopLostText); break;
+        case SendOutcome::Held:
+            status.setCaption(hold == TurnHold::DesktopLocked      ? kDesktopLockedText
+                              : hold == TurnHold::HigherPrivileges ? kHigherPrivilegesText
+                                                                   : kFullScreenInFrontText);
+            break;
         }
     });
     steps.step(138, [&] {

@@ -2,9 +2,7 @@
 
 #include <vector>
 
-#include "platform/failure.h"
 #include "platform/win32/hwnd.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 // After the Windows headers, which it relies on.
 #include <imm.h>
@@ -48,37 +46,6 @@ public:
 private:
     HKL layout_;
 };
-
-// The integrity level of a process's token, or 0 when it cannot be read.
-DWORD integrityLevel(HANDLE process)
-{
-    HANDLE raw = nullptr;
-    if (!OpenProcessToken(process, TOKEN_QUERY, &raw)) return 0;
-    const UniqueKernelHandle token(raw);
-    DWORD size = 0;
-    GetTokenInformation(token.get(), TokenIntegrityLevel, nullptr, 0, &size);
-    if (size == 0) return 0;
-    std::vector<BYTE> buffer(size);
-    if (!GetTokenInformation(token.get(), TokenIntegrityLevel, buffer.data(), size, &size)) return 0;
-    const auto* label = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(buffer.data());
-    const DWORD count = *GetSidSubAuthorityCount(label->Label.Sid);
-    return count ? *GetSidSubAuthority(label->Label.Sid, count - 1) : 0;
-}
-
-// Windows drops input to a window of a higher integrity level (an elevated
-// program) without telling the sender.
-void refuseIfElevatedAbove(HWND target)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(target, &processId);
-    const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (!process) return;  // cannot tell; the system's own check still applies
-    const DWORD theirs = integrityLevel(process.get());
-    const DWORD ours = integrityLevel(GetCurrentProcess());
-    if (theirs > ours && ours != 0)
-        fail("The target window belongs to a program running with higher privileges (as administrator); "
-             "Windows does not let this program type into it");
-}
 
 // The thread that owns the window and takes its input. The system names a
 // console window's program as its creator, though the console host's thread
@@ -137,10 +104,9 @@ bool Win32KeyInjector::capsLockOn()
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
-KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, WindowHandle target)
+KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, WindowHandle)
 {
     if (inputs.empty()) return {};
-    refuseIfElevatedAbove(toHwnd(target));
     std::vector<INPUT> raw;
     raw.reserve(inputs.size());
     for (const KeyInput& key : inputs) raw.push_back(toInput(key));

@@ -1,6 +1,7 @@
 #include "platform/win32/window_system.h"
 
 #include "platform/win32/hwnd.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 // After the Windows headers, which it relies on.
 #include <dwmapi.h>
@@ -61,6 +62,13 @@ void moveInZOrder(HWND window, HWND after)
                  SWP_NOMOVE | SWP_NOSIZE | (otherThreads(window) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
+std::wstring objectName(HANDLE object)
+{
+    wchar_t name[256] = L"";
+    DWORD needed = 0;
+    return GetUserObjectInformationW(object, UOI_NAME, name, sizeof name - sizeof name[0], &needed) ? name : L"";
+}
+
 }  // namespace
 
 void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
@@ -99,5 +107,47 @@ bool Win32WindowSystem::askForeground(WindowHandle window, bool ownInput)
 }
 
 void Win32WindowSystem::pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+bool Win32WindowSystem::desktopTakesInput()
+{
+    // While the session is locked or a secure desktop is up, input goes to the
+    // "Winlogon" desktop, which this program may not even open; a secure screen
+    // saver has its own. Input sent meanwhile fails with "access denied".
+    const UniqueDesktop input(OpenInputDesktop(0, FALSE, DESKTOP_READOBJECTS));
+    if (!input) return false;
+    const std::wstring ours = objectName(GetThreadDesktop(GetCurrentThreadId()));
+    return !ours.empty() && CompareStringOrdinal(objectName(input.get()).c_str(), -1, ours.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool Win32WindowSystem::fullScreenInFront()
+{
+    // The shell's view, which it also holds notifications back by; asked only
+    // when the window in front covers its whole monitor, as the shell answers
+    // through the taskbar's thread.
+    const HWND front = GetForegroundWindow();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT rect{};
+    if (!front || !GetWindowRect(front, &rect) ||
+        !GetMonitorInfoW(MonitorFromWindow(front, MONITOR_DEFAULTTONULL), &monitor))
+        return false;
+    const RECT& screen = monitor.rcMonitor;
+    if (rect.left > screen.left || rect.top > screen.top || rect.right < screen.right || rect.bottom < screen.bottom)
+        return false;
+    QUERY_USER_NOTIFICATION_STATE state{};
+    return SUCCEEDED(SHQueryUserNotificationState(&state)) &&
+           (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN || state == QUNS_PRESENTATION_MODE);
+}
+
+bool Win32WindowSystem::acceptsOurInput(WindowHandle window)
+{
+    // User interface privilege isolation drops this program's keys to a
+    // program of a higher integrity level without a word, and refuses its
+    // posted messages with "access denied": a message of the program's own,
+    // which no window acts on, tells. Unlike reading the target's token this
+    // works for an elevated program of another account too.
+    static const UINT probe = RegisterWindowMessageW(L"Marrowind.InputProbe");
+    return PostMessageW(toHwnd(window), probe, 0, 0) || GetLastError() != ERROR_ACCESS_DENIED;
+}
 
 }  // namespace mw::win32

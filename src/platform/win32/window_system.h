@@ -23,6 +23,9 @@ public:
     bool isHung(WindowHandle window) override;
     bool askForeground(WindowHandle window, bool ownInput) override;
     void pause(int milliseconds) override;
+    bool desktopTakesInput() override;
+    bool fullScreenInFront() override;
+    bool acceptsOurInput(WindowHandle window) override;
 };
 
 }  // namespace mw::win32

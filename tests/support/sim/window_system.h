@@ -138,6 +138,9 @@ public:
         return true;
     }
     void pause(int milliseconds) override { pausedMs += milliseconds; }
+    bool desktopTakesInput() override { return !locked; }
+    bool fullScreenInFront() override { return fullScreenFront; }
+    bool acceptsOurInput(WindowHandle window) override { return !elevated.count(window); }
 
     struct Call {
         enum Kind { Raise, Show, Foreground, ForegroundWithInput, Release } kind;
@@ -154,6 +157,12 @@ public:
     // program's own is granted.
     bool foregroundLocked = false;
     int pausedMs = 0;
+    // The session is locked or a secure desktop is up.
+    bool locked = false;
+    // The foreground window runs full screen.
+    bool fullScreenFront = false;
+    // Windows of programs running with higher privileges.
+    std::set<WindowHandle> elevated;
     std::vector<Window> stack;
     // Hooks to change the desktop in the middle of a walk.
     std::function<void(WindowHandle)> onTitle;
