@@ -62,8 +62,7 @@ public:
         std::string error;  // the system's reason when not all were accepted
     };
     // Sends the inputs as one uninterruptible input into the foreground window,
-    // which is the target. Raises a Failure when they cannot be delivered to the
-    // target at all (nothing sent).
+    // which is the target.
     virtual Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) = 0;
 
     enum class Taken { Yes, NotResponding, FocusLost };

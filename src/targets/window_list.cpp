@@ -3,6 +3,7 @@
 #include "platform/failure.h"
 #include "shell/error_dialog.h"
 #include "shell/utf8.h"
+#include "targets/taskbar_rule.h"
 
 namespace mw {
 namespace {
@@ -34,6 +35,10 @@ bool isListableWindow(WindowSystem& windows, WindowHandle window)
     }
     try {
         if (windows.owner(window) != kNoWindow) return false;
+    } catch (const std::exception&) {
+    }
+    try {
+        if (!taskbarShows(windows, window)) return false;
     } catch (const std::exception&) {
     }
     return true;

@@ -26,8 +26,9 @@ struct WindowListContext {
 };
 
 // Rebuilds the targets and the two-column list that shows them (title,
-// handle as decimal text) from the listable top-level windows other than the
-// main window, in stacking order, top first.
+// handle as decimal text) from the visible, unowned, titled top-level windows
+// other than the main window that the taskbar shows, in stacking order, top
+// first.
 void getAllWindows(const WindowListContext& context, TargetList& targets, ListView& list);
 
 void setTopMost(WindowSystem& windows, WindowHandle window);

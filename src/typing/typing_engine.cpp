@@ -1,10 +1,12 @@
 #include "typing/typing_engine.h"
 
 #include "shell/error_dialog.h"
+#include "targets/foreground.h"
 #include "targets/window_list.h"
 #include "typing/hotkey.h"
 #include "typing/key_notation.h"
 #include "typing/key_translation.h"
+#include "typing/turn_hold.h"
 
 namespace mw {
 namespace {
@@ -53,7 +55,7 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
     const std::vector<KeyEvent> events = parseKeyString(keyString);
     // Keys go to the target or nowhere: never into whatever window happens to
     // have the focus when the target is gone or stays behind another window.
-    if (!windows.exists(target) || !windows.bringToForeground(target)) return SendOutcome::NotInFront;
+    if (!bringToFront(windows, target)) return SendOutcome::NotInFront;
     const auto batches = splitIntoBatches(events, kMaxEventsPerBatch);
     if (batches.empty()) return SendOutcome::Sent;
     const std::unique_ptr<KeyboardLayout> layout = keys.layoutOf(target);
@@ -62,7 +64,9 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
         switch (keys.waitUntilTaken(target)) {
         case KeyInjector::Taken::Yes: return SendOutcome::Sent;
         case KeyInjector::Taken::NotResponding: return SendOutcome::NotResponding;
-        case KeyInjector::Taken::FocusLost: return SendOutcome::FocusLost;
+        case KeyInjector::Taken::FocusLost:
+            // The lock screen takes the front too.
+            return windows.desktopTakesInput() ? SendOutcome::FocusLost : SendOutcome::DesktopLost;
         }
         return SendOutcome::Sent;
     };
@@ -85,6 +89,9 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
         if (sent.accepted < inputs.size()) {
             // Whatever went in, no key stays down and Caps Lock is left as it was.
             if (const auto cleanUp = translator.cleanUp(sent.accepted); !cleanUp.empty()) keys.send(cleanUp, target);
+            // The session was locked or a security prompt came up under the
+            // keys: no fault, and the next turn types again.
+            if (!windows.desktopTakesInput()) return SendOutcome::DesktopLost;
             fail("The system accepted " + std::to_string(sent.accepted) + " of " + std::to_string(inputs.size()) +
                  " key events" + (sent.error.empty() ? std::string() : ": " + sent.error));
         }
@@ -112,9 +119,12 @@ SendOutcome TypeTextbox(const TypingContext& context, TargetList& targets, ListV
     bool ownWindow = false;
     steps.step(106, [&] { ownWindow = target == context.mainWindowHandle; });
     SendOutcome outcome = SendOutcome::Sent;
-    if (!ownWindow) {
+    TurnHold hold = TurnHold::None;
+    if (!ownWindow) steps.step(107, [&] { hold = holdBeforeTurn(windows, target); });
+    if (hold != TurnHold::None) outcome = SendOutcome::Held;
+    if (!ownWindow && hold == TurnHold::None) {
         steps.step(108, [&] { setTopMost(windows, target); });
-        steps.step(110, [&] { windows.showDefault(target); });
+        steps.step(110, [&] { windows.show(target); });
         steps.step(112, [&] {
             std::optional<TurnHotkey> hotkey;
             if (context.hotkey) hotkey.emplace(TurnHotkey{context.services.hotkey, *context.hotkey});
@@ -130,6 +140,12 @@ SendOutcome TypeTextbox(const TypingContext& context, TargetList& targets, ListV
         case SendOutcome::NotResponding: status.setCaption(kNotRespondingText); break;
         case SendOutcome::FocusLost: status.setCaption(kFocusLostText); break;
         case SendOutcome::StoppedByHotkey: status.setCaption(kStoppedByHotkeyText); break;
+        case SendOutcome::DesktopLost: status.setCaption(kDesktopLostText); break;
+        case SendOutcome::Held:
+            status.setCaption(hold == TurnHold::DesktopLocked      ? kDesktopLockedText
+                              : hold == TurnHold::HigherPrivileges ? kHigherPrivilegesText
+                                                                   : kFullScreenInFrontText);
+            break;
         }
     });
     steps.step(138, [&] {

@@ -27,8 +27,19 @@ inline constexpr const char* kFocusLostText =
 
 inline constexpr const char* kStoppedByHotkeyText =
     "Typing stopped with the hotkey, so the rest of the keys were not sent.";
+inline constexpr const char* kDesktopLockedText =
+    "Nothing typed: the computer is locked or a security prompt is showing; typing goes on once it is unlocked.";
+inline constexpr const char* kDesktopLostText =
+    "Typing stopped: the computer was locked, so the rest of the keys were not sent.";
+inline constexpr const char* kHigherPrivilegesText =
+    "Nothing typed: the target window's program runs as administrator, and Windows does not let this program "
+    "type into it.";
+inline constexpr const char* kFullScreenInFrontText =
+    "Nothing typed: a full-screen program is in front, so it was left alone.";
 
-enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost, StoppedByHotkey };
+// Held: the turn left the target alone (see TurnHold). DesktopLost: the
+// desktop stopped taking input during the turn.
+enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost, StoppedByHotkey, DesktopLost, Held };
 
 // The program's on/off hotkey as a typing turn respects it: keys of the turn
 // that press it go in while it is held back, so they never trigger it, and a
@@ -42,7 +53,8 @@ struct TurnHotkey {
 // does not parse raises a Failure and sends nothing), makes sure the target
 // exists and is the foreground window, then sends it in batches, each once the
 // target's thread has taken the one before. Stops, sending nothing more, when
-// the target stops responding or another program takes the foreground. With
+// the target stops responding, another program takes the foreground or the
+// desktop stops taking input (DesktopLost, not a failure). With
 // wait, returns once the target has taken the last batch too.
 SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
                           const std::string& keyString, bool wait, const TurnHotkey* hotkey = nullptr);

@@ -84,6 +84,21 @@ TEST_F(Typing, FunctionKeysRepeatsAndUnicodeText)
     EXPECT_EQ(characters(unicode), (std::vector<std::string>{"CHAR:196", "CHAR:214", "CHAR:8364"}));
 }
 
+TEST_F(Typing, AMaximisedTargetStaysMaximisedAndComesBackSoWhenMinimised)
+{
+    const HWND window = target.window();
+    ShowWindowAsync(window, SW_MAXIMIZE);
+    ASSERT_TRUE(waitUntil([&] { return IsZoomed(window) != FALSE; }));
+    // The turn's show request goes to the target before the keys do, so it
+    // has been handled once the keys are in.
+    EXPECT_EQ(characters(typeNow(L"max", 3)).size(), 3u);
+    EXPECT_TRUE(IsZoomed(window));
+    ShowWindowAsync(window, SW_MINIMIZE);
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(window) != FALSE; }));
+    EXPECT_EQ(characters(typeNow(L"min", 3)).size(), 3u);
+    EXPECT_TRUE(IsZoomed(window)) << "brought back as it was before";
+}
+
 // Caps Lock stays as the test found it off: each case ends by switching it off.
 class CapsLockTyping : public Typing {
 protected:

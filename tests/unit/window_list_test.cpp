@@ -45,6 +45,36 @@ TEST_F(WindowListTest, ListsOnlyVisibleUnownedTitledWindowsOtherThanTheMainWindo
     EXPECT_TRUE(dialogs.warnings.empty());
 }
 
+TEST_F(WindowListTest, WindowsTheTaskbarLeavesOutAreNotListed)
+{
+    struct Case {
+        const char* title;
+        bool cloaked;
+        WindowSystem::ExtendedStyle style;  // tool window, no-activate, app window
+        bool listed;
+    };
+    const Case cases[] = {
+        {"plain", false, {}, true},
+        {"on another virtual desktop", true, {}, false},
+        {"cloaked app window", true, {false, false, true}, false},
+        {"tool window", false, {true, false, false}, false},
+        {"no-activate", false, {false, true, false}, false},
+        {"tool app window", false, {true, false, true}, true},
+        {"no-activate app window", false, {false, true, true}, true},
+    };
+    std::vector<std::string> expected;
+    for (const Case& c : cases) {
+        sim::SimWindowSystem::Window& window = *windows.find(windows.add(c.title));
+        window.cloaked = c.cloaked;
+        window.style = c.style;
+        if (c.listed) expected.push_back(c.title);
+    }
+    walk();
+    std::vector<std::string> titles;
+    for (const auto& row : list.rows) titles.push_back(row.text);
+    EXPECT_EQ(titles, expected);
+}
+
 TEST_F(WindowListTest, RowsFollowTheStackingOrderAndARebuildSelectsTheFirstRow)
 {
     windows.add("one");

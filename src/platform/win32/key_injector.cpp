@@ -2,14 +2,13 @@
 
 #include <vector>
 
-#include "platform/failure.h"
 #include "platform/win32/hwnd.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
+// After the Windows headers, which it relies on.
+#include <imm.h>
 
 namespace mw::win32 {
 namespace {
-
 
 INPUT toInput(const KeyInput& key)
 {
@@ -48,35 +47,15 @@ private:
     HKL layout_;
 };
 
-// The integrity level of a process's token, or 0 when it cannot be read.
-DWORD integrityLevel(HANDLE process)
+// The thread that owns the window and takes its input. The system names a
+// console window's program as its creator, though the console host's thread
+// owns the window and translates its keys on its own layout; the window's
+// default input-method window belongs to the owning thread and is named so.
+DWORD inputThreadOf(HWND window)
 {
-    HANDLE raw = nullptr;
-    if (!OpenProcessToken(process, TOKEN_QUERY, &raw)) return 0;
-    const UniqueKernelHandle token(raw);
-    DWORD size = 0;
-    GetTokenInformation(token.get(), TokenIntegrityLevel, nullptr, 0, &size);
-    if (size == 0) return 0;
-    std::vector<BYTE> buffer(size);
-    if (!GetTokenInformation(token.get(), TokenIntegrityLevel, buffer.data(), size, &size)) return 0;
-    const auto* label = reinterpret_cast<const TOKEN_MANDATORY_LABEL*>(buffer.data());
-    const DWORD count = *GetSidSubAuthorityCount(label->Label.Sid);
-    return count ? *GetSidSubAuthority(label->Label.Sid, count - 1) : 0;
-}
-
-// Windows drops input to a window of a higher integrity level (an elevated
-// program) without telling the sender.
-void refuseIfElevatedAbove(HWND target)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(target, &processId);
-    const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (!process) return;  // cannot tell; the system's own check still applies
-    const DWORD theirs = integrityLevel(process.get());
-    const DWORD ours = integrityLevel(GetCurrentProcess());
-    if (theirs > ours && ours != 0)
-        fail("The target window belongs to a program running with higher privileges (as administrator); "
-             "Windows does not let this program type into it");
+    if (const HWND ime = ImmGetDefaultIMEWnd(window))
+        if (const DWORD thread = GetWindowThreadProcessId(ime, nullptr)) return thread;
+    return GetWindowThreadProcessId(window, nullptr);
 }
 
 // True when the window's thread takes a sent message within the time Windows
@@ -112,8 +91,7 @@ void sleepPainting(DWORD milliseconds)
 
 std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 {
-    return std::make_unique<Win32KeyboardLayout>(
-        GetKeyboardLayout(GetWindowThreadProcessId(toHwnd(target), nullptr)));
+    return std::make_unique<Win32KeyboardLayout>(GetKeyboardLayout(inputThreadOf(toHwnd(target))));
 }
 
 bool Win32KeyInjector::capsLockOn()
@@ -126,10 +104,9 @@ bool Win32KeyInjector::capsLockOn()
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
-KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, WindowHandle target)
+KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, WindowHandle)
 {
     if (inputs.empty()) return {};
-    refuseIfElevatedAbove(toHwnd(target));
     std::vector<INPUT> raw;
     raw.reserve(inputs.size());
     for (const KeyInput& key : inputs) raw.push_back(toInput(key));
@@ -151,11 +128,14 @@ KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
     // host's, which puts each key into the console's input buffer.
     // (WaitForInputIdle cannot tell: it fails for a console program and returns
     // at once for any GUI program that has been idle once.)
+    // The focus is the foreground thread's, the one the keys went to: the
+    // thread the system names for a console window is the console program's,
+    // which has none.
     const HWND window = toHwnd(target);
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (!foregroundWith(window)) return Taken::FocusLost;
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    const HWND focus = thread && GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window;
+    const HWND focus = GetGUIThreadInfo(0, &info) && info.hwndFocus ? info.hwndFocus : window;
     const RECT pixel{0, 0, 1, 1};
     InvalidateRect(focus, &pixel, FALSE);
     // A window that never paints (hidden, layered) shows nothing: then only

@@ -78,6 +78,11 @@ struct FileTraits {
     static Handle invalid() { return INVALID_HANDLE_VALUE; }
     static void close(Handle h) { CloseHandle(h); }
 };
+struct DesktopTraits {
+    using Handle = HDESK;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { CloseDesktop(h); }
+};
 struct KernelTraits {
     using Handle = HANDLE;
     static Handle invalid() { return nullptr; }
@@ -92,5 +97,6 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelTraits>;
+using UniqueDesktop = UniqueHandle<DesktopTraits>;
 
 }  // namespace mw::win32

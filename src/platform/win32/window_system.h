@@ -13,9 +13,19 @@ public:
     std::string title(WindowHandle window) override;
     bool isVisible(WindowHandle window) override;
     bool exists(WindowHandle window) override;
+    bool isCloaked(WindowHandle window) override;
+    ExtendedStyle extendedStyle(WindowHandle window) override;
+    Creator creatorOf(WindowHandle window) override;
+    WindowHandle foregroundWindow() override;
+    ThreadInput threadInput(ThreadId thread) override;
     void setTopmostBand(WindowHandle window, bool topmost) override;
-    void showDefault(WindowHandle window) override;
-    bool bringToForeground(WindowHandle window) override;
+    void show(WindowHandle window) override;
+    bool isHung(WindowHandle window) override;
+    bool askForeground(WindowHandle window, bool ownInput) override;
+    void pause(int milliseconds) override;
+    bool desktopTakesInput() override;
+    bool fullScreenInFront() override;
+    bool acceptsOurInput(WindowHandle window) override;
 };
 
 }  // namespace mw::win32

@@ -18,9 +18,14 @@ public:
         WindowHandle owner = kNoWindow;
         bool topmost = false;
         bool shown = false;
+        bool cloaked = false;
+        ExtendedStyle style;
+        Creator creator;           // as the system names it
+        ThreadId inputThread = 0;  // the thread that owns the window and takes its keys
     };
 
-    // Adds a window below the existing ones and returns its handle.
+    // Adds a window of a program of its own below the existing ones and
+    // returns its handle.
     WindowHandle add(std::string title, bool visible = true, WindowHandle owner = kNoWindow)
     {
         Window w;
@@ -29,8 +34,20 @@ public:
         w.title = std::move(title);
         w.visible = visible;
         w.owner = owner;
+        w.creator = {nextId_, nextId_ + 1};
+        w.inputThread = w.creator.thread;
+        nextId_ += 4;
         stack.push_back(w);
         return w.handle;
+    }
+    // A console window: the system names the console program and one of its
+    // threads as its creator, while the console host's thread owns it.
+    WindowHandle addConsole(std::string title)
+    {
+        const WindowHandle handle = add(std::move(title));
+        find(handle)->inputThread = nextId_;
+        nextId_ += 4;
+        return handle;
     }
     void destroy(WindowHandle window) { std::erase_if(stack, [&](const Window& w) { return w.handle == window; }); }
     Window* find(WindowHandle window)
@@ -73,6 +90,30 @@ public:
         return w && w->visible;
     }
     bool exists(WindowHandle window) override { return find(window) != nullptr; }
+    bool isCloaked(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w && w->cloaked;
+    }
+    ExtendedStyle extendedStyle(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w ? w->style : ExtendedStyle{};
+    }
+    Creator creatorOf(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w ? w->creator : Creator{};
+    }
+    WindowHandle foregroundWindow() override { return foreground; }
+    // The thread that owns the foreground window has it active and focused;
+    // no other thread has a window active.
+    ThreadInput threadInput(ThreadId thread) override
+    {
+        const Window* front = find(foreground);
+        if (!front || (thread != kForegroundThread && thread != front->inputThread)) return {};
+        return {front->handle, front->handle};
+    }
     void setTopmostBand(WindowHandle window, bool topmost) override
     {
         calls.push_back({topmost ? Call::Raise : Call::Release, window});
@@ -82,23 +123,27 @@ public:
             bringToTop(window);
         }
     }
-    void showDefault(WindowHandle window) override
+    void show(WindowHandle window) override
     {
         calls.push_back({Call::Show, window});
         if (Window* w = find(window)) w->shown = true;
     }
-
-    bool bringToForeground(WindowHandle window) override
+    bool isHung(WindowHandle window) override { return hung.count(window) != 0; }
+    bool askForeground(WindowHandle window, bool ownInput) override
     {
-        calls.push_back({Call::Foreground, window});
+        calls.push_back({ownInput ? Call::ForegroundWithInput : Call::Foreground, window});
         if (onCall) onCall(calls.back());
-        if (!find(window) || refuseForeground || hung.count(window)) return false;
+        if (!find(window) || refuseForeground || hung.count(window) || (foregroundLocked && !ownInput)) return false;
         foreground = window;
         return true;
     }
+    void pause(int milliseconds) override { pausedMs += milliseconds; }
+    bool desktopTakesInput() override { return !locked; }
+    bool fullScreenInFront() override { return fullScreenFront; }
+    bool acceptsOurInput(WindowHandle window) override { return !elevated.count(window); }
 
     struct Call {
-        enum Kind { Raise, Show, Foreground, Release } kind;
+        enum Kind { Raise, Show, Foreground, ForegroundWithInput, Release } kind;
         WindowHandle window;
         bool operator==(const Call&) const = default;
     };
@@ -108,6 +153,16 @@ public:
     std::set<WindowHandle> hung;
     WindowHandle foreground = kNoWindow;
     bool refuseForeground = false;
+    // The foreground lock: only a request that comes with input of the
+    // program's own is granted.
+    bool foregroundLocked = false;
+    int pausedMs = 0;
+    // The session is locked or a secure desktop is up.
+    bool locked = false;
+    // The foreground window runs full screen.
+    bool fullScreenFront = false;
+    // Windows of programs running with higher privileges.
+    std::set<WindowHandle> elevated;
     std::vector<Window> stack;
     // Hooks to change the desktop in the middle of a walk.
     std::function<void(WindowHandle)> onTitle;
@@ -115,6 +170,7 @@ public:
 
 private:
     WindowHandle nextHandle_ = 0x20000;
+    std::uint32_t nextId_ = 0x100;
 };
 
 }  // namespace mw::sim

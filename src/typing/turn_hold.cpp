@@ -1,0 +1,17 @@
+#include "typing/turn_hold.h"
+
+namespace mw {
+
+TurnHold holdBeforeTurn(WindowSystem& windows, WindowHandle target)
+{
+    if (!windows.desktopTakesInput()) return TurnHold::DesktopLocked;
+    if (!windows.acceptsOurInput(target)) return TurnHold::HigherPrivileges;
+    if (windows.fullScreenInFront()) {
+        const WindowHandle front = windows.foregroundWindow();
+        if (front != target && windows.creatorOf(front).process != windows.creatorOf(target).process)
+            return TurnHold::FullScreenInFront;
+    }
+    return TurnHold::None;
+}
+
+}  // namespace mw
