@@ -8,6 +8,18 @@
 #include "typing/hotkey.h"
 
 namespace mw {
+namespace {
+
+// Set for as long as a window it stands for is open.
+struct WhileOpen {
+    explicit WhileOpen(bool& flag) : open(flag) { open = true; }
+    ~WhileOpen() { open = false; }
+    WhileOpen(const WhileOpen&) = delete;
+    WhileOpen& operator=(const WhileOpen&) = delete;
+    bool& open;
+};
+
+}  // namespace
 
 Form1::Form1(const Form1Controls& controls, const Services& services, ProgramState& program)
     : cSysTray1(services.tray, services.clock, services.events),
@@ -147,6 +159,7 @@ void Form1::Form_Load()
         steps.step(210, [&] { showStartupOptions(); });
     }
     steps.step(212, [&] { setUpHotkey(); });
+    steps.step(214, [&] { repeatOptions_ = loadRepeatOptions(s_.settings); });
 }
 
 void Form1::setUpHotkey()
@@ -230,6 +243,31 @@ void Form1::Hotkey_Pressed()
     PushButton4_Click();
 }
 
+void Form1::OptionsRequested()
+{
+    // One of the program's windows at a time: not over Help, not twice, and
+    // not while a box waits for an answer (the seconds prompt may be the
+    // button's handler waiting). Ticks, the hotkey and the tray go on while
+    // it is open, as they do during Help.
+    if (program_.Closing || windowOpen_ || s_.dialogs.modalOpen()) return;
+    NumberedSteps steps = handlerSteps("Form1.OptionsRequested");
+    bool stored = false;
+    steps.step(100, [&] {
+        if (!showOptions) fail("The Options window is not available");
+        const WhileOpen open(windowOpen_);
+        stored = showOptions();
+    });
+    if (!stored) return;
+    // What the dialog stored takes effect at once: the hotkey it names is
+    // claimed instead of the old one (none when the field was emptied).
+    steps.step(102, [&] {
+        s_.hotkey.release();
+        hotkeyTaken_ = false;
+        setUpHotkey();
+    });
+    steps.step(104, [&] { repeatOptions_ = loadRepeatOptions(s_.settings); });
+}
+
 void Form1::cSysTray1_MenuRequested()
 {
     // One menu at a time: a shell may ask twice for one click (the button and
@@ -240,11 +278,18 @@ void Form1::cSysTray1_MenuRequested()
         bool& open;
         ~Closed() { open = false; }
     } closed{menuOpen_};
-    const TrayMenu menu = trayMenu({c_.PushButton4.caption(), hotkey_, hotkeyTaken_, s_.dialogs.modalOpen()});
+    const TrayMenu menu =
+        trayMenu({c_.PushButton4.caption(), hotkey_, hotkeyTaken_, s_.dialogs.modalOpen(), windowOpen_});
     switch (menu.commandAt(cSysTray1.ShowMenu(menu.items))) {
     case TrayCommand::Show: ShowRequested(); break;
     case TrayCommand::TurnOnOrOff: PushButton4_Click(); break;
     case TrayCommand::TypeNow: PushButton2_Click(); break;
+    case TrayCommand::Options:
+        // The dialog stays open long after this menu closed: the menu may
+        // open again meanwhile.
+        menuOpen_ = false;
+        OptionsRequested();
+        break;
     case TrayCommand::Exit: c_.form.close(); break;
     case TrayCommand::None: break;  // dismissed
     }
@@ -406,6 +451,7 @@ void Form1::PushButton3_Click()
     NumberedSteps steps = handlerSteps("Form1.PushButton3_Click");
     steps.step(100, [&] {
         if (!showHelp) fail("The help window is not available");
+        const WhileOpen open(windowOpen_);
         showHelp();
     });
 }

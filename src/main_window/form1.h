@@ -9,6 +9,7 @@
 #include "main_window/form1_controls.h"
 #include "main_window/interval_options.h"
 #include "main_window/program_state.h"
+#include "main_window/repeat_options.h"
 #include "main_window/schedule.h"
 #include "main_window/startup_options.h"
 #include "platform/services.h"
@@ -37,6 +38,8 @@ public:
     void Hotkey_Pressed();
     // Another start of the program asks this copy to show itself.
     void ShowRequested();
+    // "Options…" from the tray menu or the window's system menu.
+    void OptionsRequested();
     void Check4_Click();
     void Check8_Click();
     void Text2_Change();
@@ -52,9 +55,15 @@ public:
 
     const Schedule& schedule() const { return schedule_; }
     const TargetList& targets() const { return targets_; }
+    // How turns repeat and keys go in, as stored: read at startup and again
+    // whenever the Options dialog stored them.
+    const RepeatOptions& repeatOptions() const { return repeatOptions_; }
 
     // Shows the help window modally; the platform supplies it.
     std::function<void()> showHelp;
+    // Shows the Options dialog modally; true when OK stored its fields. The
+    // platform supplies it.
+    std::function<bool()> showOptions;
     // Ends the process at once; the platform supplies it.
     std::function<void()> endProgram;
     // The program icon, for the tray.
@@ -90,6 +99,8 @@ private:
     std::optional<HotkeyCombination> hotkey_;
     bool hotkeyTaken_ = false;  // another program holds the combination
     bool menuOpen_ = false;
+    bool windowOpen_ = false;  // the Help or the Options window
+    RepeatOptions repeatOptions_;
     // Set from a failed write of the key text until one succeeds: a store that
     // is down fails a write per keystroke, and one dialog says it for the run.
     bool keyTextWriteFailing_ = false;

@@ -1,5 +1,6 @@
 #include "main_window/tray_menu.h"
 
+#include "main_window/options_dialog.h"
 #include "typing/hotkey.h"
 
 namespace mw {
@@ -27,6 +28,7 @@ TrayMenu trayMenu(const TrayMenuState& state)
     add({onOff, free}, TrayCommand::TurnOnOrOff);
     add({"Type Now (Test)", free}, TrayCommand::TypeNow);
     add({"", false, true}, TrayCommand::None);
+    add({kOptionsMenuText, free && !state.windowOpen}, TrayCommand::Options);
     add({"Exit"}, TrayCommand::Exit);
     if (state.hotkey && state.hotkeyTaken)
     {

@@ -10,7 +10,7 @@
 
 namespace mw {
 
-enum class TrayCommand { None, Show, TurnOnOrOff, TypeNow, Exit };
+enum class TrayCommand { None, Show, TurnOnOrOff, TypeNow, Options, Exit };
 
 struct TrayMenu {
     std::vector<TrayMenuItem> items;
@@ -27,6 +27,8 @@ struct TrayMenuState {
     // One of the program's boxes waits for an answer: the actions it may be
     // part of wait too.
     bool dialogOpen = false;
+    // The Help or the Options window is open: Options waits for it to close.
+    bool windowOpen = false;
 };
 
 TrayMenu trayMenu(const TrayMenuState& state);

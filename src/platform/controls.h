@@ -89,6 +89,9 @@ public:
     virtual std::string text() const = 0;
     // Raises onChange when the content actually changes.
     virtual void setText(const std::string& text) = 0;
+    // Gives it the keyboard focus with its whole text selected, so that what
+    // the user types next replaces it.
+    virtual void setFocus() = 0;
     std::function<void()> onChange;
 };
 

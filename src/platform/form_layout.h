@@ -7,7 +7,9 @@
 
 namespace mw {
 
-enum class ControlKind { Frame, ProgressBar, ListView, PushButton, TextBox, CheckBox, Label };
+// TextBox is the multi-line key box; EditBox a single-line field. A
+// DefaultButton is the push button that Enter presses.
+enum class ControlKind { Frame, ProgressBar, ListView, PushButton, DefaultButton, TextBox, EditBox, CheckBox, Label };
 
 struct FontSpec {
     std::string_view face;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "platform/win32/notification_area.h"
 #include "main_window/form1_layout.h"
 
 namespace e2e {
@@ -70,27 +69,6 @@ TEST(Control, TheProgramsOwnKeysNeverPressItsHotkey)
     EXPECT_NE(regQuery(kSettingsKey, "StartStopState"), std::string("On"));
 }
 
-// The icon's menu asked for as the shell asks for it on a right click: the
-// button, then (from a shell that took version 3) WM_CONTEXTMENU. A program
-// that could not set the version opens it on the button alone; either way one
-// menu opens.
-HWND openTrayMenu(Marrowind& app)
-{
-    for (UINT code : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU})
-        PostMessageW(app.trayWindow(), mw::win32::kTrayCallbackMessage, 0, code);
-    HWND menu = nullptr;
-    waitUntil([&] { return (menu = waitForWindowOfClass(app.process().id(), L"#32768", 100ms)) != nullptr; }, 5s);
-    return menu;
-}
-
-// Picks the menu's n-th item (0-based, separators skipped) with the arrow
-// keys and Enter, as a keyboard user does.
-void chooseFromMenu(int item)
-{
-    for (int i = 0; i <= item; ++i) pressKey(VK_DOWN);
-    pressKey(VK_RETURN);
-}
-
 TEST(Control, TheTrayMenuShowsTurnsOnTypesAndExits)
 {
     Target target(L"Marrowind Test Target");
@@ -98,7 +76,7 @@ TEST(Control, TheTrayMenuShowsTurnsOnTypesAndExits)
     app.selectTarget("Marrowind Test Target");
     app.writeKeys(L"m");
 
-    HWND menu = openTrayMenu(app);
+    HWND menu = app.openTrayMenu();
     ASSERT_NE(menu, nullptr);
     // A click elsewhere closes it.
     clickAt({1500, 1100});
@@ -106,23 +84,23 @@ TEST(Control, TheTrayMenuShowsTurnsOnTypesAndExits)
 
     PostMessageW(app.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app.window()); }));
-    ASSERT_NE(openTrayMenu(app), nullptr);
+    ASSERT_NE(app.openTrayMenu(), nullptr);
     chooseFromMenu(0);  // Show
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; }));
 
-    ASSERT_NE(openTrayMenu(app), nullptr);
+    ASSERT_NE(app.openTrayMenu(), nullptr);
     chooseFromMenu(2);  // Type Now (Test)
     EXPECT_TRUE(waitUntil([&] { return target.typed() == "m"; }));
 
-    ASSERT_NE(openTrayMenu(app), nullptr);
+    ASSERT_NE(app.openTrayMenu(), nullptr);
     chooseFromMenu(1);  // Turn On
     EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == kTurnedOnText; }));
-    ASSERT_NE(openTrayMenu(app), nullptr);
+    ASSERT_NE(app.openTrayMenu(), nullptr);
     chooseFromMenu(1);  // Turn Off
     EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == L"Turn On"; }));
 
-    ASSERT_NE(openTrayMenu(app), nullptr);
-    chooseFromMenu(3);  // Exit, past the separator
+    ASSERT_NE(app.openTrayMenu(), nullptr);
+    chooseFromMenu(4);  // Exit, past the separator and Options…
     EXPECT_TRUE(app.waitForExit(5s));
 }
 

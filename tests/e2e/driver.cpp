@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "main_window/form1_layout.h"
+#include "platform/win32/notification_area.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -422,6 +423,12 @@ void pressChord(std::initializer_list<WORD> keys)
         inputs.push_back(input);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void chooseFromMenu(int item)
+{
+    for (int i = 0; i <= item; ++i) pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
 }
 
 HWND focusOf(HWND window)
@@ -853,6 +860,18 @@ bool Marrowind::trayIconPresent() const
     data.hWnd = tray;
     data.uID = 0;
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+HWND Marrowind::openTrayMenu()
+{
+    // The button, then (from a shell that took version 3) WM_CONTEXTMENU. A
+    // program that could not set the version opens it on the button alone;
+    // either way one menu opens.
+    for (UINT code : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU})
+        PostMessageW(trayWindow(), mw::win32::kTrayCallbackMessage, 0, code);
+    HWND menu = nullptr;
+    waitUntil([&] { return (menu = waitForWindowOfClass(process_.id(), L"#32768", 100ms)) != nullptr; }, 5s);
+    return menu;
 }
 
 Marrowind::~Marrowind()

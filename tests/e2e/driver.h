@@ -72,6 +72,9 @@ void pressKey(WORD virtualKey, bool alt = false, bool ctrl = false);
 void pressChord(std::initializer_list<WORD> keys);
 // The window that has the keyboard focus in the thread of this window.
 HWND focusOf(HWND window);
+// Picks the open menu's n-th item (0-based, separators skipped) with the
+// arrow keys and Enter, as a keyboard user does.
+void chooseFromMenu(int item);
 // A click on the window's title bar, as a user brings it back to the front.
 void clickCaption(HWND window);
 void setClipboardText(const std::wstring& text);
@@ -162,6 +165,9 @@ public:
     HWND trayWindow() const;
     // Whether the shell knows the program's tray icon.
     bool trayIconPresent() const;
+    // The icon's menu, asked for as the shell asks for it on a right click;
+    // null when none opened.
+    HWND openTrayMenu();
     ~Marrowind();
     HWND window() const { return window_; }
     HWND control(int id) const { return GetDlgItem(window_, id); }

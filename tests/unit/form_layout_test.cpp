@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "main_window/form1_layout.h"
+#include "main_window/options_layout.h"
+#include "main_window/repeat_options.h"
 
 namespace mw {
 namespace {
@@ -18,11 +21,12 @@ TEST(FormLayout, TwipsScaleByTheRealDpi)
     for (const Case& c : cases) EXPECT_EQ(twipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << "@" << c.dpi;
 }
 
-TEST(Form1Layout, EveryControlSitsInsideItsContainer)
+TEST(FormLayout, EveryControlSitsInsideItsContainer)
 {
-    const FormLayout& form = form1Layout();
-    for (const ControlLayout& control : form.controls) {
-        SCOPED_TRACE(std::string(control.name));
+    for (const FormLayout* layout : {&form1Layout(), &optionsLayout()})
+    for (const ControlLayout& control : layout->controls) {
+        const FormLayout& form = *layout;
+        SCOPED_TRACE(std::string(form.name) + "." + std::string(control.name));
         const TwipsRect r = absoluteRect(form, control);
         EXPECT_GE(r.left, 0);
         EXPECT_GE(r.top, 0);
@@ -60,6 +64,32 @@ TEST(Form1Layout, TabOrderRunsFromTheWindowListToTheStartupOptions)
     EXPECT_EQ(names, (std::vector<std::string_view>{"ListView1", "Frame1", "Text2", "ListView2", "Frame2",
                                                      "PushButton3", "ProgressBar1", "PushButton1", "PushButton4",
                                                      "PushButton2", "Frame3", "Check4", "Check8"}));
+}
+
+TEST(OptionsLayout, EachFieldFollowsTheLabelThatNamesItWithItsRangeAndNoAccessKeyIsTwice)
+{
+    const FormLayout& form = optionsLayout();
+    std::map<int, const ControlLayout*> byTab;
+    std::set<char> keys;
+    for (const ControlLayout& control : form.controls) {
+        EXPECT_TRUE(byTab.emplace(control.tabIndex, &control).second) << control.name;
+        if (const std::size_t amp = control.text.find('&'); amp != std::string_view::npos) {
+            EXPECT_TRUE(keys.insert(static_cast<char>(std::tolower(control.text[amp + 1]))).second) << control.name;
+        }
+    }
+    EXPECT_EQ(keys.size(), 9u) << "one for each field and on/off box";
+    for (std::size_t i = 0; i < kNumberOptions.size(); ++i) {
+        const NumberOption& option = kNumberOptions[i];
+        const ControlLayout* field = findControl(form, option.setting);
+        ASSERT_NE(field, nullptr) << option.setting;
+        EXPECT_EQ(field->id, options_id::kNumberFields[i]);
+        std::string label(byTab.at(field->tabIndex - 1)->text);
+        std::erase(label, '&');
+        // The name the messages use, then the range they state.
+        EXPECT_EQ(label.rfind(option.name, 0), 0u) << label;
+        EXPECT_NE(label.find(std::to_string(option.min) + " to " + std::to_string(option.max)), std::string::npos)
+            << label;
+    }
 }
 
 TEST(Form1Layout, ButtonsUseTheLargerFontAndTheMinimisedBoxStartsHidden)

@@ -128,6 +128,11 @@ void Win32TextBox::setText(const std::string& value)
     settingText_ = false;
     if (onChange) onChange();
 }
+void Win32TextBox::setFocus()
+{
+    SetFocus(hwnd_);
+    SendMessageW(hwnd_, EM_SETSEL, 0, -1);
+}
 void Win32TextBox::command(WORD code)
 {
     if (code == EN_CHANGE && !settingText_ && onChange) onChange();

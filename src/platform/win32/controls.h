@@ -99,6 +99,7 @@ public:
     explicit Win32TextBox(HWND hwnd);
     std::string text() const override;
     void setText(const std::string& text) override;
+    void setFocus() override;
     void command(WORD code) override;
 
 private:

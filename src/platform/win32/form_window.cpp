@@ -29,12 +29,16 @@ ChildClass childClassFor(ControlKind kind)
         return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::PushButton:
         return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::DefaultButton:
+        return {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::TextBox:
         // No word wrap (ES_AUTOHSCROLL): Wine's edit control lays out every
         // wrapped line by measuring the whole rest of its paragraph, so a long
         // key text took time growing with the square of its length to show.
         return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
                 WS_EX_CLIENTEDGE};
+    case ControlKind::EditBox:
+        return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::Label:
@@ -179,6 +183,23 @@ void FormWindow::restoreFocus()
     HWND target = focus_ && IsWindow(focus_) && IsWindowVisible(focus_) && IsWindowEnabled(focus_) ? focus_ : nullptr;
     if (!target) target = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
     if (target) SetFocus(target);
+}
+
+void FormWindow::nextDialogControl(WPARAM which, bool given)
+{
+    if (given) {
+        const auto control = reinterpret_cast<HWND>(which);
+        if (control && IsChild(hwnd(), control) &&
+            (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_STATIC))
+            SetFocus(control);
+        return;
+    }
+    const HWND focus = GetFocus();
+    const HWND next = GetNextDlgTabItem(hwnd(), focus && IsChild(hwnd(), focus) ? focus : nullptr, which != 0);
+    if (!next) return;
+    SetFocus(next);
+    // Into a field with its text selected, as Tab leaves it.
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 RoutedControl* FormWindow::routeFor(HWND child) const
@@ -346,6 +367,14 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SETFOCUS:
         restoreFocus();
+        return 0;
+    case WM_NEXTDLGCTL:
+        // A label's access key (Alt+letter): the dialog navigation puts the
+        // focus on the label, then asks for the next control in tab order.
+        // The window's own procedure has to do both, as a dialog box's does.
+        // Other requests (the arrow keys' move to a group neighbour) stay
+        // unanswered, as before.
+        nextDialogControl(wParam, lParam != 0);
         return 0;
     default:
         if (onOtherMessage && onOtherMessage(message, wParam, lParam)) return 0;

@@ -92,6 +92,9 @@ private:
     RoutedControl* routeFor(HWND child) const;
     void rememberFocus();
     void restoreFocus();
+    // WM_NEXTDLGCTL: the control given (a label only), or the next (which 0)
+    // or previous tab stop from the focus.
+    void nextDialogControl(WPARAM which, bool given);
     static LRESULT CALLBACK childProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
     LRESULT childMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 // message loop.
 #include "main_window/form1.h"
 #include "main_window/form1_layout.h"
+#include "main_window/options_dialog.h"
 #include "platform/failure.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/dialogs.h"
@@ -17,6 +18,7 @@
 #include "platform/win32/key_poster.h"
 #include "platform/win32/locale.h"
 #include "platform/win32/notification_area.h"
+#include "platform/win32/options_window.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/settings_store.h"
 #include "platform/win32/step_timer.h"
@@ -31,6 +33,9 @@ namespace {
 
 // Sent by a second start to the copy that runs: show your window.
 const wchar_t* const kShowMessageName = L"Marrowind.ShowMainWindow";
+// The system menu's "Options…": below the system's own commands (0xF000 and
+// up), with the low four bits clear, which the system uses itself.
+constexpr UINT kOptionsCommand = 0x0010;
 
 // One copy per user session: two would type every key twice into the same
 // window. A second start brings the first copy's window to the front and ends.
@@ -112,6 +117,12 @@ int run()
     ProgramState program;
     Form1 form1(controls, services, program);
     form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
+    form1.showOptions = [&] { return showOptionsWindow(window.hwnd(), services); };
+    // "Options…" at the end of the system menu (Alt+Space); the menu is the
+    // window's and goes with it.
+    const HMENU systemMenu = GetSystemMenu(window.hwnd(), FALSE);
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, kOptionsCommand, widen(kOptionsMenuText).c_str());
     form1.programIcon = Picture{Picture::Type::Icon, reinterpret_cast<std::uintptr_t>(icons.small.get())};
     // Closing by any means (close box, system menu, Alt+F4, the taskbar, Task
     // Manager, logging off) runs the shutdown once; it is never refused.
@@ -132,7 +143,11 @@ int run()
     const UINT showRequest = RegisterWindowMessageW(kShowMessageName);
     // The first copy may run elevated; the second start's request still gets in.
     ChangeWindowMessageFilterEx(window.hwnd(), showRequest, MSGFLT_ALLOW, nullptr);
-    window.onOtherMessage = [&](UINT message, WPARAM, LPARAM) {
+    window.onOtherMessage = [&](UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kOptionsCommand) {
+            form1.OptionsRequested();
+            return true;
+        }
         if (message != showRequest) return false;
         form1.ShowRequested();
         return true;

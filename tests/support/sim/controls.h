@@ -110,6 +110,9 @@ public:
         text_ = text;
         if (onChange) onChange();
     }
+    void setFocus() override { ++focusRequests; }
+
+    int focusRequests = 0;
 
 private:
     std::string text_;
