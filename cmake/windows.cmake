@@ -3,7 +3,7 @@ enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 set(MARROWIND_WIN32_DEFINES UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NTDDI_VERSION=0x0A000002)
-set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid)
+set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid imm32)
 
 add_library(marrowind_win32 STATIC
   src/platform/win32/controls.cpp

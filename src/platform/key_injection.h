@@ -31,17 +31,32 @@ struct KeyInput {
     friend bool operator==(const KeyInput&, const KeyInput&) = default;
 };
 
-// What the keyboard layout of the target window's thread says.
+// What the keyboard of the target window's thread says: its layout, and
+// whether an input method is open there.
 class KeyboardLayout {
 public:
     virtual ~KeyboardLayout() = default;
     struct Stroke {
         std::uint16_t virtualKey = 0;
-        std::uint8_t shiftState = 0;  // bit 0 Shift, bit 1 Ctrl, bit 2 Alt (Ctrl+Alt is AltGr)
+        // Bit 0 Shift, bit 1 Ctrl, bit 2 Alt (Ctrl+Alt is AltGr); higher bits
+        // are states such as Kana or Hankaku.
+        std::uint8_t shiftState = 0;
     };
-    // The key and shift state that type the character, or nothing when the
-    // layout has no such key, or only a dead key or one that needs another state.
+    // The key and shift state the layout's table gives for the character
+    // (VkKeyScanEx), or nothing when it has none.
     virtual std::optional<Stroke> strokeFor(char32_t character) const = 0;
+    // What that key types in that shift state with Caps Lock off, asked
+    // without changing the keyboard's state: its characters (UTF-16), or a
+    // dead key, which types nothing by itself and changes the next key's
+    // character instead.
+    struct Typed {
+        bool deadKey = false;
+        std::u16string text;
+    };
+    virtual Typed typedBy(const Stroke& stroke) const = 0;
+    // Whether an input method that composes (Japanese, Chinese, Korean) is
+    // open in the target: keys typed there become composition, not text.
+    virtual bool inputMethodOpen() const = 0;
     // The scan code of the key, 0xE0 or 0xE1 in the high byte for an extended
     // key (MAPVK_VK_TO_VSC_EX); 0 when the layout has none.
     virtual std::uint16_t scanCode(std::uint16_t virtualKey) const = 0;

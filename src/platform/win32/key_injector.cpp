@@ -1,5 +1,6 @@
 #include "platform/win32/key_injector.h"
 
+#include <initializer_list>
 #include <vector>
 
 #include "platform/failure.h"
@@ -7,9 +8,10 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 
+#include <imm.h>
+
 namespace mw::win32 {
 namespace {
-
 
 INPUT toInput(const KeyInput& key)
 {
@@ -24,20 +26,47 @@ INPUT toInput(const KeyInput& key)
 
 class Win32KeyboardLayout final : public KeyboardLayout {
 public:
-    explicit Win32KeyboardLayout(HKL layout) : layout_(layout) {}
+    Win32KeyboardLayout(HKL layout, bool inputMethodOpen) : layout_(layout), inputMethodOpen_(inputMethodOpen) {}
 
     std::optional<Stroke> strokeFor(char32_t character) const override
     {
         if (character >= 0x10000) return std::nullopt;
         const SHORT scan = VkKeyScanExW(static_cast<wchar_t>(character), layout_);
-        const BYTE key = LOBYTE(scan), state = HIBYTE(scan);
-        // Not on this layout, a dead key, or needing Hankaku or other states:
-        // the character goes as itself.
-        if (scan == -1 || key == 0xFF || (state & ~0x07) ||
-            (MapVirtualKeyExW(key, MAPVK_VK_TO_CHAR, layout_) & 0x80000000u))
-            return std::nullopt;
-        return Stroke{key, state};
+        if (scan == -1 || LOBYTE(scan) == 0xFF) return std::nullopt;
+        return Stroke{LOBYTE(scan), HIBYTE(scan)};
     }
+
+    Typed typedBy(const Stroke& stroke) const override
+    {
+        BYTE state[256] = {};
+        const auto press = [&](std::initializer_list<int> keys) {
+            for (int key : keys) state[key] = 0x80;
+        };
+        if (stroke.shiftState & 1) press({VK_SHIFT, VK_LSHIFT});
+        if (stroke.shiftState & 2) press({VK_CONTROL, VK_LCONTROL});
+        if (stroke.shiftState & 4) press({VK_MENU, VK_LMENU});
+        const UINT scan = MapVirtualKeyExW(stroke.virtualKey, MAPVK_VK_TO_VSC, layout_);
+        wchar_t text[16] = {};
+        // Flag 4: the keyboard state, a pending dead key included, stays as
+        // it is (Windows 10 1607 and later).
+        constexpr UINT kKeepKeyboardState = 0x4;
+        const int length = ToUnicodeEx(stroke.virtualKey, scan, state, text, 16, kKeepKeyboardState, layout_);
+        if (length < 0) {
+            // Older systems keep the dead key pending in this thread: a space
+            // takes it out again.
+            const BYTE none[256] = {};
+            wchar_t ignored[16];
+            for (int i = 0; i < 4 && ToUnicodeEx(VK_SPACE, MapVirtualKeyExW(VK_SPACE, MAPVK_VK_TO_VSC, layout_), none,
+                                                  ignored, 16, kKeepKeyboardState, layout_) < 0;
+                 ++i) {
+            }
+        }
+        return Typed{length < 0, length > 0 ? std::u16string(reinterpret_cast<const char16_t*>(text),
+                                                             static_cast<std::size_t>(length))
+                                            : std::u16string()};
+    }
+
+    bool inputMethodOpen() const override { return inputMethodOpen_; }
 
     std::uint16_t scanCode(std::uint16_t virtualKey) const override
     {
@@ -46,7 +75,26 @@ public:
 
 private:
     HKL layout_;
+    bool inputMethodOpen_;
 };
+
+// Whether the target's input method composes what it is typed: a Japanese,
+// Chinese or Korean layout whose input method is switched on. Asked of the
+// input method's own window, for a short bounded time; a target that does not
+// answer is taken to compose, as characters typed as themselves arrive either
+// way.
+bool composesInput(HWND target, HKL layout)
+{
+    const WORD language = PRIMARYLANGID(LOWORD(reinterpret_cast<UINT_PTR>(layout)));
+    if (language != LANG_JAPANESE && language != LANG_CHINESE && language != LANG_KOREAN) return false;
+    const HWND ime = ImmGetDefaultIMEWnd(target);
+    if (!ime) return ImmIsIME(layout) != FALSE;
+    constexpr WPARAM kGetOpenStatus = 0x0005;  // IMC_GETOPENSTATUS
+    DWORD_PTR open = 0;
+    if (!SendMessageTimeoutW(ime, WM_IME_CONTROL, kGetOpenStatus, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 200, &open))
+        return true;
+    return open != 0;
+}
 
 // The integrity level of a process's token, or 0 when it cannot be read.
 DWORD integrityLevel(HANDLE process)
@@ -112,8 +160,9 @@ void sleepPainting(DWORD milliseconds)
 
 std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 {
-    return std::make_unique<Win32KeyboardLayout>(
-        GetKeyboardLayout(GetWindowThreadProcessId(toHwnd(target), nullptr)));
+    const HWND window = toHwnd(target);
+    const HKL layout = GetKeyboardLayout(GetWindowThreadProcessId(window, nullptr));
+    return std::make_unique<Win32KeyboardLayout>(layout, composesInput(window, layout));
 }
 
 bool Win32KeyInjector::capsLockOn()
