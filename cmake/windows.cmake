@@ -9,6 +9,7 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/controls.cpp
   src/platform/win32/form_window.cpp
   src/platform/win32/key_injector.cpp
+  src/platform/win32/user_key_watch.cpp
   src/platform/win32/help_window.cpp
   src/platform/win32/icons.cpp
   src/platform/win32/notification_area.cpp

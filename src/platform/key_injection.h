@@ -62,6 +62,26 @@ public:
     virtual std::uint16_t scanCode(std::uint16_t virtualKey) const = 0;
 };
 
+// The keys and buttons that turn typed keys into something else while they
+// are held: shortcuts, a drag, a menu.
+struct HeldInput {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+    bool windows = false;
+    bool mouseButton = false;
+    bool any() const { return shift || control || alt || windows || mouseButton; }
+};
+
+// Notes, while it lives, keys pressed by anyone but this program: the user,
+// or another program typing for them.
+class UserKeyWatch {
+public:
+    virtual ~UserKeyWatch() = default;
+    // Whether such a key went down since the watch began.
+    virtual bool pressed() = 0;
+};
+
 class KeyInjector {
 public:
     virtual ~KeyInjector() = default;
@@ -85,6 +105,16 @@ public:
     // when the foreground has gone to another program meanwhile, so that more
     // keys would reach that program instead.
     virtual Taken waitUntilTaken(WindowHandle target) = 0;
+
+    // The modifier keys and mouse buttons held down now. Between two batches
+    // none of the program's own keys is down, so whatever is held is someone
+    // else's.
+    virtual HeldInput held() = 0;
+    // Begins noting the keys others press; the program's own never count.
+    virtual std::unique_ptr<UserKeyWatch> watchUserKeys() = 0;
+    // Sleeps about that long, keeping the program's windows painted; nothing
+    // else of the program runs meanwhile.
+    virtual void pause(int milliseconds) = 0;
 };
 
 }  // namespace mw

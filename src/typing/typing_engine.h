@@ -1,6 +1,7 @@
 #pragma once
 // One typing turn into the window selected in the window list (module
 // mTypedKeys), and the key sender behind it.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,8 +27,21 @@ inline constexpr const char* kFocusLostText =
 
 inline constexpr const char* kStoppedByHotkeyText =
     "Typing stopped with the hotkey, so the rest of the keys were not sent.";
+inline constexpr const char* kWaitingForKeyboardText = "Waiting for the keyboard\xE2\x80\xA6";
+inline constexpr const char* kKeyboardHeldText =
+    "Typing stopped: Shift, Ctrl, Alt, Windows or a mouse button was held down too long, so no more keys were sent.";
+inline constexpr const char* kStoppedByUserKeysText =
+    "Typing stopped: a key was pressed while the program typed, so the rest of the keys were not sent.";
 
-enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost, StoppedByHotkey };
+enum class SendOutcome {
+    Sent,
+    NotInFront,
+    NotResponding,
+    FocusLost,
+    StoppedByHotkey,
+    KeyboardHeld,       // the user held a modifier or mouse button for the whole wait
+    StoppedByUserKeys,  // the user pressed keys while the turn typed
+};
 
 // The program's on/off hotkey as a typing turn respects it: keys of the turn
 // that press it go in while it is held back, so they never trigger it, and a
@@ -37,6 +51,14 @@ struct TurnHotkey {
     HotkeyCombination combination;
 };
 
+// The user at the keyboard, as a turn respects them (see keyboard_wait.h):
+// before each batch the turn waits while they hold Shift, Ctrl, Alt, Win or a
+// mouse button, and a key they press during a turn of several batches ends it.
+struct TurnUser {
+    Clock& clock;
+    std::function<void()> onWaiting;  // the turn is waiting for held keys
+};
+
 // Types a key string into the target: parses all of it first (a string that
 // does not parse raises a Failure and sends nothing), makes sure the target
 // exists and is the foreground window, then sends it in batches, each once the
@@ -44,7 +66,8 @@ struct TurnHotkey {
 // the target stops responding or another program takes the foreground. With
 // wait, returns once the target has taken the last batch too.
 SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
-                          const std::string& keyString, bool wait, const TurnHotkey* hotkey = nullptr);
+                          const std::string& keyString, bool wait, const TurnHotkey* hotkey = nullptr,
+                          const TurnUser* user = nullptr);
 
 // "{SHIFT}", "{CTRL}" and "{ALT}" (exactly so written) become "+", "^", "%".
 std::string translateModifierCodes(std::string keys);

@@ -424,6 +424,15 @@ void pressChord(std::initializer_list<WORD> keys)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void holdKey(WORD virtualKey, bool down)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
 HWND focusOf(HWND window)
 {
     GUITHREADINFO info{};

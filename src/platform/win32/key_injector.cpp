@@ -6,6 +6,7 @@
 #include "platform/failure.h"
 #include "platform/win32/hwnd.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/user_key_watch.h"
 #include "platform/win32/utf.h"
 
 #include <imm.h>
@@ -21,6 +22,7 @@ INPUT toInput(const KeyInput& key)
     input.ki.wScan = key.scanCode;
     input.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.unicode ? KEYEVENTF_UNICODE : 0) |
                        (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.dwExtraInfo = kOwnKeysTag;
     return input;
 }
 
@@ -226,5 +228,27 @@ KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
     }
     return foregroundWith(window) ? Taken::Yes : Taken::FocusLost;
 }
+
+}  // namespace mw::win32
+
+namespace mw::win32 {
+
+HeldInput Win32KeyInjector::held()
+{
+    // The system's state of the keys, which counts every program's input.
+    const auto down = [](int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
+    HeldInput held;
+    held.shift = down(VK_SHIFT);
+    held.control = down(VK_CONTROL);
+    held.alt = down(VK_MENU);
+    held.windows = down(VK_LWIN) || down(VK_RWIN);
+    held.mouseButton =
+        down(VK_LBUTTON) || down(VK_RBUTTON) || down(VK_MBUTTON) || down(VK_XBUTTON1) || down(VK_XBUTTON2);
+    return held;
+}
+
+std::unique_ptr<UserKeyWatch> Win32KeyInjector::watchUserKeys() { return std::make_unique<Win32UserKeyWatch>(); }
+
+void Win32KeyInjector::pause(int milliseconds) { sleepPainting(static_cast<DWORD>(milliseconds)); }
 
 }  // namespace mw::win32

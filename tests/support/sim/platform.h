@@ -19,7 +19,7 @@ struct SimPlatform {
     SimKeyInjector keys;
     SimGlobalHotkey hotkey;
 
-    SimPlatform() = default;
+    SimPlatform() { keys.clock = &clock; }
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 

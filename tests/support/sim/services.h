@@ -304,7 +304,7 @@ public:
 
 // The keys sent, and a target behind them: a keyboard with Caps Lock, dead
 // keys and the layout above, turning what it is sent into the text that
-// arrives.
+// arrives; and the user at it, who may hold keys or press them.
 class SimKeyInjector final : public KeyInjector {
 public:
     std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle) override
@@ -331,6 +331,15 @@ public:
         answers.pop_front();
         return answer;
     }
+    // The user's keys, as the tests script them.
+    HeldInput held() override { return userHolds; }
+    std::unique_ptr<UserKeyWatch> watchUserKeys() override { return std::make_unique<Watch>(*this, userPresses); }
+    void pause(int milliseconds) override
+    {
+        if (clock) clock->now += milliseconds;
+        pausedMs += milliseconds;
+        if (onPause) onPause();
+    }
 
     // What arrived, as UTF-8; Ctrl and Alt combinations type nothing here.
     std::string typed() const { return utf16ToUtf8(typed_); }
@@ -349,8 +358,25 @@ public:
     std::deque<Taken> answers;             // of waitUntilTaken, then Yes
     std::function<void()> onSend;
     std::function<void()> onWait;
+    // The user: what they hold, and how many keys they pressed so far.
+    HeldInput userHolds;
+    int userPresses = 0;
+    // Pauses advance the clock, when there is one.
+    SimClock* clock = nullptr;
+    std::int64_t pausedMs = 0;
+    std::function<void()> onPause;
 
 private:
+    class Watch final : public UserKeyWatch {
+    public:
+        Watch(const SimKeyInjector& keys, int pressesBefore) : keys_(keys), before_(pressesBefore) {}
+        bool pressed() override { return keys_.userPresses != before_; }
+
+    private:
+        const SimKeyInjector& keys_;
+        int before_;
+    };
+
     void take(const KeyInput& input)
     {
         if (input.unicode) {
