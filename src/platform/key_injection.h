@@ -33,20 +33,55 @@ struct KeyInput {
     friend bool operator==(const KeyInput&, const KeyInput&) = default;
 };
 
-// What the keyboard layout of the target window's thread says.
+// What the keyboard of the target window's thread says: its layout, and
+// whether an input method is open there.
 class KeyboardLayout {
 public:
     virtual ~KeyboardLayout() = default;
     struct Stroke {
         std::uint16_t virtualKey = 0;
-        std::uint8_t shiftState = 0;  // bit 0 Shift, bit 1 Ctrl, bit 2 Alt (Ctrl+Alt is AltGr)
+        // Bit 0 Shift, bit 1 Ctrl, bit 2 Alt (Ctrl+Alt is AltGr); higher bits
+        // are states such as Kana or Hankaku.
+        std::uint8_t shiftState = 0;
     };
-    // The key and shift state that type the character, or nothing when the
-    // layout has no such key, or only a dead key or one that needs another state.
+    // The key and shift state the layout's table gives for the character
+    // (VkKeyScanEx), or nothing when it has none.
     virtual std::optional<Stroke> strokeFor(char32_t character) const = 0;
+    // What that key types in that shift state with Caps Lock off, asked
+    // without changing the keyboard's state: its characters (UTF-16), or a
+    // dead key, which types nothing by itself and changes the next key's
+    // character instead.
+    struct Typed {
+        bool deadKey = false;
+        std::u16string text;
+    };
+    virtual Typed typedBy(const Stroke& stroke) const = 0;
+    // Whether an input method that composes (Japanese, Chinese, Korean) is
+    // open in the target: keys typed there become composition, not text.
+    virtual bool inputMethodOpen() const = 0;
     // The scan code of the key, 0xE0 or 0xE1 in the high byte for an extended
     // key (MAPVK_VK_TO_VSC_EX); 0 when the layout has none.
     virtual std::uint16_t scanCode(std::uint16_t virtualKey) const = 0;
+};
+
+// The keys and buttons that turn typed keys into something else while they
+// are held: shortcuts, a drag, a menu.
+struct HeldInput {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+    bool windows = false;
+    bool mouseButton = false;
+    bool any() const { return shift || control || alt || windows || mouseButton; }
+};
+
+// Notes, while it lives, keys pressed by anyone but this program: the user,
+// or another program typing for them.
+class UserKeyWatch {
+public:
+    virtual ~UserKeyWatch() = default;
+    // Whether such a key went down since the watch began.
+    virtual bool pressed() = 0;
 };
 
 class KeyInjector {
@@ -71,6 +106,16 @@ public:
     // when the foreground has gone to another program meanwhile, so that more
     // keys would reach that program instead.
     virtual Taken waitUntilTaken(WindowHandle target) = 0;
+
+    // The modifier keys and mouse buttons held down now. Between two batches
+    // none of the program's own keys is down, so whatever is held is someone
+    // else's.
+    virtual HeldInput held() = 0;
+    // Begins noting the keys others press; the program's own never count.
+    virtual std::unique_ptr<UserKeyWatch> watchUserKeys() = 0;
+    // Sleeps about that long, keeping the program's windows painted; nothing
+    // else of the program runs meanwhile.
+    virtual void pause(int milliseconds) = 0;
 };
 
 }  // namespace mw

@@ -8,7 +8,27 @@
 
 namespace mw {
 
-KeyTranslator::KeyTranslator(const KeyboardLayout& layout, bool capsLockOn) : layout_(layout), lock_(capsLockOn) {}
+namespace {
+
+// The stroke that types exactly the character on the layout, or nothing.
+std::optional<KeyboardLayout::Stroke> strokeTyping(const KeyboardLayout& layout, char32_t character)
+{
+    const std::optional<KeyboardLayout::Stroke> stroke = layout.strokeFor(character);
+    // Shift, Ctrl and Alt are the only states a batch can press.
+    if (!stroke || (stroke->shiftState & ~0x07)) return std::nullopt;
+    const KeyboardLayout::Typed typed = layout.typedBy(*stroke);
+    std::u16string expected;
+    appendUtf16(expected, character);
+    if (typed.deadKey || typed.text != expected) return std::nullopt;
+    return stroke;
+}
+
+}  // namespace
+
+KeyTranslator::KeyTranslator(const KeyboardLayout& layout, bool capsLockOn)
+    : layout_(layout), inputMethodOpen_(layout.inputMethodOpen()), lock_(capsLockOn)
+{
+}
 
 KeyInput KeyTranslator::key(std::uint16_t virtualKey, bool up)
 {
@@ -23,11 +43,12 @@ KeyInput KeyTranslator::key(std::uint16_t virtualKey, bool up)
     return KeyInput{false, virtualKey, static_cast<std::uint16_t>(scan & 0xFF), extended, up};
 }
 
-std::optional<KeyboardLayout::Stroke> KeyTranslator::stroke(char32_t character)
+std::optional<KeyboardLayout::Stroke> KeyTranslator::stroke(char32_t character, bool withCtrlOrAlt)
 {
+    if (inputMethodOpen_ && !withCtrlOrAlt) return std::nullopt;
     const auto found = strokes_.find(character);
     if (found != strokes_.end()) return found->second;
-    return strokes_[character] = layout_.strokeFor(character);
+    return strokes_[character] = strokeTyping(layout_, character);
 }
 
 void KeyTranslator::push(const KeyInput& input)
@@ -63,7 +84,7 @@ std::vector<KeyInput> KeyTranslator::translate(const std::vector<KeyEvent>& even
             if (vk::isModifier(e.virtualKey)) held[heldIndex(e.virtualKey)] = e.down;
             continue;
         }
-        const std::optional<KeyboardLayout::Stroke> s = stroke(e.character);
+        const std::optional<KeyboardLayout::Stroke> s = stroke(e.character, held[1] || held[2]);
         if (!s) {
             std::u16string units;
             appendUtf16(units, e.character);

@@ -4,6 +4,15 @@
 // there, or as itself where that layout has no key for it; each key carries the
 // layout's scan code.
 //
+// Which key types a character is asked of the layout's table, and then what
+// that key really types in that shift state: a dead key (the "^" of Shift+6 on
+// US-International, the AltGr accents of Czech) would wait for the next key and
+// compose with it, or with the user's next keystroke after the turn, and a key
+// that types another character would type that one. Such characters go as
+// themselves. So do all characters while an input method of the target
+// composes (Japanese, Chinese, Korean), where keys would become composition;
+// keys pressed with Ctrl or Alt of the key text stay keys, as shortcuts need.
+//
 // Caps Lock. A character arrives as written whatever the state of Caps Lock:
 // when the lock is on, a batch switches it off before the first character key
 // and back on at its end, inside the same uninterruptible input, so no key of
@@ -53,11 +62,12 @@ public:
 
 private:
     KeyInput key(std::uint16_t virtualKey, bool up);
-    std::optional<KeyboardLayout::Stroke> stroke(char32_t character);
+    std::optional<KeyboardLayout::Stroke> stroke(char32_t character, bool withCtrlOrAlt);
     void push(const KeyInput& input);
     void toggleCapsLock();
 
     const KeyboardLayout& layout_;
+    const bool inputMethodOpen_;  // asked once per turn
     bool lock_;  // the user's lock, as the key text has set it so far
     // The last batch, and after each of its inputs the state its text asked for.
     std::vector<KeyInput> batch_;

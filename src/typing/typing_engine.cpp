@@ -4,6 +4,7 @@
 #include "targets/foreground.h"
 #include "targets/window_list.h"
 #include "typing/hotkey.h"
+#include "typing/keyboard_wait.h"
 #include "typing/key_notation.h"
 #include "typing/key_translation.h"
 #include "typing/turn_hold.h"
@@ -50,13 +51,33 @@ private:
 }  // namespace
 
 SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
-                          const std::string& keyString, bool wait, const TurnHotkey* hotkey)
+                          const std::string& keyString, bool wait, const TurnHotkey* hotkey, const TurnUser* user)
 {
     const std::vector<KeyEvent> events = parseKeyString(keyString);
+    const auto batches = splitIntoBatches(events, kMaxEventsPerBatch);
+    bool waited = false;  // the last look at the keyboard had to wait
+    const auto keyboardFree = [&] {
+        waited = false;
+        if (!user) return SendOutcome::Sent;
+        const auto onWaiting = [&] {
+            waited = true;
+            if (user->onWaiting) user->onWaiting();
+        };
+        switch (waitForFreeKeyboard(keys, user->clock, hotkey ? &hotkey->hotkey : nullptr, onWaiting)) {
+        case KeyboardWait::Free: return SendOutcome::Sent;
+        case KeyboardWait::StillHeld: return SendOutcome::KeyboardHeld;
+        case KeyboardWait::HotkeyPressed: return SendOutcome::StoppedByHotkey;
+        }
+        return SendOutcome::Sent;
+    };
     // Keys go to the target or nowhere: never into whatever window happens to
     // have the focus when the target is gone or stays behind another window.
+    if (!windows.exists(target)) return SendOutcome::NotInFront;
+    // The user's keys are let go before the target is made the foreground: in
+    // the middle of Alt+Tab or a drag it would come between.
+    if (!batches.empty())
+        if (const SendOutcome outcome = keyboardFree(); outcome != SendOutcome::Sent) return outcome;
     if (!bringToFront(windows, target)) return SendOutcome::NotInFront;
-    const auto batches = splitIntoBatches(events, kMaxEventsPerBatch);
     if (batches.empty()) return SendOutcome::Sent;
     const std::unique_ptr<KeyboardLayout> layout = keys.layoutOf(target);
     KeyTranslator translator(*layout, keys.capsLockOn());
@@ -70,6 +91,10 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
         }
         return SendOutcome::Sent;
     };
+    // The keys of a turn of several batches take a while to go in, and keys
+    // the user types meanwhile would mix with them.
+    std::unique_ptr<UserKeyWatch> userKeys;
+    if (user && batches.size() > 1) userKeys = keys.watchUserKeys();
     bool lastTaken = false;  // the last batch was waited for already
     for (std::size_t i = 0; i < batches.size(); ++i) {
         if (batches[i].front().kind == KeyEvent::Kind::Delay) continue;  // paused by the turn's job
@@ -80,6 +105,12 @@ SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle
                 if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
             // The user pressed the hotkey while the last batch went in.
             if (hotkey && hotkey->hotkey.takePress()) return SendOutcome::StoppedByHotkey;
+            if (userKeys && userKeys->pressed()) return SendOutcome::StoppedByUserKeys;
+            if (const SendOutcome outcome = keyboardFree(); outcome != SendOutcome::Sent) return outcome;
+            // A button held for a while may have brought another window to
+            // the front.
+            if (waited)
+                if (const SendOutcome outcome = taken(); outcome != SendOutcome::Sent) return outcome;
             translator.setCapsLock(keys.capsLockOn());
         }
         const std::vector<KeyInput> inputs = translator.translate(batches[i]);
@@ -128,8 +159,9 @@ SendOutcome TypeTextbox(const TypingContext& context, TargetList& targets, ListV
         steps.step(112, [&] {
             std::optional<TurnHotkey> hotkey;
             if (context.hotkey) hotkey.emplace(TurnHotkey{context.services.hotkey, *context.hotkey});
+            const TurnUser user{context.services.clock, [&] { status.setCaption(kWaitingForKeyboardText); }};
             outcome = SendKeyString(windows, context.services.keys, target, translateModifierCodes(keyString), false,
-                                    hotkey ? &*hotkey : nullptr);
+                                    hotkey ? &*hotkey : nullptr, &user);
         });
         steps.step(114, [&] { clearTopMost(windows, target); });
     }
@@ -146,6 +178,8 @@ SendOutcome TypeTextbox(const TypingContext& context, TargetList& targets, ListV
                               : hold == TurnHold::HigherPrivileges ? kHigherPrivilegesText
                                                                    : kFullScreenInFrontText);
             break;
+        case SendOutcome::KeyboardHeld: status.setCaption(kKeyboardHeldText); break;
+        case SendOutcome::StoppedByUserKeys: status.setCaption(kStoppedByUserKeysText); break;
         }
     });
     steps.step(138, [&] {

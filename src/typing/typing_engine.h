@@ -1,6 +1,7 @@
 #pragma once
 // One typing turn into the window selected in the window list (module
 // mTypedKeys), and the key sender behind it.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -37,9 +38,25 @@ inline constexpr const char* kHigherPrivilegesText =
 inline constexpr const char* kFullScreenInFrontText =
     "Nothing typed: a full-screen program is in front, so it was left alone.";
 
+inline constexpr const char* kWaitingForKeyboardText = "Waiting for the keyboard\xE2\x80\xA6";
+inline constexpr const char* kKeyboardHeldText =
+    "Typing stopped: Shift, Ctrl, Alt, Windows or a mouse button was held down too long, so no more keys were sent.";
+inline constexpr const char* kStoppedByUserKeysText =
+    "Typing stopped: a key was pressed while the program typed, so the rest of the keys were not sent.";
+
 // Held: the turn left the target alone (see TurnHold). DesktopLost: the
 // desktop stopped taking input during the turn.
-enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost, StoppedByHotkey, DesktopLost, Held };
+enum class SendOutcome {
+    Sent,
+    NotInFront,
+    NotResponding,
+    FocusLost,
+    StoppedByHotkey,
+    DesktopLost,
+    Held,
+    KeyboardHeld,       // the user held a modifier or mouse button for the whole wait
+    StoppedByUserKeys,  // the user pressed keys while the turn typed
+};
 
 // The program's on/off hotkey as a typing turn respects it: keys of the turn
 // that press it go in while it is held back, so they never trigger it, and a
@@ -47,6 +64,14 @@ enum class SendOutcome { Sent, NotInFront, NotResponding, FocusLost, StoppedByHo
 struct TurnHotkey {
     GlobalHotkey& hotkey;
     HotkeyCombination combination;
+};
+
+// The user at the keyboard, as a turn respects them (see keyboard_wait.h):
+// before each batch the turn waits while they hold Shift, Ctrl, Alt, Win or a
+// mouse button, and a key they press during a turn of several batches ends it.
+struct TurnUser {
+    Clock& clock;
+    std::function<void()> onWaiting;  // the turn is waiting for held keys
 };
 
 // Types a key string into the target: parses all of it first (a string that
@@ -57,7 +82,8 @@ struct TurnHotkey {
 // desktop stops taking input (DesktopLost, not a failure). With
 // wait, returns once the target has taken the last batch too.
 SendOutcome SendKeyString(WindowSystem& windows, KeyInjector& keys, WindowHandle target,
-                          const std::string& keyString, bool wait, const TurnHotkey* hotkey = nullptr);
+                          const std::string& keyString, bool wait, const TurnHotkey* hotkey = nullptr,
+                          const TurnUser* user = nullptr);
 
 // "{SHIFT}", "{CTRL}" and "{ALT}" (exactly so written) become "+", "^", "%".
 std::string translateModifierCodes(std::string keys);

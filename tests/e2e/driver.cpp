@@ -431,6 +431,15 @@ void chooseFromMenu(int item)
     pressKey(VK_RETURN);
 }
 
+void holdKey(WORD virtualKey, bool down)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
 HWND focusOf(HWND window)
 {
     GUITHREADINFO info{};

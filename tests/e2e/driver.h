@@ -70,6 +70,8 @@ void typeUnicode(const std::wstring& text);
 void pressKey(WORD virtualKey, bool alt = false, bool ctrl = false);
 // Keys pressed in order and released in reverse, as a chord: {VK_SHIFT, VK_TAB}.
 void pressChord(std::initializer_list<WORD> keys);
+// Presses a key and leaves it down, or lets it go.
+void holdKey(WORD virtualKey, bool down);
 // The window that has the keyboard focus in the thread of this window.
 HWND focusOf(HWND window);
 // Picks the open menu's n-th item (0-based, separators skipped) with the

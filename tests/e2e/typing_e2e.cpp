@@ -209,6 +209,50 @@ TEST(TypingSafety, ATargetThatHangsBetweenTurnsNeverHoldsUpTheProgram)
     EXPECT_EQ(hung.typed(), "abc");
 }
 
+// Whether the text is the key text over and over, cut anywhere.
+bool repeats(const std::string& text, const std::string& keys)
+{
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != keys[i % keys.size()]) return false;
+    return true;
+}
+
+TEST(TypingSafety, AModifierHeldWhileTurnsAreDueNeverChangesTheTextAndTurnsGoOnOnceItIsLetGo)
+{
+    Target target(L"Marrowind Test Target");
+    Marrowind app;
+    app.selectTarget("Marrowind Test Target");
+    app.writeKeys(L"abc");
+    app.chooseInterval(1);  // every second
+    app.press(id::kPushButton4);
+    ASSERT_TRUE(waitUntil([&] { return target.typed().size() >= 3; }));
+    // Held as the user holds it in the middle of Ctrl+C, from another program.
+    holdKey(VK_CONTROL, true);
+    const bool waiting = waitUntil([&] { return app.status() == L"Waiting for the keyboard\u2026"; }, 5s);
+    const std::size_t before = target.typed().size();
+    holdKey(VK_CONTROL, false);
+    EXPECT_TRUE(waiting) << narrow(app.status());
+    EXPECT_TRUE(waitUntil([&] { return target.typed().size() >= before + 6; })) << "turns go on once it is let go";
+    app.press(id::kPushButton4);
+    EXPECT_TRUE(repeats(target.typed(), "abc")) << target.typed();
+}
+
+TEST(TypingSafety, AKeyPressedDuringALongTurnEndsIt)
+{
+    Target target(L"Marrowind Test Target");
+    Marrowind app;
+    app.selectTarget("Marrowind Test Target");
+    app.setKeys(std::wstring(20000, L'k'));
+    app.press(id::kPushButton2);
+    ASSERT_TRUE(waitUntil([&] { return !target.typed().empty(); }));
+    pressKey(VK_F7);  // a key that types nothing
+    EXPECT_TRUE(waitUntil([&] {
+        return app.status() == L"Typing stopped: a key was pressed while the program typed, so the rest of the keys "
+                               L"were not sent.";
+    }, 30s)) << narrow(app.status());
+    EXPECT_LT(target.typed().size(), 20000u);
+}
+
 TEST(TypingSafety, NothingIsTypedAnywhereWhenTheTargetClosedAfterTheListWasFilled)
 {
     Target doomed(L"Marrowind Closing Target");

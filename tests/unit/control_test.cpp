@@ -94,22 +94,11 @@ TEST(HotkeySetting, OneKeyWithCtrlOrAltAndNothingElse)
     }
 }
 
-// A layout with AltGr, where "@" is Ctrl+Alt+Q, as on a German keyboard.
-class AltGrLayout final : public KeyboardLayout {
-public:
-    std::optional<Stroke> strokeFor(char32_t c) const override
-    {
-        return c == '@' ? std::optional(Stroke{'Q', 6}) : us_.strokeFor(c);
-    }
-    std::uint16_t scanCode(std::uint16_t key) const override { return us_.scanCode(key); }
-
-private:
-    sim::SimKeyboardLayout us_;
-};
-
 TEST(HotkeySetting, TheProgramsOwnKeysPressItAsTheTargetsLayoutMakesThem)
 {
-    const AltGrLayout layout;
+    // A layout with AltGr, where "@" is Ctrl+Alt+Q, as on a German keyboard.
+    sim::SimKeyboardLayout layout;
+    layout.extraKeys['@'] = {'Q', 6};
     const auto presses = [&](const char* keys, const char* hotkey) {
         KeyTranslator translator(layout, false);
         return pressesHotkey(translator.translate(parseKeyString(keys)), *parseHotkey(hotkey));

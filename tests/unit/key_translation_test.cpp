@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+
 #include "sim/services.h"
 #include "typing/key_notation.h"
 #include "typing/virtual_keys.h"
@@ -57,6 +60,40 @@ TEST(KeyTranslation, CharactersArriveAsWrittenWithCapsLockOnOrOff)
         EXPECT_EQ(typed.text, c.arrives) << c.keys << " caps " << c.capsBefore;
         EXPECT_EQ(typed.capsLock, c.capsAfter) << c.keys << " caps " << c.capsBefore;
         EXPECT_EQ(typed.capsPresses, c.capsPresses) << c.keys << " caps " << c.capsBefore;
+    }
+}
+
+TEST(KeyTranslation, DeadKeysKeysOfOtherCharactersAndOpenInputMethodsGetTheCharactersAsThemselves)
+{
+    struct Case {
+        const char* layout;
+        std::function<void(sim::SimKeyboardLayout&)> setUp;
+        std::string keys;
+        std::string arrives;  // the user's own E key typed after the turn included
+        std::set<std::uint16_t> keysPressed;
+    };
+    const Case cases[] = {
+        // "^" is Shift+6 and dead: it would compose with the "e" after it, and
+        // a trailing one with the user's next keystroke.
+        {"US-International", [](auto& l) { l.deadKeys.insert({'6', true}); }, "{^}ea{^}", "^ea^e", {'E', 'A'}},
+        {"a table naming E for \xC3\xA9", [](auto& l) { l.wrongTableEntries[U'\u00E9'] = {'E', 0}; },
+         "caf\xC3\xA9", "caf\xC3\xA9" "e", {'C', 'A', 'F'}},
+        // Keys would become composition; with Ctrl they are shortcuts.
+        {"an open input method", [](auto& l) { l.imeOpen = true; }, "ab 1^c", "ab 1e", {vk::kControl, 'C'}},
+    };
+    for (const Case& c : cases) {
+        sim::SimKeyInjector keyboard;
+        c.setUp(keyboard.layout);
+        const auto layout = keyboard.layoutOf(1);
+        KeyTranslator translator(*layout, false);
+        const auto inputs = translator.translate(parseKeyString(c.keys));
+        std::set<std::uint16_t> pressed;
+        for (const KeyInput& input : inputs)
+            if (!input.unicode && !input.up && input.virtualKey != vk::kShift) pressed.insert(input.virtualKey);
+        keyboard.send(inputs, 1);
+        keyboard.send({KeyInput{false, 'E', 'E', false, false}, KeyInput{false, 'E', 'E', false, true}}, 1);
+        EXPECT_EQ(keyboard.typed(), c.arrives) << c.layout;
+        EXPECT_EQ(pressed, c.keysPressed) << c.layout;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "form1_fixture.h"
 #include "shell/error_dialog.h"
+#include "typing/keyboard_wait.h"
 #include "typing/key_notation.h"
 
 namespace mw {
@@ -186,6 +187,69 @@ TEST_F(TypingTest, ATargetThatStopsTakingKeysOrLosesTheFrontGetsNothingMore)
         EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target})) << "the target is still released";
         EXPECT_TRUE(sim.dialogs.warnings.empty());
     }
+}
+
+TEST_F(TypingTest, HeldModifiersAndButtonsAreWaitedForUpToABoundBeforeTheTargetComesToTheFront)
+{
+    struct Case {
+        const char* name;
+        HeldInput held;
+        int letGoAfterMs;  // -1: held for good
+        bool hotkeyPressed;
+        std::string typed;
+        std::string status;  // empty: the turn completed
+    };
+    const Case cases[] = {
+        {"Ctrl", {false, true}, 300, false, "abc", ""},
+        {"Win, almost to the bound", {false, false, false, true}, 4980, false, "abc", ""},
+        {"a mouse button", {false, false, false, false, true}, -1, false, "", kKeyboardHeldText},
+        {"Shift, then the hotkey", {true}, -1, true, "", kStoppedByHotkeyText},
+    };
+    for (const Case& c : cases) {
+        test::Form1Fixture f;
+        const WindowHandle window = f.sim.windows.add("Target");
+        f.form1->Form_Load();
+        f.sim.keys.userHolds = c.held;
+        std::vector<std::string> statusWhileWaiting;
+        bool inFrontWhileHeld = false;
+        f.sim.keys.onPause = [&] {
+            statusWhileWaiting.push_back(f.sim.Frame2.caption());
+            for (const Call& call : f.sim.windows.calls) inFrontWhileHeld |= call.kind == Call::Foreground;
+            if (c.letGoAfterMs >= 0 && f.sim.keys.pausedMs >= c.letGoAfterMs) f.sim.keys.userHolds = {};
+            f.sim.hotkey.pressedDuringTurn = c.hotkeyPressed;
+        };
+        f.sim.Text2.setText("abc");
+        f.sim.PushButton2.click();
+        EXPECT_EQ(f.sim.keys.typed(), c.typed) << c.name;
+        EXPECT_EQ(f.sim.Frame2.caption(), c.status.empty() ? kCompletedText + f.sim.clock.dateTimeText : c.status)
+            << c.name;
+        ASSERT_FALSE(statusWhileWaiting.empty()) << c.name;
+        EXPECT_EQ(statusWhileWaiting.back(), "Waiting for the keyboard\xE2\x80\xA6") << c.name;
+        EXPECT_FALSE(inFrontWhileHeld) << c.name << ": the target comes to the front once they are let go";
+        EXPECT_LE(f.sim.keys.pausedMs, kKeyboardWaitMs) << c.name;
+        EXPECT_EQ(f.sim.windows.calls.back(), (Call{Call::Release, window})) << c.name;
+        EXPECT_TRUE(f.sim.dialogs.warnings.empty()) << c.name;
+    }
+}
+
+TEST_F(TypingTest, KeysTheUserPressesEndALongTurnAndAButtonHeldBetweenBatchesIsWaitedFor)
+{
+    const std::string text(3000, 'x');  // six batches
+    sim.keys.onWait = [&] { ++sim.keys.userPresses; };  // typed while the target takes the first
+    typeNow(text);
+    EXPECT_EQ(sim.keys.batches.size(), 1u);
+    EXPECT_EQ(sim.Frame2.caption(), kStoppedByUserKeysText);
+    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
+
+    const std::size_t before = sim.keys.typed().size();
+    sim.keys.batches.clear();
+    sim.keys.waitedFor.clear();
+    sim.keys.onWait = [&] { sim.keys.userHolds.mouseButton = sim.keys.waitedFor.size() == 1; };
+    sim.keys.onPause = [&] { sim.keys.userHolds = {}; };
+    typeNow(text);
+    EXPECT_EQ(sim.keys.typed().size() - before, text.size()) << "the rest went once the button was let go";
+    EXPECT_EQ(sim.keys.waitedFor.size(), sim.keys.batches.size()) << "and the target was asked again after the wait";
+    EXPECT_EQ(sim.Frame2.caption(), kCompletedText + sim.clock.dateTimeText);
 }
 
 TEST_F(TypingTest, CapsLockSwitchedByTheUserBetweenBatchesIsRespected)

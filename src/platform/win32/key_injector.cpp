@@ -1,10 +1,15 @@
 #include "platform/win32/key_injector.h"
 
+#include <initializer_list>
 #include <vector>
 
 #include "platform/win32/hwnd.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/user_key_watch.h"
 #include "platform/win32/utf.h"
 // After the Windows headers, which it relies on.
+#include <imm.h>
+
 #include <imm.h>
 
 namespace mw::win32 {
@@ -18,25 +23,53 @@ INPUT toInput(const KeyInput& key)
     input.ki.wScan = key.scanCode;
     input.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.unicode ? KEYEVENTF_UNICODE : 0) |
                        (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.dwExtraInfo = kOwnKeysTag;
     return input;
 }
 
 class Win32KeyboardLayout final : public KeyboardLayout {
 public:
-    explicit Win32KeyboardLayout(HKL layout) : layout_(layout) {}
+    Win32KeyboardLayout(HKL layout, bool inputMethodOpen) : layout_(layout), inputMethodOpen_(inputMethodOpen) {}
 
     std::optional<Stroke> strokeFor(char32_t character) const override
     {
         if (character >= 0x10000) return std::nullopt;
         const SHORT scan = VkKeyScanExW(static_cast<wchar_t>(character), layout_);
-        const BYTE key = LOBYTE(scan), state = HIBYTE(scan);
-        // Not on this layout, a dead key, or needing Hankaku or other states:
-        // the character goes as itself.
-        if (scan == -1 || key == 0xFF || (state & ~0x07) ||
-            (MapVirtualKeyExW(key, MAPVK_VK_TO_CHAR, layout_) & 0x80000000u))
-            return std::nullopt;
-        return Stroke{key, state};
+        if (scan == -1 || LOBYTE(scan) == 0xFF) return std::nullopt;
+        return Stroke{LOBYTE(scan), HIBYTE(scan)};
     }
+
+    Typed typedBy(const Stroke& stroke) const override
+    {
+        BYTE state[256] = {};
+        const auto press = [&](std::initializer_list<int> keys) {
+            for (int key : keys) state[key] = 0x80;
+        };
+        if (stroke.shiftState & 1) press({VK_SHIFT, VK_LSHIFT});
+        if (stroke.shiftState & 2) press({VK_CONTROL, VK_LCONTROL});
+        if (stroke.shiftState & 4) press({VK_MENU, VK_LMENU});
+        const UINT scan = MapVirtualKeyExW(stroke.virtualKey, MAPVK_VK_TO_VSC, layout_);
+        wchar_t text[16] = {};
+        // Flag 4: the keyboard state, a pending dead key included, stays as
+        // it is (Windows 10 1607 and later).
+        constexpr UINT kKeepKeyboardState = 0x4;
+        const int length = ToUnicodeEx(stroke.virtualKey, scan, state, text, 16, kKeepKeyboardState, layout_);
+        if (length < 0) {
+            // Older systems keep the dead key pending in this thread: a space
+            // takes it out again.
+            const BYTE none[256] = {};
+            wchar_t ignored[16];
+            for (int i = 0; i < 4 && ToUnicodeEx(VK_SPACE, MapVirtualKeyExW(VK_SPACE, MAPVK_VK_TO_VSC, layout_), none,
+                                                  ignored, 16, kKeepKeyboardState, layout_) < 0;
+                 ++i) {
+            }
+        }
+        return Typed{length < 0, length > 0 ? std::u16string(reinterpret_cast<const char16_t*>(text),
+                                                             static_cast<std::size_t>(length))
+                                            : std::u16string()};
+    }
+
+    bool inputMethodOpen() const override { return inputMethodOpen_; }
 
     std::uint16_t scanCode(std::uint16_t virtualKey) const override
     {
@@ -45,7 +78,26 @@ public:
 
 private:
     HKL layout_;
+    bool inputMethodOpen_;
 };
+
+// Whether the target's input method composes what it is typed: a Japanese,
+// Chinese or Korean layout whose input method is switched on. Asked of the
+// input method's own window, for a short bounded time; a target that does not
+// answer is taken to compose, as characters typed as themselves arrive either
+// way.
+bool composesInput(HWND target, HKL layout)
+{
+    const WORD language = PRIMARYLANGID(LOWORD(reinterpret_cast<UINT_PTR>(layout)));
+    if (language != LANG_JAPANESE && language != LANG_CHINESE && language != LANG_KOREAN) return false;
+    const HWND ime = ImmGetDefaultIMEWnd(target);
+    if (!ime) return ImmIsIME(layout) != FALSE;
+    constexpr WPARAM kGetOpenStatus = 0x0005;  // IMC_GETOPENSTATUS
+    DWORD_PTR open = 0;
+    if (!SendMessageTimeoutW(ime, WM_IME_CONTROL, kGetOpenStatus, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 200, &open))
+        return true;
+    return open != 0;
+}
 
 // The thread that owns the window and takes its input. The system names a
 // console window's program as its creator, though the console host's thread
@@ -91,7 +143,9 @@ void sleepPainting(DWORD milliseconds)
 
 std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 {
-    return std::make_unique<Win32KeyboardLayout>(GetKeyboardLayout(inputThreadOf(toHwnd(target))));
+    const HWND window = toHwnd(target);
+    const HKL layout = GetKeyboardLayout(inputThreadOf(window));
+    return std::make_unique<Win32KeyboardLayout>(layout, composesInput(window, layout));
 }
 
 bool Win32KeyInjector::capsLockOn()
@@ -157,5 +211,27 @@ KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
     }
     return foregroundWith(window) ? Taken::Yes : Taken::FocusLost;
 }
+
+}  // namespace mw::win32
+
+namespace mw::win32 {
+
+HeldInput Win32KeyInjector::held()
+{
+    // The system's state of the keys, which counts every program's input.
+    const auto down = [](int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
+    HeldInput held;
+    held.shift = down(VK_SHIFT);
+    held.control = down(VK_CONTROL);
+    held.alt = down(VK_MENU);
+    held.windows = down(VK_LWIN) || down(VK_RWIN);
+    held.mouseButton =
+        down(VK_LBUTTON) || down(VK_RBUTTON) || down(VK_MBUTTON) || down(VK_XBUTTON1) || down(VK_XBUTTON2);
+    return held;
+}
+
+std::unique_ptr<UserKeyWatch> Win32KeyInjector::watchUserKeys() { return std::make_unique<Win32UserKeyWatch>(); }
+
+void Win32KeyInjector::pause(int milliseconds) { sleepPainting(static_cast<DWORD>(milliseconds)); }
 
 }  // namespace mw::win32

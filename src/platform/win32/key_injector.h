@@ -11,6 +11,9 @@ public:
     bool capsLockOn() override;
     Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) override;
     Taken waitUntilTaken(WindowHandle target) override;
+    HeldInput held() override;
+    std::unique_ptr<UserKeyWatch> watchUserKeys() override;
+    void pause(int milliseconds) override;
 };
 
 }  // namespace mw::win32

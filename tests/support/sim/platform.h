@@ -21,7 +21,7 @@ struct SimPlatform {
     SimStepTimer steps{clock};
     SimKeyPoster posting;
 
-    SimPlatform() = default;
+    SimPlatform() { keys.clock = &clock; }
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 

@@ -279,11 +279,16 @@ public:
 
 // A United States keyboard layout, as far as the tests need one: letters,
 // digits, space and the punctuation of the main block; anything else has no key.
-// Scan codes are made up, with the 0xE0 prefix on the navigation keys.
+// Scan codes are made up, with the 0xE0 prefix on the navigation keys. A test
+// can add keys (AltGr ones), make strokes dead keys (US-International's
+// Shift+6), give its table entries whose key types another character, or
+// open an input method.
 class SimKeyboardLayout final : public KeyboardLayout {
 public:
     std::optional<Stroke> strokeFor(char32_t c) const override
     {
+        if (const auto named = wrongTableEntries.find(c); named != wrongTableEntries.end()) return named->second;
+        if (const auto key = extraKeys.find(c); key != extraKeys.end()) return key->second;
         if (c >= 'a' && c <= 'z') return Stroke{static_cast<std::uint16_t>(c - 'a' + 'A'), 0};
         if (c >= 'A' && c <= 'Z') return Stroke{static_cast<std::uint16_t>(c), 1};
         if (c == ' ') return Stroke{0x20, 0};
@@ -293,11 +298,32 @@ public:
         }
         return std::nullopt;
     }
+    Typed typedBy(const Stroke& stroke) const override
+    {
+        for (const auto& [c, key] : extraKeys)
+            if (key.virtualKey == stroke.virtualKey && key.shiftState == stroke.shiftState)
+                return Typed{false, std::u16string(1, static_cast<char16_t>(c))};
+        if (stroke.shiftState & ~1) return {};  // Ctrl and Alt type nothing here
+        const char16_t c = character(stroke.virtualKey, stroke.shiftState & 1);
+        return Typed{isDead(stroke.virtualKey, stroke.shiftState & 1), c ? std::u16string(1, c) : std::u16string()};
+    }
+    bool inputMethodOpen() const override { return imeOpen; }
     std::uint16_t scanCode(std::uint16_t key) const override
     {
         const bool navigation = key >= 0x21 && key <= 0x2E;
         return static_cast<std::uint16_t>((navigation ? 0xE000 : 0) | (key & 0x7F));
     }
+
+    // The character the key types with Shift or without, 0 for none.
+    static char16_t character(std::uint16_t key, bool shift)
+    {
+        if (key >= 'A' && key <= 'Z') return static_cast<char16_t>(shift ? key : key - 'A' + 'a');
+        if (key == 0x20) return u' ';
+        for (const Key& k : kKeys)
+            if (k.key == key) return static_cast<char16_t>(shift ? k.shifted : k.plain);
+        return 0;
+    }
+    bool isDead(std::uint16_t key, bool shift) const { return deadKeys.count({key, shift}) != 0; }
 
     struct Key {
         std::uint16_t key;
@@ -309,13 +335,21 @@ public:
         {0xDB, '[', '{'}, {0xDD, ']', '}'}, {0xDC, '\\', '|'}, {0xBA, ';', ':'}, {0xDE, '\'', '"'}, {0xBC, ',', '<'},
         {0xBE, '.', '>'}, {0xBF, '/', '?'}, {0xC0, '`', '~'},
     };
+    std::map<char32_t, Stroke> extraKeys;               // the key types the character
+    std::map<char32_t, Stroke> wrongTableEntries;       // the key types something else
+    std::set<std::pair<std::uint16_t, bool>> deadKeys;  // key, with Shift
+    bool imeOpen = false;
 };
 
-// The keys sent, and a target behind them: a keyboard with Caps Lock and the
-// layout above, turning what it is sent into the text that arrives.
+// The keys sent, and a target behind them: a keyboard with Caps Lock, dead
+// keys and the layout above, turning what it is sent into the text that
+// arrives; and the user at it, who may hold keys or press them.
 class SimKeyInjector final : public KeyInjector {
 public:
-    std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle) override { return std::make_unique<SimKeyboardLayout>(); }
+    std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle) override
+    {
+        return std::make_unique<SimKeyboardLayout>(layout);
+    }
     bool capsLockOn() override { return capsLock; }
     Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) override
     {
@@ -336,11 +370,21 @@ public:
         answers.pop_front();
         return answer;
     }
+    // The user's keys, as the tests script them.
+    HeldInput held() override { return userHolds; }
+    std::unique_ptr<UserKeyWatch> watchUserKeys() override { return std::make_unique<Watch>(*this, userPresses); }
+    void pause(int milliseconds) override
+    {
+        if (clock) clock->now += milliseconds;
+        pausedMs += milliseconds;
+        if (onPause) onPause();
+    }
 
     // What arrived, as UTF-8; Ctrl and Alt combinations type nothing here.
     std::string typed() const { return utf16ToUtf8(typed_); }
     bool keyDown(std::uint16_t key) const { return down_.count(key) != 0; }
 
+    SimKeyboardLayout layout;
     bool capsLock = false;
     std::vector<WindowHandle> waitedFor;
     struct Batch {
@@ -353,8 +397,25 @@ public:
     std::deque<Taken> answers;             // of waitUntilTaken, then Yes
     std::function<void()> onSend;
     std::function<void()> onWait;
+    // The user: what they hold, and how many keys they pressed so far.
+    HeldInput userHolds;
+    int userPresses = 0;
+    // Pauses advance the clock, when there is one.
+    SimClock* clock = nullptr;
+    std::int64_t pausedMs = 0;
+    std::function<void()> onPause;
 
 private:
+    class Watch final : public UserKeyWatch {
+    public:
+        Watch(const SimKeyInjector& keys, int pressesBefore) : keys_(keys), before_(pressesBefore) {}
+        bool pressed() override { return keys_.userPresses != before_; }
+
+    private:
+        const SimKeyInjector& keys_;
+        int before_;
+    };
+
     void take(const KeyInput& input)
     {
         if (input.unicode) {
@@ -370,13 +431,37 @@ private:
         if (key == 0x14) capsLock = !capsLock;
         if (keyDown(0x11) || keyDown(0x12)) return;
         const bool shift = keyDown(0x10);
-        if (key >= 'A' && key <= 'Z') typed_ += static_cast<char16_t>(shift != capsLock ? key : key - 'A' + 'a');
-        if (key == 0x20 || key == 0x0D || key == 0x09) typed_ += static_cast<char16_t>(key == 0x0D ? '\r' : key);
-        for (const SimKeyboardLayout::Key& k : SimKeyboardLayout::kKeys)
-            if (k.key == key) typed_ += static_cast<char16_t>(shift ? k.shifted : k.plain);
+        char16_t c = 0;
+        if (key >= 'A' && key <= 'Z') c = static_cast<char16_t>(shift != capsLock ? key : key - 'A' + 'a');
+        if (key == 0x20 || key == 0x0D || key == 0x09) c = static_cast<char16_t>(key == 0x0D ? '\r' : key);
+        if (!c) c = SimKeyboardLayout::character(key, shift);
+        if (!c) return;
+        if (layout.isDead(key, shift)) {
+            // Types nothing yet; composes with the next character.
+            deadPending_ = c;
+            return;
+        }
+        if (deadPending_) {
+            const char16_t dead = std::exchange(deadPending_, u'\0');
+            const char16_t composed = compose(dead, c);
+            if (composed) {
+                typed_ += composed;
+                return;
+            }
+            typed_ += dead;
+            if (c == u' ') return;  // a space types the dead key's own character
+        }
+        typed_ += c;
+    }
+    static char16_t compose(char16_t dead, char16_t c)
+    {
+        if (dead == u'^' && c == u'e') return u'\u00EA';
+        if (dead == u'^' && c == u'a') return u'\u00E2';
+        return 0;
     }
     std::u16string typed_;
     std::set<std::uint16_t> down_;
+    char16_t deadPending_ = 0;
 };
 
 // Key messages posted to a target: what a focused edit control would show of
