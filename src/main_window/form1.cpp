@@ -59,6 +59,7 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
 
 Form1::~Form1()
 {
+    turn_.reset();  // a turn under way lets go of its keys
     // The hotkey belongs to the program, not to the window's handlers.
     s_.hotkey.onPressed = nullptr;
     s_.hotkey.release();
@@ -76,12 +77,45 @@ TypingContext Form1::typingContext()
     return TypingContext{s_, program_.MainWindowHandle, held};
 }
 
-void Form1::afterTurn(SendOutcome outcome)
+void Form1::startTurn(const std::string& keys, bool automatic, std::function<void(SendOutcome)> then)
 {
+    TurnOptions options;
+    options.keyDelayMs = repeatOptions_.keyDelayMs;
+    options.keyHoldMs = repeatOptions_.keyHoldMs;
+    options.background = repeatOptions_.backgroundTyping;
+    if (automatic) {
+        options.giveFocusBack = repeatOptions_.giveFocusBack;
+        options.waitForIdleMs = repeatOptions_.waitForIdleSeconds * 1000;
+    }
+    // Held here before it starts: a stop can come from its very first steps
+    // (the hotkey while it waits for the keyboard).
+    turn_ = TypeTextbox(typingContext(), targets_, c_.ListView1, c_.Frame2, keys, options, std::move(then));
+    turn_->start();
+}
+
+void Form1::afterTurn(SendOutcome outcome, bool automatic)
+{
+    if (program_.Closing) return;
     selectChosenRow();
     // The hotkey pressed during the turn stopped it; it stops automatic typing
     // too when that is on (it never turns it on: it was pressed to stop).
     if (outcome == SendOutcome::StoppedByHotkey && schedule_.on()) PushButton4_Click();
+    if (!automatic || outcome != SendOutcome::Sent || !schedule_.on()) return;
+    schedule_.countTurn();
+    if (schedule_.stopDue(s_.clock.monotonicMs()) == StopReason::Turns)
+        stopTyping("Off. Stopped after " + std::to_string(schedule_.stopRules().afterTurns) + " turns.");
+}
+
+void Form1::stopTyping(const std::string& why)
+{
+    PushButton4_Click();
+    c_.Frame2.setCaption(why);
+}
+
+void Form1::applyRepeatOptions()
+{
+    schedule_.setJitter(repeatOptions_.jitterSeconds);
+    schedule_.setStopRules({repeatOptions_.stopAfterTurns, repeatOptions_.stopAfterMinutes});
 }
 
 void Form1::Form_Load()
@@ -159,7 +193,10 @@ void Form1::Form_Load()
         steps.step(210, [&] { showStartupOptions(); });
     }
     steps.step(212, [&] { setUpHotkey(); });
-    steps.step(214, [&] { repeatOptions_ = loadRepeatOptions(s_.settings); });
+    steps.step(214, [&] {
+        repeatOptions_ = loadRepeatOptions(s_.settings);
+        applyRepeatOptions();
+    });
 }
 
 void Form1::setUpHotkey()
@@ -185,7 +222,11 @@ void Form1::Form_QueryUnload()
     if (program_.Closing) return;
     program_.Closing = true;
     NumberedSteps steps(s_.dialogs, "Form1.Form_QueryUnload");
-    steps.step(100, [&] { c_.Timer1.setInterval(0); });
+    // A turn under way ends first, letting go of every key it holds.
+    steps.step(100, [&] {
+        c_.Timer1.setInterval(0);
+        if (turnRunning()) turn_->stop(SendOutcome::TurnedOff);
+    });
     steps.step(102, [&] { cSysTray1.setInTray(false); });
     // Twice: what the first round dispatches (the shell's answer to the
     // icon's removal, a paint, a nested close) can post more, and the second
@@ -240,6 +281,11 @@ void Form1::Hotkey_Pressed()
     // program's boxes waits for an answer: the button's handler may be the
     // one waiting (the seconds prompt).
     if (program_.Closing || s_.dialogs.modalOpen()) return;
+    // During a turn it ends the turn (and with it automatic typing, when on).
+    if (turnRunning()) {
+        turn_->stop(SendOutcome::StoppedByHotkey);
+        return;
+    }
     PushButton4_Click();
 }
 
@@ -265,7 +311,10 @@ void Form1::OptionsRequested()
         hotkeyTaken_ = false;
         setUpHotkey();
     });
-    steps.step(104, [&] { repeatOptions_ = loadRepeatOptions(s_.settings); });
+    steps.step(104, [&] {
+        repeatOptions_ = loadRepeatOptions(s_.settings);
+        applyRepeatOptions();
+    });
 }
 
 void Form1::cSysTray1_MenuRequested()
@@ -424,14 +473,25 @@ void Form1::PushButton1_Click()
 
 void Form1::PushButton2_Click()
 {
+    // Two turns never overlap.
+    if (turnRunning()) return;
     NumberedSteps steps = handlerSteps("Form1.PushButton2_Click");
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
+    // Steps 106 and 108 follow once the turn is over: the hourglass shows
+    // for as long as it types.
+    const auto over = [this](SendOutcome outcome) {
+        afterTurn(outcome, false);
+        NumberedSteps end = handlerSteps("Form1.PushButton2_Click");
+        end.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
+        end.step(108, [&] { c_.ProgressBar1.setValue(0); });
+    };
+    bool started = false;
     steps.step(104, [&] {
-        afterTurn(TypeTextbox(typingContext(), targets_, c_.ListView1, c_.Frame2, c_.Text2.text()));
+        startTurn(c_.Text2.text(), false, over);
+        started = true;
     });
-    steps.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
-    steps.step(108, [&] { c_.ProgressBar1.setValue(0); });
+    if (!started) over(SendOutcome::Sent);
 }
 
 
@@ -480,6 +540,8 @@ void Form1::PushButton4_Click()
         steps.step(124, [&] {
             schedule_.turnOff();
             c_.Timer1.setInterval(0);
+            // A turn under way ends at once, letting go of every key it holds.
+            if (turnRunning()) turn_->stop(SendOutcome::TurnedOff);
         });
         steps.step(126, [&] { c_.Frame2.setCaption("Off."); });
         steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
@@ -505,7 +567,7 @@ void Form1::typeTurn(const std::string& keys)
         if (targets_.count() > 0) targets_.choose(targets_.windowAt(c_.ListView1.selectedPosition()));
         break;
     }
-    afterTurn(TypeTextbox(typingContext(), targets_, c_.ListView1, c_.Frame2, keys));
+    startTurn(keys, true, [this](SendOutcome outcome) { afterTurn(outcome, true); });
 }
 
 void Form1::Timer1_Timer()
@@ -518,6 +580,13 @@ void Form1::Timer1_Timer()
         steps.step(102, [&] { c_.Frame2.setCaption("Off."); });
         return;
     }
+    if (steps.test(101, [&] { return schedule_.stopDue(s_.clock.monotonicMs()) == StopReason::Minutes; })) {
+        stopTyping("Off. Stopped after " + std::to_string(schedule_.stopRules().afterMinutes) + " minutes.");
+        return;
+    }
+    // A tick that falls while a turn runs waits for it: the count goes on
+    // once the turn is over, as no second turn may start meanwhile.
+    if (turnRunning()) return;
     steps.step(104, [&] { schedule_.setInterval(GetIntervalSeconds()); });
     Countdown countdown;
     steps.step(106, [&] { countdown = schedule_.tick(); });

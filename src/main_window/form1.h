@@ -81,11 +81,20 @@ private:
     // is a usable number of seconds, then stores it; the three steps report at
     // their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
+    // A turn of automatic typing, into the chosen window.
     void typeTurn(const std::string& keys);
     void selectChosenRow();
+    // Starts a turn; then runs once it is over, however it ended.
+    void startTurn(const std::string& keys, bool automatic, std::function<void(SendOutcome)> then);
+    bool turnRunning() const { return turn_ && turn_->running(); }
     // What follows every typing turn: the chosen row selected again after the
-    // rebuild, and a hotkey press that stopped the turn acted on.
-    void afterTurn(SendOutcome outcome);
+    // rebuild, a hotkey press that stopped the turn acted on, and automatic
+    // typing stopped once it has typed as many turns as the options say.
+    void afterTurn(SendOutcome outcome, bool automatic);
+    // Automatic typing turned off by a stop condition, saying why.
+    void stopTyping(const std::string& why);
+    // The options that shape the schedule, as last read.
+    void applyRepeatOptions();
     void setUpHotkey();
     // The start-up boxes as the options stand; setting them raises no click.
     void showStartupOptions();
@@ -101,6 +110,8 @@ private:
     bool menuOpen_ = false;
     bool windowOpen_ = false;  // the Help or the Options window
     RepeatOptions repeatOptions_;
+    // The turn under way, or the last one; one at a time.
+    std::unique_ptr<TypingTurn> turn_;
     // Set from a failed write of the key text until one succeeds: a store that
     // is down fails a write per keystroke, and one dialog says it for the run.
     bool keyTextWriteFailing_ = false;

@@ -24,9 +24,6 @@ public:
     // combination, and claims it again afterwards.
     virtual void suspend() = 0;
     virtual void resume() = 0;
-    // Whether the combination was pressed since it was last reported, taking
-    // the press out of the way: a long typing turn looks between its batches.
-    virtual bool takePress() = 0;
     // The combination was pressed.
     std::function<void()> onPressed;
 };

@@ -100,12 +100,19 @@ public:
     // which is the target.
     virtual Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) = 0;
 
-    enum class Taken { Yes, NotResponding, FocusLost };
-    // Waits, for a bounded time, until the target's thread has taken the keys
-    // sent to it. NotResponding when it stopped taking any messages; FocusLost
-    // when the foreground has gone to another program meanwhile, so that more
-    // keys would reach that program instead.
-    virtual Taken waitUntilTaken(WindowHandle target) = 0;
+    // Whether the target's thread has taken the keys sent (or posted) to it,
+    // asked without waiting: beginTaken marks the moment after the keys, and
+    // taken answers, each time it is asked, Pending until the target has
+    // taken them; NotResponding when it has stopped taking any messages;
+    // FocusLost when, with inFront, the foreground has gone to another
+    // program meanwhile (more keys would reach that program), or the target
+    // is gone.
+    enum class Taken { Pending, Yes, NotResponding, FocusLost };
+    virtual void beginTaken(WindowHandle target, bool inFront) = 0;
+    virtual Taken taken() = 0;
+    // How long the user has pressed no key and moved no mouse, the program's
+    // own keys not counted.
+    virtual std::int64_t userIdleMs() = 0;
 
     // The modifier keys and mouse buttons held down now. Between two batches
     // none of the program's own keys is down, so whatever is held is someone
@@ -113,9 +120,6 @@ public:
     virtual HeldInput held() = 0;
     // Begins noting the keys others press; the program's own never count.
     virtual std::unique_ptr<UserKeyWatch> watchUserKeys() = 0;
-    // Sleeps about that long, keeping the program's windows painted; nothing
-    // else of the program runs meanwhile.
-    virtual void pause(int milliseconds) = 0;
 };
 
 }  // namespace mw

@@ -69,9 +69,6 @@ public:
     // program the last input came from set the foreground. False when the
     // system refused at once.
     virtual bool askForeground(WindowHandle window, bool ownInput) = 0;
-    // Lets a few milliseconds pass while another program takes the
-    // foreground; this program's windows keep painting, no event is handled.
-    virtual void pause(int milliseconds) = 0;
 
     // The user's desktop takes input: not while the session is locked or
     // switched away, nor while a secure desktop (a security prompt, the

@@ -149,7 +149,7 @@ TEST_F(ControlTest, ATurnNeverPressesTheHotkeyAndAPressBetweenBatchesEndsIt)
 
     // Pressed while the first batch of a long text goes in.
     sim.keys.onWait = nullptr;
-    sim.keys.onSend = [&] { sim.hotkey.pressedDuringTurn = true; };
+    sim.keys.onSend = [&] { sim.hotkey.press(); };
     sim.Text2.setText(std::string(3000, 'x'));
     for (const bool on : {true, false}) {
         if (on) sim.PushButton4.click();

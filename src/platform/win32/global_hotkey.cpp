@@ -47,14 +47,6 @@ void Win32GlobalHotkey::resume()
     if (claimed_ && !registered_) registerCombination();
 }
 
-bool Win32GlobalHotkey::takePress()
-{
-    MSG message{};
-    bool pressed = false;
-    while (PeekMessageW(&message, hwnd(), WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) pressed = true;
-    return pressed;
-}
-
 LRESULT Win32GlobalHotkey::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HOTKEY && wParam == kHotkeyId) {

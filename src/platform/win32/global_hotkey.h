@@ -14,7 +14,6 @@ public:
     void release() override;
     void suspend() override;
     void resume() override;
-    bool takePress() override;
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

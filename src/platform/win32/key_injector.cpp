@@ -110,14 +110,6 @@ DWORD inputThreadOf(HWND window)
     return GetWindowThreadProcessId(window, nullptr);
 }
 
-// True when the window's thread takes a sent message within the time Windows
-// gives before it calls a window hung; false for a hung or vanished window.
-bool responds(HWND window)
-{
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 5000, &result) != 0;
-}
-
 // Whether the foreground still belongs to the target's program (its own
 // dialogs included).
 bool foregroundWith(HWND target)
@@ -127,16 +119,6 @@ bool foregroundWith(HWND target)
     const HWND front = GetForegroundWindow();
     if (front) GetWindowThreadProcessId(front, &foreground);
     return theirs != 0 && theirs == foreground;
-}
-
-// Sleeps up to the time, waking to paint this program's own windows and to
-// answer messages sent to it, so it does not turn into a ghost window while a
-// slow target takes its keys. Nothing else runs: no click, no timer tick.
-void sleepPainting(DWORD milliseconds)
-{
-    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_PAINT | QS_SENDMESSAGE, 0);
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&message);
 }
 
 }  // namespace
@@ -165,12 +147,32 @@ KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, Wi
     raw.reserve(inputs.size());
     for (const KeyInput& key : inputs) raw.push_back(toInput(key));
     const UINT accepted = SendInput(static_cast<UINT>(raw.size()), raw.data(), sizeof(INPUT));
+    ownInputAt_ = GetTickCount();
     // Read the reason at once: the clean-up that follows is another SendInput.
     const DWORD error = accepted < raw.size() ? GetLastError() : 0;
     return {accepted, error ? describeError(error) : std::string()};
 }
 
-KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
+namespace {
+
+// The number of the last probe the target answered. SendMessageCallback calls
+// back on this thread, from its message loop, once the target's thread has
+// taken the WM_NULL; a callback for an older probe only lowers nothing.
+unsigned long long lastAnswered = 0;
+
+void CALLBACK answered(HWND, UINT, ULONG_PTR probe, LRESULT)
+{
+    if (probe > lastAnswered) lastAnswered = probe;
+}
+
+// A target silent for this long after a probe is not responding, as the
+// system calls a window hung; an answered probe is sent again this often.
+constexpr ULONGLONG kHungAfterMs = 5000;
+constexpr ULONGLONG kProbeEveryMs = 1000;
+
+}  // namespace
+
+void Win32KeyInjector::beginTaken(WindowHandle target, bool inFront)
 {
     // A window's thread gets WM_PAINT only when its queue holds no sent, posted
     // or input message. So once the window that has the focus in the target's
@@ -182,34 +184,54 @@ KeyInjector::Taken Win32KeyInjector::waitUntilTaken(WindowHandle target)
     // host's, which puts each key into the console's input buffer.
     // (WaitForInputIdle cannot tell: it fails for a console program and returns
     // at once for any GUI program that has been idle once.)
-    // The focus is the foreground thread's, the one the keys went to: the
-    // thread the system names for a console window is the console program's,
-    // which has none.
-    const HWND window = toHwnd(target);
-    if (!foregroundWith(window)) return Taken::FocusLost;
+    // In front, the focus is the foreground thread's, the one the keys went
+    // to: the thread the system names for a console window is the console
+    // program's, which has none. In the background it is the focus of the
+    // thread that owns the target, where the keys were posted.
+    window_ = toHwnd(target);
+    inFront_ = inFront;
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    const HWND focus = GetGUIThreadInfo(0, &info) && info.hwndFocus ? info.hwndFocus : window;
+    const DWORD thread = inFront ? 0 : inputThreadOf(window_);
+    focus_ = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window_;
     const RECT pixel{0, 0, 1, 1};
-    InvalidateRect(focus, &pixel, FALSE);
+    InvalidateRect(focus_, &pixel, FALSE);
     // A window that never paints (hidden, layered) shows nothing: then only
     // whether it still answers at all.
-    if (!GetUpdateRect(focus, nullptr, FALSE)) return responds(window) ? Taken::Yes : Taken::NotResponding;
-    constexpr ULONGLONG kAskEveryMs = 1000;
-    constexpr ULONGLONG kLongestMs = 60000;  // alive all along yet never painting: go on
-    const ULONGLONG start = GetTickCount64();
-    ULONGLONG nextAsk = start + kAskEveryMs;
-    while (GetUpdateRect(focus, nullptr, FALSE)) {
-        if (!foregroundWith(window)) return Taken::FocusLost;
-        const ULONGLONG now = GetTickCount64();
-        if (now >= nextAsk) {
-            if (!responds(window)) return IsWindow(window) ? Taken::NotResponding : Taken::FocusLost;
-            if (now - start >= kLongestMs) break;
-            nextAsk = GetTickCount64() + kAskEveryMs;
-        }
-        sleepPainting(5);
-    }
-    return foregroundWith(window) ? Taken::Yes : Taken::FocusLost;
+    paints_ = GetUpdateRect(focus_, nullptr, FALSE) != FALSE;
+    probe();
+}
+
+void Win32KeyInjector::probe()
+{
+    probe_ = ++probes_;
+    probedAt_ = GetTickCount64();
+    SendMessageCallbackW(window_, WM_NULL, 0, 0, &answered, static_cast<ULONG_PTR>(probe_));
+}
+
+KeyInjector::Taken Win32KeyInjector::taken()
+{
+    if (!IsWindow(window_)) return Taken::FocusLost;
+    if (inFront_ && !foregroundWith(window_)) return Taken::FocusLost;
+    const bool answered = lastAnswered >= probe_;
+    if (paints_ ? !GetUpdateRect(focus_, nullptr, FALSE) : answered) return Taken::Yes;
+    const ULONGLONG since = GetTickCount64() - probedAt_;
+    if (!answered && since >= kHungAfterMs) return Taken::NotResponding;
+    if (answered && since >= kProbeEveryMs) probe();
+    return Taken::Pending;
+}
+
+std::int64_t Win32KeyInjector::userIdleMs()
+{
+    LASTINPUTINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetLastInputInfo(&info)) return 0;
+    // The program's own keys count as input too: input no later than just
+    // after the program's last keys is taken for its own, and the user's last
+    // is the one seen before.
+    const DWORD now = GetTickCount();
+    if (!ownInputAt_ || info.dwTime - ownInputAt_ > 50) userInputAt_ = info.dwTime;
+    return static_cast<std::int64_t>(static_cast<DWORD>(now - userInputAt_));
 }
 
 }  // namespace mw::win32
@@ -231,7 +253,5 @@ HeldInput Win32KeyInjector::held()
 }
 
 std::unique_ptr<UserKeyWatch> Win32KeyInjector::watchUserKeys() { return std::make_unique<Win32UserKeyWatch>(); }
-
-void Win32KeyInjector::pause(int milliseconds) { sleepPainting(static_cast<DWORD>(milliseconds)); }
 
 }  // namespace mw::win32

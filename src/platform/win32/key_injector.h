@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/win32/windows_include.h"
 #include "platform/key_injection.h"
 
 namespace mw::win32 {
@@ -10,10 +11,25 @@ public:
     std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle target) override;
     bool capsLockOn() override;
     Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) override;
-    Taken waitUntilTaken(WindowHandle target) override;
+    void beginTaken(WindowHandle target, bool inFront) override;
+    Taken taken() override;
+    std::int64_t userIdleMs() override;
     HeldInput held() override;
     std::unique_ptr<UserKeyWatch> watchUserKeys() override;
-    void pause(int milliseconds) override;
+
+private:
+    void probe();
+
+    // The keys the turn waits for the target to take.
+    HWND window_ = nullptr;
+    HWND focus_ = nullptr;
+    bool inFront_ = false;
+    bool paints_ = false;
+    unsigned long long probes_ = 0, probe_ = 0;
+    unsigned long long probedAt_ = 0;
+    // Tick counts of the program's last keys and of the user's last input.
+    DWORD ownInputAt_ = 0;
+    DWORD userInputAt_ = 0;
 };
 
 }  // namespace mw::win32

@@ -106,7 +106,6 @@ bool Win32WindowSystem::askForeground(WindowHandle window, bool ownInput)
     return SetForegroundWindow(hwnd) != FALSE;
 }
 
-void Win32WindowSystem::pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 bool Win32WindowSystem::desktopTakesInput()
 {

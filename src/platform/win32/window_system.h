@@ -22,7 +22,6 @@ public:
     void show(WindowHandle window) override;
     bool isHung(WindowHandle window) override;
     bool askForeground(WindowHandle window, bool ownInput) override;
-    void pause(int milliseconds) override;
     bool desktopTakesInput() override;
     bool fullScreenInFront() override;
     bool acceptsOurInput(WindowHandle window) override;

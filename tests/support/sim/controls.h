@@ -6,6 +6,7 @@
 
 #include "platform/controls.h"
 #include "platform/failure.h"
+#include "sim/event_hook.h"
 
 namespace mw::sim {
 
@@ -57,6 +58,7 @@ public:
     void click()
     {
         if (onClick) onClick();
+        eventHandled();
     }
 
 private:
@@ -89,6 +91,7 @@ public:
     {
         checked_ = !checked_;
         if (onClick) onClick();
+        eventHandled();
     }
     bool visible() const override { return visible_; }
     void setVisible(bool visible) override { visible_ = visible; }
@@ -138,6 +141,7 @@ public:
     void tick()
     {
         if (onTick) onTick();
+        eventHandled();
     }
 
 private:

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/list_view.h"
+#include "sim/event_hook.h"
 
 namespace mw::sim {
 
@@ -37,13 +38,19 @@ public:
     {
         moveSelection(position, true);
         userPressEnded(true);
+        eventHandled();
     }
     void rightClickRow(int position)
     {
         moveSelection(position, true);
         userPressEnded(false);
+        eventHandled();
     }
-    void keyTo(int position) { moveSelection(position, false); }
+    void keyTo(int position)
+    {
+        moveSelection(position, false);
+        eventHandled();
+    }
     int rawSelection() const { return selected_; }
 
     std::vector<Column> columns;

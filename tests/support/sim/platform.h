@@ -21,9 +21,13 @@ struct SimPlatform {
     SimStepTimer steps{clock};
     SimKeyPoster posting;
 
-    SimPlatform() { keys.clock = &clock; }
+    // While it lives, the steps of a job run once each event is handled.
+    SimPlatform() : previousHook_(afterEvent()) { afterEvent() = [this] { steps.settle(); }; }
+    ~SimPlatform() { afterEvent() = previousHook_; }
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
+
+    std::function<void()> previousHook_;
 
     Services services()
     {

@@ -25,6 +25,7 @@
 #include "platform/settings_store.h"
 #include "platform/step_timer.h"
 #include "shell/utf8.h"
+#include "sim/event_hook.h"
 
 namespace mw::sim {
 
@@ -127,28 +128,44 @@ public:
     }
     void cancel() override { step_ = nullptr; }
     bool pending() const { return static_cast<bool>(step_); }
+    // As the message loop does once an event's handler has returned: the
+    // steps run one after another, the clock moving to each, until the job is
+    // done. Not from inside a step (a nested event), and not when a test has
+    // turned autoRun off to let the time pass itself (advance).
+    void settle()
+    {
+        if (autoRun && !running_) runAll();
+    }
+    bool autoRun = true;
     std::int64_t due() const { return due_; }
     // Lets the time pass, running each step when its time comes.
     void advance(std::int64_t ms)
     {
         const std::int64_t until = clock_.now + ms;
+        const bool outer = !running_;
+        running_ = true;
         while (step_ && due_ <= until) {
             clock_.now = std::max(clock_.now, due_);
             std::exchange(step_, nullptr)();
         }
+        if (outer) running_ = false;
         clock_.now = std::max(clock_.now, until);
     }
     // Runs the steps one after another until none is left (at most so many).
     void runAll(int most = 1000000)
     {
+        const bool outer = !running_;
+        running_ = true;
         for (; step_ && most > 0; --most) {
             clock_.now = std::max(clock_.now, due_);
             std::exchange(step_, nullptr)();
         }
+        if (outer) running_ = false;
     }
 
 private:
     SimClock& clock_;
+    bool running_ = false;
     std::int64_t due_ = 0;
     std::function<void()> step_;
 };
@@ -269,6 +286,7 @@ public:
     void deliver(TrayEvent event)
     {
         if (onEvent) onEvent(event);
+        eventHandled();
     }
     struct Entry {
         TrayOperation operation;
@@ -361,24 +379,26 @@ public:
         if (accepted < inputs.size()) return {accepted, failSends ? std::string() : "The input was blocked"};
         return {accepted, {}};
     }
-    Taken waitUntilTaken(WindowHandle target) override
+    void beginTaken(WindowHandle target, bool) override
     {
         waitedFor.push_back(target);
         if (onWait) onWait();
+    }
+    Taken taken() override
+    {
         if (answers.empty()) return Taken::Yes;
         const Taken answer = answers.front();
         answers.pop_front();
         return answer;
     }
+    std::int64_t userIdleMs() override { return idleMs ? idleMs() : 1000000000; }
     // The user's keys, as the tests script them.
-    HeldInput held() override { return userHolds; }
-    std::unique_ptr<UserKeyWatch> watchUserKeys() override { return std::make_unique<Watch>(*this, userPresses); }
-    void pause(int milliseconds) override
+    HeldInput held() override
     {
-        if (clock) clock->now += milliseconds;
-        pausedMs += milliseconds;
-        if (onPause) onPause();
+        if (onHeldLook) onHeldLook();
+        return userHolds;
     }
+    std::unique_ptr<UserKeyWatch> watchUserKeys() override { return std::make_unique<Watch>(*this, userPresses); }
 
     // What arrived, as UTF-8; Ctrl and Alt combinations type nothing here.
     std::string typed() const { return utf16ToUtf8(typed_); }
@@ -394,16 +414,15 @@ public:
     std::vector<Batch> batches;
     bool failSends = false;
     std::optional<std::size_t> shortSend;  // the next send takes only so many
-    std::deque<Taken> answers;             // of waitUntilTaken, then Yes
+    std::deque<Taken> answers;             // of taken, one a look, then Yes
     std::function<void()> onSend;
     std::function<void()> onWait;
     // The user: what they hold, and how many keys they pressed so far.
     HeldInput userHolds;
     int userPresses = 0;
-    // Pauses advance the clock, when there is one.
-    SimClock* clock = nullptr;
-    std::int64_t pausedMs = 0;
-    std::function<void()> onPause;
+    std::function<void()> onHeldLook;  // each time the program looks at what is held
+    // How long the user has been idle; by default for ever.
+    std::function<std::int64_t()> idleMs;
 
 private:
     class Watch final : public UserKeyWatch {
@@ -502,16 +521,15 @@ public:
     void release() override { claimed.reset(); }
     void suspend() override { suspended = true; }
     void resume() override { suspended = false; }
-    bool takePress() override { return std::exchange(pressedDuringTurn, false); }
     // The user presses the combination.
     void press()
     {
-        if (claimed && onPressed) onPressed();
+        if (claimed && !suspended && onPressed) onPressed();
+        eventHandled();
     }
 
     std::optional<HotkeyCombination> claimed;
     bool heldElsewhere = false;
-    bool pressedDuringTurn = false;
     bool suspended = false;
 };
 

@@ -137,7 +137,6 @@ public:
         foreground = window;
         return true;
     }
-    void pause(int milliseconds) override { pausedMs += milliseconds; }
     bool desktopTakesInput() override { return !locked; }
     bool fullScreenInFront() override { return fullScreenFront; }
     bool acceptsOurInput(WindowHandle window) override { return !elevated.count(window); }
@@ -156,7 +155,6 @@ public:
     // The foreground lock: only a request that comes with input of the
     // program's own is granted.
     bool foregroundLocked = false;
-    int pausedMs = 0;
     // The session is locked or a secure desktop is up.
     bool locked = false;
     // The foreground window runs full screen.

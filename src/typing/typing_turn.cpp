@@ -1,0 +1,376 @@
+#include "typing/typing_turn.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "targets/foreground.h"
+#include "targets/window_list.h"
+#include "typing/hotkey.h"
+#include "typing/key_notation.h"
+#include "typing/key_segments.h"
+#include "typing/posted_keys.h"
+#include "typing/turn_hold.h"
+#include "typing/typing_engine.h"
+
+namespace mw {
+namespace {
+
+// Bringing the target to the front: so many requests, each given this long
+// for the target's thread to take the activation, looked at this often.
+constexpr int kFrontAttempts = 5;
+constexpr int kFrontAttemptMs = 100;
+constexpr int kLookEveryMs = 5;
+// Held keys and buttons: how long the turn waits for them to be let go.
+constexpr int kKeyboardWaitMs = 5000;
+constexpr int kKeyboardLookEveryMs = 20;
+// The target taking a batch: how long it may take while still answering.
+constexpr int kTakenLongestMs = 60000;
+// Waiting for the user to be idle: looked at no more often than this.
+constexpr int kIdleLookAtMostMs = 250;
+
+}  // namespace
+
+TypingTurn::TypingTurn(const TypingContext& context, TargetList& targets, ListView& windowList, Frame& status,
+                       std::string keyString, const TurnOptions& options, Finished finished)
+    : context_(context),
+      targets_(targets),
+      windowList_(windowList),
+      status_(status),
+      keyString_(std::move(keyString)),
+      options_(options),
+      finished_(std::move(finished)),
+      steps_(context.services.dialogs, "mTypedKeys.TypeTextbox")
+{
+}
+
+TypingTurn::~TypingTurn()
+{
+    if (running()) {
+        context_.services.steps.cancel();
+        releaseHeldKeys();
+    }
+}
+
+void TypingTurn::run(int line, const std::function<void()>& step)
+{
+    ++stepDepth_;
+    scheduled_ = false;
+    const bool done = steps_.step(line, step);
+    --stepDepth_;
+    // A step that failed was reported at its line; the turn goes on with its
+    // last steps, as a turn whose keys were rejected does.
+    if (!done && running() && !scheduled_) finish(SendOutcome::Sent);
+    if (stepDepth_ == 0 && stopAsked_ && running()) {
+        const SendOutcome why = *stopAsked_;
+        stopAsked_.reset();
+        stop(why);
+    }
+}
+
+void TypingTurn::next(std::int64_t delayMs, std::function<void()> step)
+{
+    scheduled_ = true;
+    context_.services.steps.schedule(delayMs, std::move(step));
+}
+
+void TypingTurn::start()
+{
+    if (options_.waitForIdleMs > 0 && !options_.background) {
+        waitForIdle();
+        return;
+    }
+    prepare();
+}
+
+void TypingTurn::waitForIdle()
+{
+    const std::int64_t idle = context_.services.keys.userIdleMs();
+    if (idle >= options_.waitForIdleMs) {
+        prepare();
+        return;
+    }
+    phase_ = Phase::Idle;
+    status_.setCaption(kWaitingForIdleText);
+    const std::int64_t left = options_.waitForIdleMs - idle;
+    next(std::min<std::int64_t>(left, kIdleLookAtMostMs), [this] { waitForIdle(); });
+}
+
+void TypingTurn::prepare()
+{
+    phase_ = Phase::Front;
+    WindowSystem& windows = context_.services.windows;
+    if (!steps_.test(102, [&] { return windowList_.count() > 0; })) {
+        steps_.step(140, [&] { status_.setCaption(kNoWindowsText); });
+        phase_ = Phase::Done;
+        if (finished_) finished_(SendOutcome::Sent);
+        return;
+    }
+    steps_.step(104, [&] { target_ = targets_.windowAt(windowList_.selectedPosition()); });
+    bool ownWindow = false;
+    steps_.step(106, [&] { ownWindow = target_ == context_.mainWindowHandle; });
+    if (ownWindow) {
+        finish(SendOutcome::Sent);
+        return;
+    }
+    TurnHold hold = TurnHold::None;
+    steps_.step(107, [&] { hold = options_.background ? TurnHold::None : holdBeforeTurn(windows, target_); });
+    if (hold != TurnHold::None) {
+        hold_ = hold;
+        finish(SendOutcome::Held);
+        return;
+    }
+    if (options_.giveFocusBack && !options_.background) previousFront_ = windows.foregroundWindow();
+    if (!options_.background) {
+        steps_.step(108, [&] { setTopMost(windows, target_); });
+        raised_ = true;
+        steps_.step(110, [&] { windows.show(target_); });
+    }
+    beginKeys();
+}
+
+void TypingTurn::beginKeys()
+{
+    phase_ = Phase::Keys;
+    run(112, [&] {
+        batches_ = splitIntoBatches(parseKeyString(translateModifierCodes(keyString_)), kMaxEventsPerBatch);
+    });
+    if (!running()) return;
+    WindowSystem& windows = context_.services.windows;
+    KeyInjector& keys = context_.services.keys;
+    if (!windows.exists(target_)) {
+        finish(SendOutcome::NotInFront);
+        return;
+    }
+    layout_ = keys.layoutOf(target_);
+    translator_ = std::make_unique<KeyTranslator>(*layout_, keys.capsLockOn());
+    if (options_.background) {
+        nextBatch();
+        return;
+    }
+    // The user's keys are let go before the target comes to the front: in
+    // the middle of Alt+Tab or a drag it would come between.
+    const auto front = [this] {
+        if (context_.services.windows.isHung(target_)) {
+            finish(SendOutcome::NotInFront);
+            return;
+        }
+        bringToFront(0, 0);
+    };
+    if (batches_.empty())
+        front();
+    else
+        waitForKeyboard(front);
+}
+
+void TypingTurn::waitForKeyboard(std::function<void()> then)
+{
+    KeyInjector& keys = context_.services.keys;
+    if (!keys.held().any()) {
+        then();
+        return;
+    }
+    status_.setCaption(kWaitingForKeyboardText);
+    const std::int64_t until = context_.services.clock.monotonicMs() + kKeyboardWaitMs;
+    auto look = std::make_shared<std::function<void()>>();
+    *look = [this, until, then, look] {
+        run(112, [&] {
+            if (!context_.services.keys.held().any()) return then();
+            if (context_.services.clock.monotonicMs() >= until) return finish(SendOutcome::KeyboardHeld);
+            next(kKeyboardLookEveryMs, *look);
+        });
+    };
+    next(kKeyboardLookEveryMs, *look);
+}
+
+void TypingTurn::bringToFront(int attempt, std::int64_t attemptEndsMs)
+{
+    WindowSystem& windows = context_.services.windows;
+    run(112, [&] {
+        if (!windows.exists(target_)) return finish(SendOutcome::NotInFront);
+        if (inFront(windows, target_)) {
+            if (!batches_.empty()) userKeys_ = context_.services.keys.watchUserKeys();
+            return nextBatch();
+        }
+        const std::int64_t now = context_.services.clock.monotonicMs();
+        if (attempt > 0 && now < attemptEndsMs) return next(kLookEveryMs, [this, attempt, attemptEndsMs] {
+            bringToFront(attempt, attemptEndsMs);
+        });
+        if (attempt >= kFrontAttempts) return finish(SendOutcome::NotInFront);
+        // The foreground lock lets a program set the foreground when it is in
+        // front itself (Type Now) or gave the last input: when asking alone did
+        // not do, each further request comes with an input event of our own.
+        windows.askForeground(target_, attempt > 0);
+        const int nextAttempt = attempt + 1;
+        const std::int64_t ends = now + kFrontAttemptMs;
+        next(kLookEveryMs, [this, nextAttempt, ends] { bringToFront(nextAttempt, ends); });
+    });
+}
+
+void TypingTurn::nextBatch()
+{
+    if (batch_ >= batches_.size()) return finish(SendOutcome::Sent);
+    const std::vector<KeyEvent>& events = batches_[batch_];
+    if (events.front().kind == KeyEvent::Kind::Delay) {
+        ++batch_;
+        planMs_ = context_.services.clock.monotonicMs() + events.front().delayMs;
+        return next(events.front().delayMs, [this] { nextBatch(); });
+    }
+    run(112, [&] {
+        KeyInjector& keys = context_.services.keys;
+        if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
+        segment_ = 0;
+        sent_ = 0;
+        if (options_.background) {
+            messages_ = postedKeys(events, *layout_);
+            segments_ = keySegments(messages_, options_.keyDelayMs, options_.keyHoldMs);
+        } else {
+            translator_->setCapsLock(keys.capsLockOn());
+            inputs_ = translator_->translate(events);
+            segments_ = keySegments(inputs_, options_.keyDelayMs, options_.keyHoldMs);
+            // Keys of the turn that press the hotkey go in while it is held
+            // back, so that they never trigger it; it is claimed again once the
+            // target has taken them.
+            heldBack_ = context_.hotkey && pressesHotkey(inputs_, *context_.hotkey);
+            if (heldBack_) context_.services.hotkey.suspend();
+        }
+        planMs_ = context_.services.clock.monotonicMs();
+        sendSegment();
+    });
+}
+
+void TypingTurn::sendSegment()
+{
+    run(112, [&] {
+        const KeySegment piece = segments_[segment_];
+        const std::size_t begin = segment_ == 0 ? 0 : segments_[segment_ - 1].end;
+        if (options_.background) {
+            const std::vector<KeyMessage> part(messages_.begin() + static_cast<std::ptrdiff_t>(begin),
+                                               messages_.begin() + static_cast<std::ptrdiff_t>(piece.end));
+            if (!context_.services.posting.post(part, target_)) return finish(SendOutcome::NotInFront);
+            sent_ = piece.end;
+        } else {
+            // Since the last keys the user may have taken the front (a button
+            // held through a wait, a click) or pressed a key.
+            if (!inFront(context_.services.windows, target_)) return finish(SendOutcome::FocusLost);
+            if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
+            const std::vector<KeyInput> part(inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
+                                             inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
+            const KeyInjector::Sent sent = context_.services.keys.send(part, target_);
+            sent_ = begin + sent.accepted;
+            if (sent.accepted < part.size()) {
+                releaseHeldKeys();
+                // The session was locked or a security prompt came up under the
+                // keys: no fault, and the next turn types again.
+                if (!context_.services.windows.desktopTakesInput()) return finish(SendOutcome::DesktopLost);
+                fail("The system accepted " + std::to_string(sent.accepted) + " of " + std::to_string(part.size()) +
+                     " key events" + (sent.error.empty() ? std::string() : ": " + sent.error));
+            }
+        }
+        ++segment_;
+        if (segment_ < segments_.size()) {
+            // Each wait is measured from when the last one was due, so that
+            // the waits of a long text do not add up to more than they say.
+            planMs_ += piece.waitAfterMs;
+            const std::int64_t now = context_.services.clock.monotonicMs();
+            return next(std::max<std::int64_t>(0, planMs_ - now), [this] { sendSegment(); });
+        }
+        // The batch is in: the next goes once the target has taken it (and
+        // after the delay between keys, when there is one).
+        const int pauseMs = piece.waitAfterMs;
+        ++batch_;
+        waitUntilTaken(
+            [this, pauseMs] {
+                if (heldBack_) {
+                    heldBack_ = false;
+                    context_.services.hotkey.resume();
+                }
+                if (batch_ >= batches_.size()) return finish(SendOutcome::Sent);
+                const auto go = [this] { nextBatch(); };
+                if (options_.background) return next(pauseMs, go);
+                next(pauseMs, [this, go] { waitForKeyboard(go); });
+            },
+            context_.services.clock.monotonicMs());
+    });
+}
+
+void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs)
+{
+    KeyInjector& keys = context_.services.keys;
+    // The last batch of a turn is not waited for unless the hotkey is held
+    // back for it: the turn is over once its keys are handed over.
+    if (batch_ >= batches_.size() && !heldBack_) return then();
+    keys.beginTaken(target_, !options_.background);
+    auto look = std::make_shared<std::function<void()>>();
+    *look = [this, then, sinceMs, look] {
+        run(112, [&] {
+            switch (context_.services.keys.taken()) {
+            case KeyInjector::Taken::Yes: return then();
+            case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
+            case KeyInjector::Taken::FocusLost:
+                return finish(context_.services.windows.desktopTakesInput() ? SendOutcome::FocusLost
+                                                                              : SendOutcome::DesktopLost);
+            case KeyInjector::Taken::Pending: break;
+            }
+            // Alive all along yet never showing it took them: go on.
+            if (context_.services.clock.monotonicMs() - sinceMs >= kTakenLongestMs) return then();
+            next(kLookEveryMs, *look);
+        });
+    };
+    (*look)();
+}
+
+void TypingTurn::releaseHeldKeys()
+{
+    if (options_.background) {
+        std::vector<KeyMessage> up = releaseFor(messages_, sent_);
+        if (!up.empty()) context_.services.posting.post(up, target_);
+    } else if (translator_ && !inputs_.empty()) {
+        if (const auto cleanUp = translator_->cleanUp(sent_); !cleanUp.empty())
+            context_.services.keys.send(cleanUp, target_);
+    }
+    inputs_.clear();
+    messages_.clear();
+    sent_ = 0;
+    if (heldBack_) {
+        heldBack_ = false;
+        context_.services.hotkey.resume();
+    }
+}
+
+void TypingTurn::stop(SendOutcome why)
+{
+    if (!running()) return;
+    if (stepDepth_ > 0) {
+        stopAsked_ = why;
+        return;
+    }
+    context_.services.steps.cancel();
+    releaseHeldKeys();
+    finish(why);
+}
+
+void TypingTurn::finish(SendOutcome outcome)
+{
+    if (!running()) return;
+    phase_ = Phase::Done;
+    context_.services.steps.cancel();
+    userKeys_.reset();
+    if (heldBack_) {
+        heldBack_ = false;
+        context_.services.hotkey.resume();
+    }
+    WindowSystem& windows = context_.services.windows;
+    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_); });
+    // The window the user was in comes back to the front; the target stays
+    // right below it, where the release put it.
+    if (previousFront_ != kNoWindow && previousFront_ != target_ && outcome == SendOutcome::Sent)
+        steps_.step(115, [&] { windows.askForeground(previousFront_, true); });
+    steps_.step(136, [&] { status_.setCaption(outcomeText(outcome, hold_, context_.services.clock)); });
+    steps_.step(138, [&] {
+        getAllWindows(WindowListContext{windows, context_.services.dialogs, context_.mainWindowHandle}, targets_,
+                      windowList_);
+    });
+    if (finished_) finished_(outcome);
+}
+
+}  // namespace mw

@@ -1,0 +1,120 @@
+#pragma once
+// One typing turn as a job, not a call: its numbered steps run one after
+// another from the message loop, and every wait in between (for the user to
+// stop typing, for held keys to be let go, for the target to come to the
+// front or to take its keys, for a {DELAY}, between keys and while a key is
+// held) is a step scheduled on the step timer. So the program answers every
+// click, its tray menu, the hotkey and a close at any point of a turn, and a
+// stop ends the turn at once, with every key it holds let go.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/list_view.h"
+#include "platform/services.h"
+#include "shell/error_dialog.h"
+#include "targets/target_list.h"
+#include "typing/key_segments.h"
+#include "typing/key_translation.h"
+#include "typing/turn_hold.h"
+#include "typing/typing_outcome.h"
+
+namespace mw {
+
+// How a turn types, beyond its keys.
+struct TurnOptions {
+    int keyDelayMs = 0;  // between keys; 0: batches as fast as the target takes them
+    int keyHoldMs = 0;   // each key held down this long
+    // The window in front before the turn gets the foreground back after it.
+    bool giveFocusBack = false;
+    // Keys posted to the target's focused control; it is neither raised nor
+    // shown and the foreground never changes.
+    bool background = false;
+    // The turn waits until the user has pressed no key and moved no mouse for
+    // this long (automatic turns).
+    int waitForIdleMs = 0;
+};
+
+struct TypingContext {
+    Services& services;
+    WindowHandle mainWindowHandle;
+    // The hotkey the program holds, if any.
+    std::optional<HotkeyCombination> hotkey;
+};
+
+class TypingTurn {
+public:
+    using Finished = std::function<void(SendOutcome)>;
+    TypingTurn(const TypingContext& context, TargetList& targets, ListView& windowList, Frame& status,
+               std::string keyString, const TurnOptions& options, Finished finished);
+    ~TypingTurn();
+    TypingTurn(const TypingTurn&) = delete;
+    TypingTurn& operator=(const TypingTurn&) = delete;
+
+    // Runs the turn's first steps now and the rest from the message loop.
+    void start();
+    // Ends the turn at once, for this reason: the keys it holds are let go,
+    // the target released, the status written and the list rebuilt.
+    void stop(SendOutcome why);
+    bool running() const { return phase_ != Phase::Done; }
+
+private:
+    enum class Phase { Idle, Keyboard, Front, Keys, Done };
+
+    // Runs one step of the job, reporting a failure at the line of the
+    // turn's numbered step it belongs to; a stop asked for while it ran (from
+    // an error box it showed) takes effect when it returns.
+    void run(int line, const std::function<void()>& step);
+    void next(std::int64_t delayMs, std::function<void()> step);
+
+    void waitForIdle();
+    void prepare();
+    void beginKeys();
+    void waitForKeyboard(std::function<void()> then);
+    void bringToFront(int attempt, std::int64_t attemptEndsMs);
+    void nextBatch();
+    void sendSegment();
+    void waitUntilTaken(std::function<void()> then, std::int64_t sinceMs);
+    void finish(SendOutcome outcome);
+    // Lets go of every key the turn holds down now.
+    void releaseHeldKeys();
+
+    TypingContext context_;
+    TargetList& targets_;
+    ListView& windowList_;
+    Frame& status_;
+    std::string keyString_;
+    TurnOptions options_;
+    Finished finished_;
+    NumberedSteps steps_;
+
+    Phase phase_ = Phase::Idle;
+    WindowHandle target_ = kNoWindow;
+    WindowHandle previousFront_ = kNoWindow;
+    bool raised_ = false;
+    int stepDepth_ = 0;
+    bool scheduled_ = false;  // the step running now has scheduled the next
+    std::optional<SendOutcome> stopAsked_;
+
+    std::vector<std::vector<KeyEvent>> batches_;
+    std::size_t batch_ = 0;
+    std::unique_ptr<KeyboardLayout> layout_;
+    std::unique_ptr<KeyTranslator> translator_;
+    std::unique_ptr<UserKeyWatch> userKeys_;
+    // The batch being sent: its inputs (or posted messages), cut into the
+    // segments that go in one piece, and how far it has gone.
+    std::vector<KeyInput> inputs_;
+    std::vector<KeyMessage> messages_;
+    std::vector<KeySegment> segments_;
+    std::size_t segment_ = 0;
+    std::size_t sent_ = 0;  // items of the batch that went in
+    bool heldBack_ = false;  // the hotkey is held back while the batch goes in
+    std::int64_t planMs_ = 0;  // when the next segment is due, so delays do not add up
+    TurnHold hold_ = TurnHold::None;
+};
+
+}  // namespace mw
