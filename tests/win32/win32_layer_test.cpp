@@ -19,6 +19,7 @@
 #include "platform/win32/clock.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/running_copies.h"
 
 namespace mw::win32 {
 namespace {
@@ -231,6 +232,33 @@ TEST(Registry, AStringGoesIntoAKeyThatDoesNotExistYet)
     EXPECT_TRUE(registry.setString(Hive::CurrentUser, key, "Entry", "\"C:\\M\u00e4rrowind.exe\""));
     EXPECT_EQ(registry.getString(Hive::CurrentUser, key, "Entry"), "\"C:\\M\u00e4rrowind.exe\"");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Marrowind Layer Test");
+}
+
+TEST(RunningCopies, ATokenHeldOrOutOfReachMeansACopyRunsAndOneGivenUpCanBeTaken)
+{
+    const wchar_t* const name = L"Local\\Marrowind.LayerTest.Running";
+    Win32RunningCopies first(name, L"MarrowindLayerTestNoWindow", L"");
+    Win32RunningCopies second(name, L"MarrowindLayerTestNoWindow", L"");
+    ASSERT_TRUE(first.claim());
+    EXPECT_FALSE(second.claim()) << "held by the first";
+    EXPECT_FALSE(second.askToShow()) << "no window answers";
+    first.giveUp();
+    EXPECT_TRUE(second.claim()) << "given up";
+    second.giveUp();
+
+    // As an elevated copy's token looks to a start that is not: it exists and
+    // may not be opened (an empty access list grants nothing).
+    SECURITY_DESCRIPTOR descriptor{};
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    ACL empty{};
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
+    const UniqueKernelHandle elevated(CreateMutexW(&attributes, FALSE, name));
+    ASSERT_TRUE(elevated);
+    ASSERT_EQ(CreateMutexW(nullptr, FALSE, name), nullptr);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FALSE(second.claim());
 }
 
 }  // namespace

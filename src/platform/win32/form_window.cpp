@@ -348,7 +348,8 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         restoreFocus();
         return 0;
     default:
-        if (onOtherMessage && onOtherMessage(message, wParam, lParam)) return 0;
+        if (onOtherMessage)
+            if (const std::optional<LRESULT> answer = onOtherMessage(message, wParam, lParam)) return *answer;
         break;
     }
     return defaultProc(message, wParam, lParam);

@@ -4,6 +4,7 @@
 // changes), and is the one place that routes WM_COMMAND, WM_NOTIFY, WM_TIMER
 // and the controls' mouse moves to the control objects.
 #include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,8 +68,8 @@ public:
     std::function<void()> onDestroyed;
     // Enter (IDOK) and Escape (IDCANCEL) pressed in the window.
     std::function<void(int id)> onDialogCommand;
-    // Any other message; true when it was handled.
-    std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> onOtherMessage;
+    // Any other message; the answer when it was handled.
+    std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)> onOtherMessage;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -17,49 +17,22 @@
 #include "platform/win32/locale.h"
 #include "platform/win32/notification_area.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/running_copies.h"
 #include "platform/win32/settings_store.h"
-#include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/window_system.h"
 #include "shell/error_dialog.h"
 #include "shell/product.h"
+#include "shell/running_copy.h"
 
 namespace mw::win32 {
 namespace {
 
-// Sent by a second start to the copy that runs: show your window.
-const wchar_t* const kShowMessageName = L"Marrowind.ShowMainWindow";
-
-// One copy per user session: two would type every key twice into the same
-// window. A second start brings the first copy's window to the front and ends.
-void showRunningCopy()
-{
-    const UINT show = RegisterWindowMessageW(kShowMessageName);
-    const std::wstring title = widen(kProductTitle);
-    // The first copy may still be starting (its window gets its title late in
-    // the startup): look for a few seconds.
-    HWND running = nullptr;
-    for (int attempt = 0; attempt < 100 && !running; ++attempt) {
-        running = FindWindowExW(nullptr, nullptr, L"MarrowindForm", title.c_str());
-        if (!running) Sleep(50);
-    }
-    if (!running) return;
-    DWORD process = 0;
-    GetWindowThreadProcessId(running, &process);
-    // This start came from the user, so it may hand the foreground on.
-    AllowSetForegroundWindow(process);
-    PostMessageW(running, show, 0, 0);
-}
-
 int run()
 {
-    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Marrowind.Running");
-    const bool anotherCopy = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
-    const UniqueKernelHandle running(mutex);
-    if (anotherCopy) {
-        showRunningCopy();
-        return 0;
-    }
+    Win32Clock clock;
+    Win32RunningCopies copies(L"Local\\Marrowind.Running", L"MarrowindForm", widen(kProductTitle));
+    if (!startAsTheOnlyCopy(copies, clock)) return 0;
 
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
@@ -68,7 +41,6 @@ int run()
     Win32SettingsStore settings(kApplicationName, kProductTitle);
     Win32Dialogs dialogs;
     Win32Files files;
-    Win32Clock clock;
     Win32Locale locale;
     Win32EventLoop events;
     Win32Registry registry;
@@ -112,6 +84,8 @@ int run()
     // Manager, logging off) runs the shutdown once; it is never refused.
     window.onClose = [&] {
         if (program.Closing) return;
+        // A start from now on runs itself, even while this process ends.
+        copies.giveUp();
         form1.Form_QueryUnload();
         form1.Form_Unload();
     };
@@ -127,10 +101,18 @@ int run()
     const UINT showRequest = RegisterWindowMessageW(kShowMessageName);
     // The first copy may run elevated; the second start's request still gets in.
     ChangeWindowMessageFilterEx(window.hwnd(), showRequest, MSGFLT_ALLOW, nullptr);
-    window.onOtherMessage = [&](UINT message, WPARAM, LPARAM) {
-        if (message != showRequest) return false;
+    window.onOtherMessage = [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message != showRequest) return std::nullopt;
+        // Closing, it cannot: the start that asked runs in its place.
+        if (program.Closing) return 0;
+        // Answered at once; the window is shown once the message loop has it,
+        // not in the middle of whatever the program is doing.
+        if (InSendMessage()) {
+            PostMessageW(window.hwnd(), showRequest, 0, 0);
+            return kShownAnswer;
+        }
         form1.ShowRequested();
-        return true;
+        return 0;
     };
 
     window.centre();
