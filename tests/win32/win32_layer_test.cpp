@@ -142,6 +142,32 @@ TEST_F(FormWindowTimer, ATickThatDestroysItsWindowGoesOnWithItsTimer)
     EXPECT_FALSE(pumpUntil([&] { return ticks > 1; }, 200ms)) << "but never ticks again";
 }
 
+LRESULT CALLBACK countMoves(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR moves)
+{
+    if (message == WM_WINDOWPOSCHANGED) ++*reinterpret_cast<int*>(moves);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(WindowLifetime, AMoveToAMonitorOfAnotherDpiTakesTheSuggestedRectangleInOneMove)
+{
+    FormWindow window(kLayout, kStyle, nullptr, nullptr);
+    SIZE size{};
+    ASSERT_TRUE(SendMessageW(window.hwnd(), WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)))
+        << "the design's size at 144 DPI is given";
+    int moves = 0;
+    SetWindowSubclass(window.hwnd(), &countMoves, 1, reinterpret_cast<DWORD_PTR>(&moves));
+    RECT suggested{200, 150, 200 + size.cx, 150 + size.cy};
+    SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RemoveWindowSubclass(window.hwnd(), &countMoves, 1);
+    RECT now{};
+    GetWindowRect(window.hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested)) << now.left << "," << now.top << " " << now.right << "," << now.bottom;
+    EXPECT_EQ(moves, 1);
+    POINT button{};
+    MapWindowPoints(window.control(kButtonId), window.hwnd(), &button, 1);
+    EXPECT_EQ(button.x, twipsToPixels(120, 144)) << "the controls are laid out at the new DPI";
+}
+
 TEST_F(FailureBarrier, AThrowingHandlerIsReportedWhereItRanAndTheMessageGoesOn)
 {
     std::vector<std::string> reports;

@@ -85,9 +85,10 @@ private:
         return ref;
     }
     void createControls();
-    // Lays the controls out again at a new DPI.
+    // Lays the controls out again at a new DPI; the window keeps its size.
     void applyLayout();
-    // The window's size from the design's client area at the current DPI.
+    // The window's size from the design's client area at a DPI.
+    SIZE layoutSize(int dpi) const;
     void sizeToLayout();
     HFONT font(const FontSpec& design);
     RoutedControl* routeFor(HWND child) const;
