@@ -115,5 +115,35 @@ TEST(Control, ASecondStartShowsTheFirstCopyAndEnds)
     EXPECT_TRUE(first.process().running());
 }
 
+BOOL CALLBACK countMainWindow(HWND window, LPARAM count)
+{
+    if (IsWindowVisible(window) && text(window) == kProductTitle) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+TEST(Control, AStartWhileTheLastCopyIsClosingBringsUpOneWindow)
+{
+    // A copy that is closing for seconds: the close is sent (as Task Manager's
+    // End task sends it) while a long turn waits on a target that stopped
+    // answering, and the process ends once the turn gives up.
+    Target hung(L"Marrowind Hung Target", L"--hang-after 100");
+    Marrowind closing;
+    closing.selectTarget("Marrowind Hung Target");
+    closing.setKeys(std::wstring(3000, L'h'));
+    closing.press(id::kPushButton2);
+    ASSERT_TRUE(waitUntil([&] { return hung.typed().size() >= 100; }));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(closing.window(), WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(closing.window()); }));
+    ASSERT_TRUE(closing.process().running());
+
+    Marrowind started(Marrowind::Options{false, true, {}});
+    int windows = 0;
+    EnumWindows(&countMainWindow, reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(windows, 1);
+    EXPECT_TRUE(closing.waitForExit(30s));
+    EXPECT_TRUE(started.process().running());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -324,6 +324,16 @@ void clickAt(POINT screen, int button)
         }
         DeleteFileW(doneOnZ.c_str());
         if (!finished || status != "0") throw std::runtime_error("xdotool could not click: " + status);
+        // Wine can miss the release when the press closed a popup of its own
+        // under the pointer (a menu) and then holds the button down for good;
+        // the X server's button is up, so Wine is told.
+        const bool right = button == 3;
+        if (!waitUntil([&] { return (GetAsyncKeyState(right ? VK_RBUTTON : VK_LBUTTON) & 0x8000) == 0; }, 500ms)) {
+            INPUT up{};
+            up.type = INPUT_MOUSE;
+            up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+            SendInput(1, &up, sizeof up);
+        }
         return;
     }
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);

@@ -4,6 +4,8 @@
 #include "integration/start_up.h"
 #include "shell/error_dialog.h"
 #include "shell/product.h"
+#include "shell/running_copy.h"
+#include "sim/running_copies.h"
 
 namespace mw {
 namespace {
@@ -24,6 +26,31 @@ protected:
         return const_cast<sim::SimRegistry&>(sim.registry).getString(hive, key, "Marrowind.exe");
     }
 };
+
+TEST(RunningCopy, AStartShowsTheCopyThatRunsAndRunsItselfOnlyOnceNoCopyHoldsTheToken)
+{
+    struct Case {
+        const char* other;
+        std::int64_t releasesAtMs, showsFromMs;
+        bool runs;
+        std::int64_t decidedAtMs;
+    };
+    const Case cases[] = {
+        {"none", 0, -1, true, 0},
+        {"running", -1, 0, false, 0},
+        {"closing: gave the token up 0.3 s ago", 300, -1, true, 300},
+        {"still starting", -1, 1000, false, 1000},
+        {"holding the token and never answering", -1, -1, false, kWaitForRunningCopyMs},
+    };
+    for (const Case& c : cases) {
+        sim::SimClock clock;
+        sim::SimRunningCopies copies(clock);
+        copies.otherReleasesAtMs = c.releasesAtMs;
+        copies.otherShowsFromMs = c.showsFromMs;
+        EXPECT_EQ(startAsTheOnlyCopy(copies, clock), c.runs) << c.other;
+        EXPECT_EQ(clock.now, c.decidedAtMs) << c.other;
+    }
+}
 
 TEST_F(LifecycleTest, AFirstStartComesUpWithItsDefaultsAndTheTrayIcon)
 {

@@ -22,6 +22,7 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/step_timer.h"
 #include "platform/win32/key_poster.h"
+#include "platform/win32/running_copies.h"
 
 namespace mw::win32 {
 namespace {
@@ -142,6 +143,32 @@ TEST_F(FormWindowTimer, ATickThatDestroysItsWindowGoesOnWithItsTimer)
     EXPECT_EQ(&window.timer(1), &timer) << "the timer outlives its window";
     EXPECT_EQ(timer.interval(), 1000) << "and holds what the tick set";
     EXPECT_FALSE(pumpUntil([&] { return ticks > 1; }, 200ms)) << "but never ticks again";
+}
+
+LRESULT CALLBACK countMoves(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR moves)
+{
+    if (message == WM_WINDOWPOSCHANGED) ++*reinterpret_cast<int*>(moves);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(WindowLifetime, AMoveToAMonitorOfAnotherDpiTakesTheSuggestedRectangleInOneMove)
+{
+    FormWindow window(kLayout, kStyle, nullptr, nullptr);
+    SIZE size{};
+    ASSERT_TRUE(SendMessageW(window.hwnd(), WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)))
+        << "the design's size at 144 DPI is given";
+    int moves = 0;
+    SetWindowSubclass(window.hwnd(), &countMoves, 1, reinterpret_cast<DWORD_PTR>(&moves));
+    RECT suggested{200, 150, 200 + size.cx, 150 + size.cy};
+    SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RemoveWindowSubclass(window.hwnd(), &countMoves, 1);
+    RECT now{};
+    GetWindowRect(window.hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested)) << now.left << "," << now.top << " " << now.right << "," << now.bottom;
+    EXPECT_EQ(moves, 1);
+    POINT button{};
+    MapWindowPoints(window.control(kButtonId), window.hwnd(), &button, 1);
+    EXPECT_EQ(button.x, twipsToPixels(120, 144)) << "the controls are laid out at the new DPI";
 }
 
 TEST_F(FailureBarrier, AThrowingHandlerIsReportedWhereItRanAndTheMessageGoesOn)
@@ -290,6 +317,33 @@ TEST(KeyPoster, EachMessageCarriesTheKeyboardsBits)
         EXPECT_EQ(m.wParam, c.key.code);
         EXPECT_EQ(m.lParam, c.lParam) << c.key.code;
     }
+}
+
+TEST(RunningCopies, ATokenHeldOrOutOfReachMeansACopyRunsAndOneGivenUpCanBeTaken)
+{
+    const wchar_t* const name = L"Local\\Marrowind.LayerTest.Running";
+    Win32RunningCopies first(name, L"MarrowindLayerTestNoWindow", L"");
+    Win32RunningCopies second(name, L"MarrowindLayerTestNoWindow", L"");
+    ASSERT_TRUE(first.claim());
+    EXPECT_FALSE(second.claim()) << "held by the first";
+    EXPECT_FALSE(second.askToShow()) << "no window answers";
+    first.giveUp();
+    EXPECT_TRUE(second.claim()) << "given up";
+    second.giveUp();
+
+    // As an elevated copy's token looks to a start that is not: it exists and
+    // may not be opened (an empty access list grants nothing).
+    SECURITY_DESCRIPTOR descriptor{};
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    ACL empty{};
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
+    const UniqueKernelHandle elevated(CreateMutexW(&attributes, FALSE, name));
+    ASSERT_TRUE(elevated);
+    ASSERT_EQ(CreateMutexW(nullptr, FALSE, name), nullptr);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FALSE(second.claim());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/win32/dialogs.h"
 
+#include <algorithm>
+
 #include "platform/failure.h"
 #include "platform/win32/failure_barrier.h"
 #include "platform/win32/resource_ids.h"
@@ -43,12 +45,20 @@ INT_PTR inputBoxMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowTextW(dialog, state->title.c_str());
         SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, state->prompt.c_str());
         SetDlgItemTextW(dialog, IDC_INPUT_ANSWER, state->initial.c_str());
-        // Centre on the screen, as the runtime's input box appears.
+        // Centred across and a third down, as the runtime's input box
+        // appears, on the screen its owner is on (the main window's, also
+        // before that window first shows).
         RECT rect{};
         GetWindowRect(dialog, &rect);
+        const HWND owner = GetWindow(dialog, GW_OWNER);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
         const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-        SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 3, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(dialog, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
+                     work.top + std::max(0L, (work.bottom - work.top - height) / 3), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
         return TRUE;  // focus goes to the answer box, the first tab stop
     }
     case WM_COMMAND:

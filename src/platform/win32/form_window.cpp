@@ -134,17 +134,21 @@ void FormWindow::applyLayout()
     }
     for (const auto& control : controls_)
         if (auto* list = dynamic_cast<Win32ListView*>(control.get())) list->setDpi(dpi_);
-    sizeToLayout();
+}
+
+SIZE FormWindow::layoutSize(int dpi) const
+{
+    RECT frame{0, 0, twipsToPixels(layout_.clientWidth, dpi), twipsToPixels(layout_.clientHeight, dpi)};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
 void FormWindow::sizeToLayout()
 {
-    RECT frame{0, 0, twipsToPixels(layout_.clientWidth, dpi_), twipsToPixels(layout_.clientHeight, dpi_)};
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
-    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_));
-    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = layoutSize(dpi_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::centre()
@@ -330,11 +334,20 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         if (onResize) onResize();
         return 0;
+    case WM_GETDPISCALEDSIZE: {
+        // The size the design has at the new DPI, so that the rectangle the
+        // system then suggests fits the window exactly.
+        *reinterpret_cast<SIZE*>(lParam) = layoutSize(static_cast<int>(wParam));
+        return TRUE;
+    }
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
         applyLayout();
+        // The suggested rectangle, in one move: the system chose it to keep
+        // the window under the pointer and on the monitor it moved to.
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_CLOSE:
@@ -377,7 +390,8 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         nextDialogControl(wParam, lParam != 0);
         return 0;
     default:
-        if (onOtherMessage && onOtherMessage(message, wParam, lParam)) return 0;
+        if (onOtherMessage)
+            if (const std::optional<LRESULT> answer = onOtherMessage(message, wParam, lParam)) return *answer;
         break;
     }
     return defaultProc(message, wParam, lParam);

@@ -4,6 +4,7 @@
 // changes), and is the one place that routes WM_COMMAND, WM_NOTIFY, WM_TIMER
 // and the controls' mouse moves to the control objects.
 #include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,8 +68,8 @@ public:
     std::function<void()> onDestroyed;
     // Enter (IDOK) and Escape (IDCANCEL) pressed in the window.
     std::function<void(int id)> onDialogCommand;
-    // Any other message; true when it was handled.
-    std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> onOtherMessage;
+    // Any other message; the answer when it was handled.
+    std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)> onOtherMessage;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -84,9 +85,10 @@ private:
         return ref;
     }
     void createControls();
-    // Lays the controls out again at a new DPI.
+    // Lays the controls out again at a new DPI; the window keeps its size.
     void applyLayout();
-    // The window's size from the design's client area at the current DPI.
+    // The window's size from the design's client area at a DPI.
+    SIZE layoutSize(int dpi) const;
     void sizeToLayout();
     HFONT font(const FontSpec& design);
     RoutedControl* routeFor(HWND child) const;

@@ -5,17 +5,18 @@
 namespace mw::win32 {
 namespace {
 
-UniqueIcon loadIcon(int size)
+// At the system DPI's size for the metric, scaled down from the largest image
+// when none has that size, as the shell draws icons (comctl32 6).
+UniqueIcon loadIcon(int metric)
 {
-    return UniqueIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARROWIND), IMAGE_ICON, size, size, 0)));
+    HICON icon = nullptr;
+    if (FAILED(LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARROWIND), metric, &icon)))
+        return UniqueIcon();
+    return UniqueIcon(icon);
 }
 
 }  // namespace
 
-ProgramIcons loadProgramIcons()
-{
-    return {loadIcon(GetSystemMetrics(SM_CXICON)), loadIcon(GetSystemMetrics(SM_CXSMICON))};
-}
+ProgramIcons loadProgramIcons() { return {loadIcon(LIM_LARGE), loadIcon(LIM_SMALL)}; }
 
 }  // namespace mw::win32

@@ -20,6 +20,7 @@
 #include "platform/win32/notification_area.h"
 #include "platform/win32/options_window.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/running_copies.h"
 #include "platform/win32/settings_store.h"
 #include "platform/win32/step_timer.h"
 #include "platform/win32/unique_handle.h"
@@ -27,46 +28,20 @@
 #include "platform/win32/window_system.h"
 #include "shell/error_dialog.h"
 #include "shell/product.h"
+#include "shell/running_copy.h"
 
 namespace mw::win32 {
 namespace {
 
-// Sent by a second start to the copy that runs: show your window.
-const wchar_t* const kShowMessageName = L"Marrowind.ShowMainWindow";
 // The system menu's "Options…": below the system's own commands (0xF000 and
 // up), with the low four bits clear, which the system uses itself.
 constexpr UINT kOptionsCommand = 0x0010;
 
-// One copy per user session: two would type every key twice into the same
-// window. A second start brings the first copy's window to the front and ends.
-void showRunningCopy()
-{
-    const UINT show = RegisterWindowMessageW(kShowMessageName);
-    const std::wstring title = widen(kProductTitle);
-    // The first copy may still be starting (its window gets its title late in
-    // the startup): look for a few seconds.
-    HWND running = nullptr;
-    for (int attempt = 0; attempt < 100 && !running; ++attempt) {
-        running = FindWindowExW(nullptr, nullptr, L"MarrowindForm", title.c_str());
-        if (!running) Sleep(50);
-    }
-    if (!running) return;
-    DWORD process = 0;
-    GetWindowThreadProcessId(running, &process);
-    // This start came from the user, so it may hand the foreground on.
-    AllowSetForegroundWindow(process);
-    PostMessageW(running, show, 0, 0);
-}
-
 int run()
 {
-    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Marrowind.Running");
-    const bool anotherCopy = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
-    const UniqueKernelHandle running(mutex);
-    if (anotherCopy) {
-        showRunningCopy();
-        return 0;
-    }
+    Win32Clock clock;
+    Win32RunningCopies copies(L"Local\\Marrowind.Running", L"MarrowindForm", widen(kProductTitle));
+    if (!startAsTheOnlyCopy(copies, clock)) return 0;
 
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
@@ -75,7 +50,6 @@ int run()
     Win32SettingsStore settings(kApplicationName, kProductTitle);
     Win32Dialogs dialogs;
     Win32Files files;
-    Win32Clock clock;
     Win32Locale locale;
     Win32EventLoop events;
     Win32Registry registry;
@@ -128,6 +102,8 @@ int run()
     // Manager, logging off) runs the shutdown once; it is never refused.
     window.onClose = [&] {
         if (program.Closing) return;
+        // A start from now on runs itself, even while this process ends.
+        copies.giveUp();
         form1.Form_QueryUnload();
         form1.Form_Unload();
     };
@@ -143,14 +119,22 @@ int run()
     const UINT showRequest = RegisterWindowMessageW(kShowMessageName);
     // The first copy may run elevated; the second start's request still gets in.
     ChangeWindowMessageFilterEx(window.hwnd(), showRequest, MSGFLT_ALLOW, nullptr);
-    window.onOtherMessage = [&](UINT message, WPARAM wParam, LPARAM) {
+    window.onOtherMessage = [&](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kOptionsCommand) {
             form1.OptionsRequested();
-            return true;
+            return 0;
         }
-        if (message != showRequest) return false;
+        if (message != showRequest) return std::nullopt;
+        // Closing, it cannot: the start that asked runs in its place.
+        if (program.Closing) return 0;
+        // Answered at once; the window is shown once the message loop has it,
+        // not in the middle of whatever the program is doing.
+        if (InSendMessage()) {
+            PostMessageW(window.hwnd(), showRequest, 0, 0);
+            return kShownAnswer;
+        }
         form1.ShowRequested();
-        return true;
+        return 0;
     };
 
     window.centre();

@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+
+#include "platform/running_copies.h"
+#include "platform/win32/unique_handle.h"
+
+namespace mw::win32 {
+
+// Sent by a start to the copies that run: show your main window. A copy that
+// does answers kShownAnswer.
+inline constexpr const wchar_t* kShowMessageName = L"Marrowind.ShowMainWindow";
+inline constexpr LRESULT kShownAnswer = 0x4D57'5348;  // "MWSH"
+
+// The token is a named mutex of the session; a copy is found by its main
+// window's class and title.
+class Win32RunningCopies final : public RunningCopies {
+public:
+    Win32RunningCopies(std::wstring tokenName, std::wstring windowClass, std::wstring title);
+    bool claim() override;
+    bool askToShow() override;
+    void pause(int milliseconds) override;
+    // Lets go of the token: from now on a start runs, while this copy is still
+    // ending (which can take seconds).
+    void giveUp();
+
+private:
+    std::wstring tokenName_;
+    std::wstring windowClass_;
+    std::wstring title_;
+    UniqueKernelHandle token_;
+};
+
+}  // namespace mw::win32
