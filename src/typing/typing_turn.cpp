@@ -59,7 +59,12 @@ void TypingTurn::run(int line, const std::function<void()>& step)
     --stepDepth_;
     // A step that failed was reported at its line; the turn goes on with its
     // last steps, as a turn whose keys were rejected does.
-    if (!done && running() && !scheduled_) finish(SendOutcome::Sent);
+    if (!done && running() && !scheduled_) {
+        if (phase_ == Phase::Ending)
+            complete(ending_);
+        else
+            finish(SendOutcome::Sent);
+    }
     if (stepDepth_ == 0 && stopAsked_ && running()) {
         const SendOutcome why = *stopAsked_;
         stopAsked_.reset();
@@ -69,6 +74,9 @@ void TypingTurn::run(int line, const std::function<void()>& step)
 
 void TypingTurn::next(std::int64_t delayMs, std::function<void()> step)
 {
+    // A turn stopped under the step that asks (a stop from a nested event)
+    // has no next step.
+    if (!running()) return;
     scheduled_ = true;
     context_.services.steps.schedule(delayMs, std::move(step));
 }
@@ -119,13 +127,24 @@ void TypingTurn::prepare()
         finish(SendOutcome::Held);
         return;
     }
-    if (options_.giveFocusBack && !options_.background) previousFront_ = windows.foregroundWindow();
-    if (!options_.background) {
-        steps_.step(108, [&] { setTopMost(windows, target_); });
-        raised_ = true;
-        steps_.step(110, [&] { windows.show(target_); });
+    if (options_.background) {
+        beginKeys();
+        return;
     }
-    beginKeys();
+    if (options_.giveFocusBack) previousFront_ = windows.foregroundWindow();
+    // The user's keys are let go before the target is raised and comes to
+    // the front: in the middle of Alt+Tab or a drag it would come between.
+    const auto raise = [this] {
+        WindowSystem& system = context_.services.windows;
+        steps_.step(108, [&] { setTopMost(system, target_); });
+        raised_ = true;
+        steps_.step(110, [&] { system.show(target_); });
+        beginKeys();
+    };
+    if (keyString_.empty())
+        raise();
+    else
+        waitForKeyboard(raise);
 }
 
 void TypingTurn::beginKeys()
@@ -147,19 +166,11 @@ void TypingTurn::beginKeys()
         nextBatch();
         return;
     }
-    // The user's keys are let go before the target comes to the front: in
-    // the middle of Alt+Tab or a drag it would come between.
-    const auto front = [this] {
-        if (context_.services.windows.isHung(target_)) {
-            finish(SendOutcome::NotInFront);
-            return;
-        }
-        bringToFront(0, 0);
-    };
-    if (batches_.empty())
-        front();
-    else
-        waitForKeyboard(front);
+    if (windows.isHung(target_)) {
+        finish(SendOutcome::NotInFront);
+        return;
+    }
+    bringToFront(0, 0);
 }
 
 void TypingTurn::waitForKeyboard(std::function<void()> then)
@@ -345,14 +356,17 @@ void TypingTurn::stop(SendOutcome why)
         return;
     }
     context_.services.steps.cancel();
+    // Only the focus was still to be given back: the turn is over as it was.
+    if (phase_ == Phase::Ending) return complete(ending_);
     releaseHeldKeys();
     finish(why);
 }
 
 void TypingTurn::finish(SendOutcome outcome)
 {
-    if (!running()) return;
-    phase_ = Phase::Done;
+    if (!running() || phase_ == Phase::Ending) return;
+    phase_ = Phase::Ending;
+    ending_ = outcome;
     context_.services.steps.cancel();
     userKeys_.reset();
     if (heldBack_) {
@@ -363,8 +377,35 @@ void TypingTurn::finish(SendOutcome outcome)
     if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_); });
     // The window the user was in comes back to the front; the target stays
     // right below it, where the release put it.
-    if (previousFront_ != kNoWindow && previousFront_ != target_ && outcome == SendOutcome::Sent)
-        steps_.step(115, [&] { windows.askForeground(previousFront_, true); });
+    if (previousFront_ != kNoWindow && previousFront_ != target_ && outcome == SendOutcome::Sent &&
+        windows.exists(previousFront_))
+        return giveFocusBack(0, 0);
+    complete(outcome);
+}
+
+void TypingTurn::giveFocusBack(int attempt, std::int64_t attemptEndsMs)
+{
+    WindowSystem& windows = context_.services.windows;
+    run(115, [&] {
+        if (inFront(windows, previousFront_) || !windows.exists(previousFront_)) return complete(ending_);
+        const std::int64_t now = context_.services.clock.monotonicMs();
+        if (attempt > 0 && now < attemptEndsMs)
+            return next(kLookEveryMs, [this, attempt, attemptEndsMs] { giveFocusBack(attempt, attemptEndsMs); });
+        // It stays behind: the turn is over all the same.
+        if (attempt >= kFrontAttempts) return complete(ending_);
+        windows.askForeground(previousFront_, attempt > 0);
+        const int nextAttempt = attempt + 1;
+        const std::int64_t ends = now + kFrontAttemptMs;
+        next(kLookEveryMs, [this, nextAttempt, ends] { giveFocusBack(nextAttempt, ends); });
+    });
+}
+
+void TypingTurn::complete(SendOutcome outcome)
+{
+    if (phase_ == Phase::Done) return;
+    phase_ = Phase::Done;
+    context_.services.steps.cancel();
+    WindowSystem& windows = context_.services.windows;
     steps_.step(136, [&] { status_.setCaption(outcomeText(outcome, hold_, context_.services.clock)); });
     steps_.step(138, [&] {
         getAllWindows(WindowListContext{windows, context_.services.dialogs, context_.mainWindowHandle}, targets_,

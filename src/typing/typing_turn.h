@@ -63,7 +63,8 @@ public:
     bool running() const { return phase_ != Phase::Done; }
 
 private:
-    enum class Phase { Idle, Keyboard, Front, Keys, Done };
+    // Ending: the target is released and the focus goes back to where it was.
+    enum class Phase { Idle, Keyboard, Front, Keys, Ending, Done };
 
     // Runs one step of the job, reporting a failure at the line of the
     // turn's numbered step it belongs to; a stop asked for while it ran (from
@@ -79,7 +80,12 @@ private:
     void nextBatch();
     void sendSegment();
     void waitUntilTaken(std::function<void()> then, std::int64_t sinceMs);
+    // The turn's keys are over: the target is released (114), the focus given
+    // back (115), then complete writes the status (136) and rebuilds the list
+    // (138).
     void finish(SendOutcome outcome);
+    void giveFocusBack(int attempt, std::int64_t attemptEndsMs);
+    void complete(SendOutcome outcome);
     // Lets go of every key the turn holds down now.
     void releaseHeldKeys();
 
@@ -99,6 +105,7 @@ private:
     int stepDepth_ = 0;
     bool scheduled_ = false;  // the step running now has scheduled the next
     std::optional<SendOutcome> stopAsked_;
+    SendOutcome ending_ = SendOutcome::Sent;
 
     std::vector<std::vector<KeyEvent>> batches_;
     std::size_t batch_ = 0;

@@ -190,7 +190,7 @@ TEST_F(TypingTest, ATargetThatStopsTakingKeysOrLosesTheFrontGetsNothingMore)
     }
 }
 
-TEST_F(TypingTest, HeldModifiersAndButtonsAreWaitedForUpToABoundBeforeTheTargetComesToTheFront)
+TEST_F(TypingTest, HeldModifiersAndButtonsAreWaitedForUpToABoundBeforeTheTargetIsTouched)
 {
     struct Case {
         const char* name;
@@ -229,7 +229,10 @@ TEST_F(TypingTest, HeldModifiersAndButtonsAreWaitedForUpToABoundBeforeTheTargetC
         EXPECT_EQ(statusWhileWaiting.back(), "Waiting for the keyboard\xE2\x80\xA6") << c.name;
         EXPECT_FALSE(inFrontWhileHeld) << c.name << ": the target comes to the front once they are let go";
         EXPECT_LE(f.sim.clock.now - start, 5000 + 20) << c.name << ": for five seconds at most";
-        EXPECT_EQ(f.sim.windows.calls.back(), (Call{Call::Release, window})) << c.name;
+        if (c.typed.empty())
+            EXPECT_TRUE(f.sim.windows.calls.empty()) << c.name << ": a turn that cannot type leaves the target alone";
+        else
+            EXPECT_EQ(f.sim.windows.calls.back(), (Call{Call::Release, window})) << c.name;
         EXPECT_TRUE(f.sim.dialogs.warnings.empty()) << c.name;
     }
 }

@@ -178,7 +178,7 @@ TEST_F(TurnTest, TheFocusGoesBackAfterAnAutomaticTurnAndBackgroundTypingLeavesTh
     second();
     ASSERT_EQ(sim.keys.typed(), "k");
     EXPECT_EQ(sim.windows.foreground, editor);
-    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::ForegroundWithInput, editor})) << "after the release";
+    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Foreground, editor})) << "after the release";
 
     test::Form1Fixture f;
     const WindowHandle host = f.sim.windows.add("Host");

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/hwnd.h"
+#include "platform/win32/key_poster.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/user_key_watch.h"
 #include "platform/win32/utf.h"
@@ -190,10 +191,14 @@ void Win32KeyInjector::beginTaken(WindowHandle target, bool inFront)
     // thread that owns the target, where the keys were posted.
     window_ = toHwnd(target);
     inFront_ = inFront;
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    const DWORD thread = inFront ? 0 : inputThreadOf(window_);
-    focus_ = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window_;
+    if (inFront) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        focus_ = GetGUIThreadInfo(0, &info) && info.hwndFocus ? info.hwndFocus : window_;
+    } else {
+        focus_ = Win32KeyPoster::receiverOf(window_);
+        if (!focus_) focus_ = window_;
+    }
     const RECT pixel{0, 0, 1, 1};
     InvalidateRect(focus_, &pixel, FALSE);
     // A window that never paints (hidden, layered) shows nothing: then only

@@ -1,6 +1,8 @@
 #include "platform/win32/key_poster.h"
 
 #include "platform/win32/hwnd.h"
+
+#include <string>
 #include "platform/win32/windows_include.h"
 
 namespace mw::win32 {
@@ -24,14 +26,48 @@ PostedMessage postedMessage(const KeyMessage& key)
     return {message, key.code, static_cast<long long>(static_cast<LONG>(static_cast<DWORD>(bits)))};
 }
 
-bool Win32KeyPoster::post(const std::vector<KeyMessage>& messages, WindowHandle target)
+namespace {
+
+// A window in the background has no keyboard focus (it went when the window
+// was deactivated): the keys go to the control that takes text, an edit or
+// a rich edit control, as the focus would be there once the window is back.
+HWND textControlOf(HWND window)
 {
-    const HWND window = toHwnd(target);
+    HWND found = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(child, name, 64);
+            const std::wstring cls(name);
+            if (!IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
+            if (cls.find(L"Edit") == std::wstring::npos && cls.find(L"EDIT") == std::wstring::npos &&
+                cls.find(L"Rich") == std::wstring::npos)
+                return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
+HWND Win32KeyPoster::receiverOf(HWND window)
+{
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    if (!thread) return false;
+    if (!thread) return nullptr;
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    const HWND focus = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window;
+    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus) return info.hwndFocus;
+    if (const HWND control = textControlOf(window)) return control;
+    return window;
+}
+
+bool Win32KeyPoster::post(const std::vector<KeyMessage>& messages, WindowHandle target)
+{
+    const HWND focus = receiverOf(toHwnd(target));
+    if (!focus) return false;
     for (const KeyMessage& key : messages) {
         const PostedMessage m = postedMessage(key);
         // Refused with ERROR_ACCESS_DENIED when the target runs with higher

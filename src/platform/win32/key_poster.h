@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/key_posting.h"
+#include "platform/win32/windows_include.h"
 
 namespace mw::win32 {
 
@@ -10,6 +11,9 @@ namespace mw::win32 {
 class Win32KeyPoster final : public KeyPosting {
 public:
     bool post(const std::vector<KeyMessage>& messages, WindowHandle target) override;
+    // The window of the target's that gets the keys: the focus of its thread,
+    // else its first text control, else itself.
+    static HWND receiverOf(HWND window);
 };
 
 // The message and its lParam for one key message.
