@@ -100,6 +100,10 @@ void Form1::afterTurn(SendOutcome outcome, bool automatic)
     // The hotkey pressed during the turn stopped it; it stops automatic typing
     // too when that is on (it never turns it on: it was pressed to stop).
     if (outcome == SendOutcome::StoppedByHotkey && schedule_.on()) PushButton4_Click();
+    // Keys of the user's own during a turn stop it as the hotkey does: the
+    // user has taken over the keyboard, and the next turn would cut in again.
+    if (outcome == SendOutcome::StoppedByUserKeys && schedule_.on())
+        stopTyping(std::string("Off. ") + kStoppedByUserKeysText);
     if (!automatic || outcome != SendOutcome::Sent || !schedule_.on()) return;
     schedule_.countTurn();
     if (schedule_.stopDue(s_.clock.monotonicMs()) == StopReason::Turns)

@@ -245,6 +245,13 @@ TEST_F(TypingTest, KeysTheUserPressesEndALongTurnAndAButtonHeldBetweenBatchesIsW
     EXPECT_EQ(sim.keys.batches.size(), 1u);
     EXPECT_EQ(sim.Frame2.caption(), kStoppedByUserKeysText);
     EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
+    // In automatic typing the user taking over the keyboard turns it off, as
+    // the hotkey does.
+    sim.ListView2.clickRow(1);
+    sim.PushButton4.click();
+    sim.Timer1.tick();
+    EXPECT_EQ(sim.PushButton4.caption(), "Turn On");
+    EXPECT_EQ(sim.Frame2.caption(), std::string("Off. ") + kStoppedByUserKeysText);
 
     const std::size_t before = sim.keys.typed().size();
     sim.keys.batches.clear();
