@@ -181,16 +181,18 @@ void TypingTurn::waitForKeyboard(std::function<void()> then)
         return;
     }
     status_.setCaption(kWaitingForKeyboardText);
-    const std::int64_t until = context_.services.clock.monotonicMs() + kKeyboardWaitMs;
-    auto look = std::make_shared<std::function<void()>>();
-    *look = [this, until, then, look] {
-        run(112, [&] {
-            if (!context_.services.keys.held().any()) return then();
-            if (context_.services.clock.monotonicMs() >= until) return finish(SendOutcome::KeyboardHeld);
-            next(kKeyboardLookEveryMs, *look);
-        });
-    };
-    next(kKeyboardLookEveryMs, *look);
+    waitThen_ = std::move(then);
+    waitUntilMs_ = context_.services.clock.monotonicMs() + kKeyboardWaitMs;
+    next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
+}
+
+void TypingTurn::lookAtKeyboard()
+{
+    run(112, [&] {
+        if (!context_.services.keys.held().any()) return std::exchange(waitThen_, nullptr)();
+        if (context_.services.clock.monotonicMs() >= waitUntilMs_) return finish(SendOutcome::KeyboardHeld);
+        next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
+    });
 }
 
 void TypingTurn::bringToFront(int attempt, std::int64_t attemptEndsMs)
@@ -311,23 +313,26 @@ void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs
     // back for it: the turn is over once its keys are handed over.
     if (batch_ >= batches_.size() && !heldBack_) return then();
     keys.beginTaken(target_, !options_.background);
-    auto look = std::make_shared<std::function<void()>>();
-    *look = [this, then, sinceMs, look] {
-        run(112, [&] {
-            switch (context_.services.keys.taken()) {
-            case KeyInjector::Taken::Yes: return then();
-            case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
-            case KeyInjector::Taken::FocusLost:
-                return finish(context_.services.windows.desktopTakesInput() ? SendOutcome::FocusLost
-                                                                              : SendOutcome::DesktopLost);
-            case KeyInjector::Taken::Pending: break;
-            }
-            // Alive all along yet never showing it took them: go on.
-            if (context_.services.clock.monotonicMs() - sinceMs >= kTakenLongestMs) return then();
-            next(kLookEveryMs, *look);
-        });
-    };
-    (*look)();
+    waitThen_ = std::move(then);
+    waitUntilMs_ = sinceMs + kTakenLongestMs;
+    lookAtTarget();
+}
+
+void TypingTurn::lookAtTarget()
+{
+    run(112, [&] {
+        switch (context_.services.keys.taken()) {
+        case KeyInjector::Taken::Yes: return std::exchange(waitThen_, nullptr)();
+        case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
+        case KeyInjector::Taken::FocusLost:
+            return finish(context_.services.windows.desktopTakesInput() ? SendOutcome::FocusLost
+                                                                          : SendOutcome::DesktopLost);
+        case KeyInjector::Taken::Pending: break;
+        }
+        // Alive all along yet never showing it took them: go on.
+        if (context_.services.clock.monotonicMs() >= waitUntilMs_) return std::exchange(waitThen_, nullptr)();
+        next(kLookEveryMs, [this] { lookAtTarget(); });
+    });
 }
 
 void TypingTurn::releaseHeldKeys()

@@ -75,11 +75,16 @@ private:
     void waitForIdle();
     void prepare();
     void beginKeys();
+    // Waits (looking every 20 ms, up to a bound) until the user holds no
+    // modifier or mouse button, then goes on with then.
     void waitForKeyboard(std::function<void()> then);
+    void lookAtKeyboard();
     void bringToFront(int attempt, std::int64_t attemptEndsMs);
     void nextBatch();
     void sendSegment();
+    // Waits until the target has taken the keys sent, then goes on with then.
     void waitUntilTaken(std::function<void()> then, std::int64_t sinceMs);
+    void lookAtTarget();
     // The turn's keys are over: the target is released (114), the focus given
     // back (115), then complete writes the status (136) and rebuilds the list
     // (138).
@@ -104,6 +109,9 @@ private:
     bool raised_ = false;
     int stepDepth_ = 0;
     bool scheduled_ = false;  // the step running now has scheduled the next
+    // The wait under way: what follows it, and when it gives up.
+    std::function<void()> waitThen_;
+    std::int64_t waitUntilMs_ = 0;
     std::optional<SendOutcome> stopAsked_;
     SendOutcome ending_ = SendOutcome::Sent;
 

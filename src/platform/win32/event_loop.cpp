@@ -32,4 +32,19 @@ void Win32EventLoop::waitForEvents(int timeoutMs)
     processPending();
 }
 
+void runModal(const bool& open, HWND owner)
+{
+    MSG message{};
+    while (open) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+            break;
+        }
+        dispatch(message);
+    }
+    EnableWindow(owner, TRUE);
+    if (IsWindowVisible(owner)) SetActiveWindow(owner);
+}
+
 }  // namespace mw::win32

@@ -20,4 +20,9 @@ private:
 // (Tab, arrow keys) see it first. Used by every message loop of the program.
 void dispatch(MSG& message);
 
+// The message loop of a modal window: runs while open is set, then enables
+// the owner again and gives it back the activation when it shows. A quit
+// that arrives meanwhile ends it and is left for the main loop.
+void runModal(const bool& open, HWND owner);
+
 }  // namespace mw::win32

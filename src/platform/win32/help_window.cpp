@@ -10,6 +10,10 @@ namespace mw::win32 {
 
 void showHelpWindow(HWND owner, const Services& services)
 {
+    // Made before the window: a window still there when the loop ends (the
+    // program is quitting) is destroyed with its object, and its last
+    // message sets this.
+    bool open = true;
     const ProgramIcons icons = loadProgramIcons();
     // Fixed border, a close box and neither minimise nor maximise button.
     FormWindow window(form2Layout(), {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner},
@@ -23,7 +27,6 @@ void showHelpWindow(HWND owner, const Services& services)
                                  window.button(form2_id::kPushButton1)};
     Form2 form2(controls, services);
 
-    bool open = true;
     // The owner is enabled again before the window goes, so the activation
     // returns to it rather than to another program.
     window.onClose = [&] {
@@ -40,17 +43,7 @@ void showHelpWindow(HWND owner, const Services& services)
     ShowWindow(window.hwnd(), SW_SHOW);
     SetFocus(window.control(form2_id::kPushButton1));
 
-    MSG message{};
-    while (open) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
-            break;
-        }
-        dispatch(message);
-    }
-    EnableWindow(owner, TRUE);
-    SetActiveWindow(owner);
+    runModal(open, owner);
 }
 
 }  // namespace mw::win32

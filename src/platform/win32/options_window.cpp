@@ -56,17 +56,7 @@ bool showOptionsWindow(HWND owner, const Services& services)
     // is active and a failing read is reported over it.
     dialog.Form_Load();
 
-    MSG message{};
-    while (open) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
-            break;
-        }
-        dispatch(message);
-    }
-    EnableWindow(owner, TRUE);
-    if (IsWindowVisible(owner)) SetActiveWindow(owner);
+    runModal(open, owner);
     return dialog.stored();
 }
 
