@@ -201,7 +201,7 @@ void TypingTurn::bringToFront(int attempt, std::int64_t attemptEndsMs)
     run(112, [&] {
         if (!windows.exists(target_)) return finish(SendOutcome::NotInFront);
         if (inFront(windows, target_)) {
-            if (!batches_.empty()) userKeys_ = context_.services.keys.watchUserKeys();
+            watchUserKeys_ = true;
             return nextBatch();
         }
         const std::int64_t now = context_.services.clock.monotonicMs();
@@ -270,6 +270,11 @@ void TypingTurn::sendSegment()
                                              inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
             const KeyInjector::Sent sent = context_.services.keys.send(part, target_);
             sent_ = begin + sent.accepted;
+            // The watch on the user's keys starts once the first keys are in.
+            // A keyboard hook holds every key until it answers, and under Wine
+            // a Shift held that way just after the target came to the front
+            // was let go again before the target saw it.
+            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.keys.watchUserKeys();
             if (sent.accepted < part.size()) {
                 releaseHeldKeys();
                 // The session was locked or a security prompt came up under the
@@ -373,6 +378,7 @@ void TypingTurn::finish(SendOutcome outcome)
     phase_ = Phase::Ending;
     ending_ = outcome;
     context_.services.steps.cancel();
+    watchUserKeys_ = false;
     userKeys_.reset();
     if (heldBack_) {
         heldBack_ = false;

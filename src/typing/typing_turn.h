@@ -119,6 +119,7 @@ private:
     std::size_t batch_ = 0;
     std::unique_ptr<KeyboardLayout> layout_;
     std::unique_ptr<KeyTranslator> translator_;
+    bool watchUserKeys_ = false;
     std::unique_ptr<UserKeyWatch> userKeys_;
     // The batch being sent: its inputs (or posted messages), cut into the
     // segments that go in one piece, and how far it has gone.
