@@ -17,7 +17,7 @@ std::vector<std::string> oneCharacterUnits(const std::string& text)
     return units;
 }
 
-Schedule::Schedule(std::uint32_t seed) : random_(seed) {}
+Schedule::Schedule(std::uint32_t randomStart) : random_(randomStart) {}
 
 void Schedule::turnOn(std::int64_t nowMs)
 {

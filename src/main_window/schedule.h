@@ -33,8 +33,8 @@ enum class StopReason { None, Turns, Minutes };
 
 class Schedule {
 public:
-    // The generator's seed decides the jitter: fixed in tests, random in use.
-    explicit Schedule(std::uint32_t seed);
+    // The random generator's starting value decides the jitter: fixed in tests, random in use.
+    explicit Schedule(std::uint32_t randomStart);
 
     bool on() const { return on_; }
     // Typing on from this moment: the stop conditions count from here, and the
