@@ -46,8 +46,8 @@ constexpr std::array kControls{
                   kLabelLeft, 3810, 7020, 285, 15, kText, true, id::kSwitches[1]},
     ControlLayout{"BackgroundNote", K::Label, "",
                   "Programs that read the keyboard directly, as most games do, ignore keys typed in the "
-                  "background, and Ctrl or Alt combinations reach only programs that read them from their "
-                  "window messages.",
+                  "background. Alt combinations reach only programs that read window messages; Ctrl "
+                  "combinations need the window in front.",
                   480, 4125, 6720, 735, 16, kText, true, id::kBackgroundNote},
     ControlLayout{"OK", K::DefaultButton, "", "OK", 4080, 5040, 1500, 405, 17, kButton, true, id::kOk},
     ControlLayout{"Cancel", K::PushButton, "", "Cancel", 5700, 5040, 1500, 405, 18, kButton, true, id::kCancel},

@@ -33,6 +33,7 @@ public:
         bool toolWindow = false;
         bool noActivate = false;
         bool appWindow = false;  // on the taskbar whatever the other two say
+        bool topmost = false;    // in the always-on-top band
     };
     virtual ExtendedStyle extendedStyle(WindowHandle window) = 0;
 

@@ -81,8 +81,16 @@ void getAllWindows(const WindowListContext& context, TargetList& targets, ListVi
     }
 }
 
-void setTopMost(WindowSystem& windows, WindowHandle window) { windows.setTopmostBand(window, true); }
+bool setTopMost(WindowSystem& windows, WindowHandle window)
+{
+    const bool wasTopmost = windows.extendedStyle(window).topmost;
+    windows.setTopmostBand(window, true);
+    return wasTopmost;
+}
 
-void clearTopMost(WindowSystem& windows, WindowHandle window) { windows.setTopmostBand(window, false); }
+void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost)
+{
+    if (!wasTopmost) windows.setTopmostBand(window, false);
+}
 
 }  // namespace mw

@@ -31,7 +31,11 @@ struct WindowListContext {
 // first.
 void getAllWindows(const WindowListContext& context, TargetList& targets, ListView& list);
 
-void setTopMost(WindowSystem& windows, WindowHandle window);
-void clearTopMost(WindowSystem& windows, WindowHandle window);
+// Raises the window into the always-on-top band; answers whether it was in
+// the band already (pinned there by its user), which the release needs.
+bool setTopMost(WindowSystem& windows, WindowHandle window);
+// Takes a raised window out of the band again, above the normal windows; a
+// window that was pinned before it was raised stays in the band.
+void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost);
 
 }  // namespace mw

@@ -1,5 +1,7 @@
 #include "typing/posted_keys.h"
 
+#include <algorithm>
+
 #include "shell/utf8.h"
 #include "typing/virtual_keys.h"
 
@@ -27,11 +29,13 @@ std::vector<KeyMessage> postedKeys(const std::vector<KeyEvent>& batch, const Key
             if (e.virtualKey == vk::kShift) shift = e.down;
             if (e.virtualKey == vk::kControl) control = e.down;
             if (e.virtualKey == vk::kMenu) alt = e.down;
+            if (control && !vk::isModifier(e.virtualKey)) break;
             key(e.virtualKey, e.down);
             break;
         case KeyEvent::Kind::Character: {
+            if (control) break;
             const std::optional<KeyboardLayout::Stroke> stroke = layout.strokeFor(e.character);
-            if ((control || alt) && stroke) {
+            if (alt && stroke) {
                 key(stroke->virtualKey, e.down);
                 break;
             }
@@ -55,6 +59,13 @@ std::vector<KeyMessage> postedKeys(const std::vector<KeyEvent>& batch, const Key
         }
     }
     return out;
+}
+
+bool holdsControl(const std::vector<KeyEvent>& events)
+{
+    return std::any_of(events.begin(), events.end(), [](const KeyEvent& e) {
+        return e.kind == KeyEvent::Kind::VirtualKey && e.virtualKey == vk::kControl && e.down;
+    });
 }
 
 }  // namespace mw

@@ -13,6 +13,10 @@ enum class TurnHold {
     // The target's program runs with higher privileges: the system would drop
     // every key.
     HigherPrivileges,
+    // The window in front runs with higher privileges: it takes none of this
+    // program's input, and the input that lets the program ask for the
+    // foreground is input too, so the target could not come to the front.
+    ElevatedInFront,
     // Another program runs full screen in front: taking the foreground would
     // drop it out of full screen. The target itself may be full screen.
     FullScreenInFront,

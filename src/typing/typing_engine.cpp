@@ -29,12 +29,18 @@ std::string outcomeText(SendOutcome outcome, TurnHold hold, Clock& clock)
     case SendOutcome::StoppedByHotkey: return kStoppedByHotkeyText;
     case SendOutcome::DesktopLost: return kDesktopLostText;
     case SendOutcome::Held:
-        return hold == TurnHold::DesktopLocked      ? kDesktopLockedText
-               : hold == TurnHold::HigherPrivileges ? kHigherPrivilegesText
-                                                    : kFullScreenInFrontText;
+        switch (hold) {
+        case TurnHold::DesktopLocked: return kDesktopLockedText;
+        case TurnHold::HigherPrivileges: return kHigherPrivilegesText;
+        case TurnHold::ElevatedInFront: return kElevatedInFrontText;
+        case TurnHold::FullScreenInFront:
+        case TurnHold::None: return kFullScreenInFrontText;
+        }
+        return {};
     case SendOutcome::KeyboardHeld: return kKeyboardHeldText;
     case SendOutcome::StoppedByUserKeys: return kStoppedByUserKeysText;
     case SendOutcome::TurnedOff: return kTurnedOffText;
+    case SendOutcome::ControlInBackground: return kControlInBackgroundText;
     }
     return {};
 }

@@ -30,6 +30,11 @@ inline constexpr const char* kHigherPrivilegesText =
 inline constexpr const char* kFullScreenInFrontText =
     "Nothing typed: a full-screen program is in front, so it was left alone.";
 
+inline constexpr const char* kControlInBackgroundText =
+    "Nothing typed: Ctrl combinations reach only the window in front; turn off typing in the background in "
+    "Options.";
+inline constexpr const char* kElevatedInFrontText = "Nothing typed: the window in front runs as administrator.";
+
 inline constexpr const char* kTurnedOffText = "Typing stopped, so the rest of the keys were not sent.";
 inline constexpr const char* kWaitingForIdleText = "Waiting for you to stop typing\xE2\x80\xA6";
 inline constexpr const char* kWaitingForKeyboardText = "Waiting for the keyboard\xE2\x80\xA6";
@@ -51,6 +56,7 @@ enum class SendOutcome {
     KeyboardHeld,       // the user held a modifier or mouse button for the whole wait
     StoppedByUserKeys,  // the user pressed keys while the turn typed
     TurnedOff,          // automatic typing was turned off, or the program closed, during the turn
+    ControlInBackground,  // typing in the background, the text holds Ctrl for a key: nothing went
 };
 
 }  // namespace mw

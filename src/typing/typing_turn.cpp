@@ -53,6 +53,7 @@ TypingTurn::~TypingTurn()
 
 void TypingTurn::run(int line, const std::function<void()>& step)
 {
+    if (!running()) return;  // a step of a turn that has ended meanwhile
     ++stepDepth_;
     scheduled_ = false;
     const bool done = steps_.step(line, step);
@@ -136,7 +137,7 @@ void TypingTurn::prepare()
     // the front: in the middle of Alt+Tab or a drag it would come between.
     const auto raise = [this] {
         WindowSystem& system = context_.services.windows;
-        steps_.step(108, [&] { setTopMost(system, target_); });
+        steps_.step(108, [&] { wasTopmost_ = setTopMost(system, target_); });
         raised_ = true;
         steps_.step(110, [&] { system.show(target_); });
         beginKeys();
@@ -150,10 +151,14 @@ void TypingTurn::prepare()
 void TypingTurn::beginKeys()
 {
     phase_ = Phase::Keys;
+    bool controlInBackground = false;
     run(112, [&] {
-        batches_ = splitIntoBatches(parseKeyString(translateModifierCodes(keyString_)), kMaxEventsPerBatch);
+        const std::vector<KeyEvent> events = parseKeyString(translateModifierCodes(keyString_));
+        controlInBackground = options_.background && holdsControl(events);
+        batches_ = splitIntoBatches(events, kMaxEventsPerBatch);
     });
     if (!running()) return;
+    if (controlInBackground) return finish(SendOutcome::ControlInBackground);
     WindowSystem& windows = context_.services.windows;
     KeyInjector& keys = context_.services.keys;
     if (!windows.exists(target_)) {
@@ -161,6 +166,9 @@ void TypingTurn::beginKeys()
         return;
     }
     layout_ = keys.layoutOf(target_);
+    // Reading the target's keyboard may let other events in (a stop among
+    // them): a turn stopped meanwhile goes no further.
+    if (stopping()) return;
     translator_ = std::make_unique<KeyTranslator>(*layout_, keys.capsLockOn());
     if (options_.background) {
         nextBatch();
@@ -385,7 +393,7 @@ void TypingTurn::finish(SendOutcome outcome)
         context_.services.hotkey.resume();
     }
     WindowSystem& windows = context_.services.windows;
-    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_); });
+    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_); });
     // The window the user was in comes back to the front; the target stays
     // right below it, where the release put it.
     if (previousFront_ != kNoWindow && previousFront_ != target_ && outcome == SendOutcome::Sent &&

@@ -63,6 +63,8 @@ public:
     bool running() const { return phase_ != Phase::Done; }
 
 private:
+    // Ended, or a stop is waiting for the step under way to return.
+    bool stopping() const { return !running() || stopAsked_.has_value(); }
     // Ending: the target is released and the focus goes back to where it was.
     enum class Phase { Idle, Keyboard, Front, Keys, Ending, Done };
 
@@ -107,6 +109,7 @@ private:
     WindowHandle target_ = kNoWindow;
     WindowHandle previousFront_ = kNoWindow;
     bool raised_ = false;
+    bool wasTopmost_ = false;  // pinned in the always-on-top band before the turn
     int stepDepth_ = 0;
     bool scheduled_ = false;  // the step running now has scheduled the next
     // The wait under way: what follows it, and when it gives up.

@@ -126,5 +126,21 @@ TEST(Repeat, BackgroundTypingReachesAnEditControlWhileTheForegroundStaysPut)
     EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == L"Turn On"; }));
 }
 
+TEST(Repeat, InTheBackgroundACtrlCombinationTypesNothingAndTheStatusSaysWhy)
+{
+    Target host(L"Marrowind Host", L"--edit");
+    presetSettings({{"BackgroundTyping", "On"}});
+    Marrowind app(false);
+    app.selectTarget("Marrowind Host");
+    // Posted, Ctrl+A would reach the edit control as a plain "a".
+    app.writeKeys(L"x^a");
+    app.press(id::kPushButton2);
+    ASSERT_TRUE(waitUntil([&] { return app.status().rfind(L"Nothing typed: Ctrl combinations", 0) == 0; }, 10s))
+        << narrow(app.status());
+    const HWND edit = FindWindowExW(host.window(), nullptr, L"Edit", nullptr);
+    EXPECT_EQ(text(edit), L"");
+    EXPECT_EQ(app.errorDialog(), nullptr);
+}
+
 }  // namespace
 }  // namespace e2e

@@ -24,13 +24,17 @@ protected:
 
 TEST_F(TurnHoldTest, ATurnThatCannotTypeTouchesNoWindowAndSaysWhy)
 {
-    enum Hold { Locked, Elevated, FullScreenInFront };
-    for (const auto& [hold, text] : {std::pair{Locked, kDesktopLockedText}, std::pair{Elevated, kHigherPrivilegesText},
-                                     std::pair{FullScreenInFront, kFullScreenInFrontText}}) {
+    enum Hold { Locked, Elevated, ElevatedInFront, FullScreenInFront };
+    for (const auto& [hold, text] :
+         {std::pair{Locked, kDesktopLockedText}, std::pair{Elevated, kHigherPrivilegesText},
+          std::pair{ElevatedInFront, kElevatedInFrontText}, std::pair{FullScreenInFront, kFullScreenInFrontText}}) {
         sim.windows.locked = hold == Locked;
         sim.windows.elevated.clear();
         if (hold == Elevated) sim.windows.elevated.insert(target);
-        sim.windows.foreground = hold == FullScreenInFront ? game : kNoWindow;
+        // An elevated window in front drops the input event that the request
+        // for the foreground needs.
+        if (hold == ElevatedInFront) sim.windows.elevated.insert(game);
+        sim.windows.foreground = hold == FullScreenInFront || hold == ElevatedInFront ? game : kNoWindow;
         sim.windows.fullScreenFront = hold == FullScreenInFront;
         sim.PushButton2.click();
         EXPECT_TRUE(sim.windows.calls.empty()) << hold;

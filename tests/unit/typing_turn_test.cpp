@@ -195,5 +195,42 @@ TEST_F(TurnTest, TheFocusGoesBackAfterAnAutomaticTurnAndBackgroundTypingLeavesTh
     EXPECT_EQ(f.sim.posting.posted.front().target, host);
 }
 
+TEST_F(TurnTest, APinnedTargetStaysInTheAlwaysOnTopBandAndAnyOtherLeavesIt)
+{
+    load({});
+    sim.Text2.setText("k");
+    for (const bool pinned : {true, false}) {
+        sim.windows.find(target)->topmost = pinned;
+        sim.PushButton2.click();
+        EXPECT_EQ(sim.keys.typed().size(), pinned ? 1u : 2u);
+        EXPECT_EQ(sim.windows.find(target)->topmost, pinned);
+    }
+}
+
+TEST_F(TurnTest, InTheBackgroundATextWithCtrlIsRefusedBeforeAnyKeyAndAltStillGoes)
+{
+    load({{"BackgroundTyping", "On"}});
+    sim.Text2.setText("ab^s");
+    sim.PushButton2.click();
+    EXPECT_TRUE(sim.posting.posted.empty());
+    EXPECT_EQ(sim.Frame2.caption(), kControlInBackgroundText);
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+    sim.Text2.setText("%f");
+    sim.PushButton2.click();
+    EXPECT_FALSE(sim.posting.posted.empty());
+}
+
+TEST_F(TurnTest, ATurnStoppedWhileTheTargetsKeyboardIsReadNeverAsksForTheFront)
+{
+    load({});
+    sim.Text2.setText("k");
+    sim.keys.onLayout = [this] { sim.hotkey.press(); };  // dispatched while the keyboard is read
+    sim.PushButton2.click();
+    for (const Call& call : sim.windows.calls) EXPECT_NE(call.kind, Call::ForegroundWithInput);
+    for (const Call& call : sim.windows.calls) EXPECT_NE(call.kind, Call::Foreground);
+    EXPECT_EQ(sim.keys.typed(), "");
+    EXPECT_EQ(sim.Frame2.caption(), kStoppedByHotkeyText);
+}
+
 }  // namespace
 }  // namespace mw

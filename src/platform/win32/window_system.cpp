@@ -27,7 +27,8 @@ bool Win32WindowSystem::isCloaked(WindowHandle window)
 WindowSystem::ExtendedStyle Win32WindowSystem::extendedStyle(WindowHandle window)
 {
     const LONG_PTR style = GetWindowLongPtrW(toHwnd(window), GWL_EXSTYLE);
-    return {(style & WS_EX_TOOLWINDOW) != 0, (style & WS_EX_NOACTIVATE) != 0, (style & WS_EX_APPWINDOW) != 0};
+    return {(style & WS_EX_TOOLWINDOW) != 0, (style & WS_EX_NOACTIVATE) != 0, (style & WS_EX_APPWINDOW) != 0,
+            (style & WS_EX_TOPMOST) != 0};
 }
 
 WindowSystem::Creator Win32WindowSystem::creatorOf(WindowHandle window)
@@ -101,6 +102,7 @@ bool Win32WindowSystem::askForeground(WindowHandle window, bool ownInput)
         INPUT nothing{};
         nothing.type = INPUT_MOUSE;
         SendInput(1, &nothing, sizeof nothing);
+        if (ownInputSent) ownInputSent();
     }
     moveInZOrder(hwnd, HWND_TOP);
     return SetForegroundWindow(hwnd) != FALSE;

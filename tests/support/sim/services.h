@@ -300,7 +300,7 @@ public:
 // Scan codes are made up, with the 0xE0 prefix on the navigation keys. A test
 // can add keys (AltGr ones), make strokes dead keys (US-International's
 // Shift+6), give its table entries whose key types another character, or
-// open an input method.
+// make it the layout of another language.
 class SimKeyboardLayout final : public KeyboardLayout {
 public:
     std::optional<Stroke> strokeFor(char32_t c) const override
@@ -325,7 +325,7 @@ public:
         const char16_t c = character(stroke.virtualKey, stroke.shiftState & 1);
         return Typed{isDead(stroke.virtualKey, stroke.shiftState & 1), c ? std::u16string(1, c) : std::u16string()};
     }
-    bool inputMethodOpen() const override { return imeOpen; }
+    std::uint16_t language() const override { return languageId; }
     std::uint16_t scanCode(std::uint16_t key) const override
     {
         const bool navigation = key >= 0x21 && key <= 0x2E;
@@ -356,7 +356,7 @@ public:
     std::map<char32_t, Stroke> extraKeys;               // the key types the character
     std::map<char32_t, Stroke> wrongTableEntries;       // the key types something else
     std::set<std::pair<std::uint16_t, bool>> deadKeys;  // key, with Shift
-    bool imeOpen = false;
+    std::uint16_t languageId = 0x09;  // English
 };
 
 // The keys sent, and a target behind them: a keyboard with Caps Lock, dead
@@ -366,6 +366,7 @@ class SimKeyInjector final : public KeyInjector {
 public:
     std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle) override
     {
+        if (onLayout) onLayout();
         return std::make_unique<SimKeyboardLayout>(layout);
     }
     bool capsLockOn() override { return capsLock; }
@@ -417,6 +418,7 @@ public:
     std::deque<Taken> answers;             // of taken, one a look, then Yes
     std::function<void()> onSend;
     std::function<void()> onWait;
+    std::function<void()> onLayout;  // while the target's keyboard is read
     // The user: what they hold, and how many keys they pressed so far.
     HeldInput userHolds;
     int userPresses = 0;

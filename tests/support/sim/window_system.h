@@ -98,7 +98,10 @@ public:
     ExtendedStyle extendedStyle(WindowHandle window) override
     {
         const Window* w = find(window);
-        return w ? w->style : ExtendedStyle{};
+        if (!w) return {};
+        ExtendedStyle style = w->style;
+        style.topmost = w->topmost;
+        return style;
     }
     Creator creatorOf(WindowHandle window) override
     {
