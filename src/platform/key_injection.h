@@ -56,9 +56,9 @@ public:
         std::u16string text;
     };
     virtual Typed typedBy(const Stroke& stroke) const = 0;
-    // Whether an input method that composes (Japanese, Chinese, Korean) is
-    // open in the target: keys typed there become composition, not text.
-    virtual bool inputMethodOpen() const = 0;
+    // The primary language of the layout's input language (a Windows primary
+    // language identifier: 0x09 English, 0x11 Japanese, ...).
+    virtual std::uint16_t language() const = 0;
     // The scan code of the key, 0xE0 or 0xE1 in the high byte for an extended
     // key (MAPVK_VK_TO_VSC_EX); 0 when the layout has none.
     virtual std::uint16_t scanCode(std::uint16_t virtualKey) const = 0;

@@ -25,8 +25,14 @@ std::optional<KeyboardLayout::Stroke> strokeTyping(const KeyboardLayout& layout,
 
 }  // namespace
 
+bool composingLanguage(std::uint16_t language)
+{
+    constexpr std::uint16_t kChinese = 0x04, kJapanese = 0x11, kKorean = 0x12;
+    return language == kChinese || language == kJapanese || language == kKorean;
+}
+
 KeyTranslator::KeyTranslator(const KeyboardLayout& layout, bool capsLockOn)
-    : layout_(layout), inputMethodOpen_(layout.inputMethodOpen()), lock_(capsLockOn)
+    : layout_(layout), composing_(composingLanguage(layout.language())), lock_(capsLockOn)
 {
 }
 
@@ -45,7 +51,7 @@ KeyInput KeyTranslator::key(std::uint16_t virtualKey, bool up)
 
 std::optional<KeyboardLayout::Stroke> KeyTranslator::stroke(char32_t character, bool withCtrlOrAlt)
 {
-    if (inputMethodOpen_ && !withCtrlOrAlt) return std::nullopt;
+    if (composing_ && !withCtrlOrAlt) return std::nullopt;
     const auto found = strokes_.find(character);
     if (found != strokes_.end()) return found->second;
     return strokes_[character] = strokeTyping(layout_, character);

@@ -9,9 +9,13 @@
 // US-International, the AltGr accents of Czech) would wait for the next key and
 // compose with it, or with the user's next keystroke after the turn, and a key
 // that types another character would type that one. Such characters go as
-// themselves. So do all characters while an input method of the target
-// composes (Japanese, Chinese, Korean), where keys would become composition;
-// keys pressed with Ctrl or Alt of the key text stay keys, as shortcuts need.
+// themselves. So do all characters on a Japanese, Chinese or Korean layout,
+// whose input method may compose them: keys would become composition there.
+// Whether the input method is switched on cannot be told reliably (one that
+// works through the Text Services Framework alone may not answer, and an
+// answer of "closed" looks the same as none), and characters typed as
+// themselves arrive either way. Keys pressed with Ctrl or Alt of the key text
+// stay keys, as shortcuts need.
 //
 // Caps Lock. A character arrives as written whatever the state of Caps Lock:
 // when the lock is on, a batch switches it off before the first character key
@@ -38,6 +42,10 @@
 #include "platform/key_injection.h"
 
 namespace mw {
+
+// The input languages whose input methods compose what is typed: Japanese,
+// Chinese and Korean (by their primary language identifiers).
+bool composingLanguage(std::uint16_t language);
 
 class KeyTranslator {
 public:
@@ -67,7 +75,7 @@ private:
     void toggleCapsLock();
 
     const KeyboardLayout& layout_;
-    const bool inputMethodOpen_;  // asked once per turn
+    const bool composing_;  // the layout's input method may compose characters
     bool lock_;  // the user's lock, as the key text has set it so far
     // The last batch, and after each of its inputs the state its text asked for.
     std::vector<KeyInput> batch_;

@@ -63,7 +63,7 @@ TEST(KeyTranslation, CharactersArriveAsWrittenWithCapsLockOnOrOff)
     }
 }
 
-TEST(KeyTranslation, DeadKeysKeysOfOtherCharactersAndOpenInputMethodsGetTheCharactersAsThemselves)
+TEST(KeyTranslation, DeadKeysKeysOfOtherCharactersAndComposingLanguagesGetTheCharactersAsThemselves)
 {
     struct Case {
         const char* layout;
@@ -79,7 +79,7 @@ TEST(KeyTranslation, DeadKeysKeysOfOtherCharactersAndOpenInputMethodsGetTheChara
         {"a table naming E for \xC3\xA9", [](auto& l) { l.wrongTableEntries[U'\u00E9'] = {'E', 0}; },
          "caf\xC3\xA9", "caf\xC3\xA9" "e", {'C', 'A', 'F'}},
         // Keys would become composition; with Ctrl they are shortcuts.
-        {"an open input method", [](auto& l) { l.imeOpen = true; }, "ab 1^c", "ab 1e", {vk::kControl, 'C'}},
+        {"a Japanese layout", [](auto& l) { l.languageId = 0x11; }, "ab 1^c", "ab 1e", {vk::kControl, 'C'}},
     };
     for (const Case& c : cases) {
         sim::SimKeyInjector keyboard;

@@ -23,6 +23,11 @@
 #include "platform/win32/step_timer.h"
 #include "platform/win32/key_poster.h"
 #include "platform/win32/running_copies.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/user_key_watch.h"
+#include "targets/window_list.h"
+// After the Windows headers, which it relies on.
+#include <tlhelp32.h>
 
 namespace mw::win32 {
 namespace {
@@ -222,6 +227,21 @@ TEST_F(TopmostBand, ATargetRaisedAndReleasedStaysWhereItIs)
     DestroyWindow(target);
 }
 
+TEST_F(TopmostBand, ATargetPinnedOnTopStaysPinnedAfterItsTurnAndAnotherIsReleased)
+{
+    for (const bool pinned : {true, false}) {
+        const HWND target = CreateWindowExW(pinned ? WS_EX_TOPMOST : 0, L"STATIC", L"target", WS_OVERLAPPEDWINDOW,
+                                            300, 200, 400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(target, nullptr);
+        Win32WindowSystem windows;
+        const bool wasTopmost = setTopMost(windows, fromHwnd(target));
+        EXPECT_EQ(wasTopmost, pinned);
+        clearTopMost(windows, fromHwnd(target), wasTopmost);
+        EXPECT_EQ((GetWindowLongW(target, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, pinned);
+        DestroyWindow(target);
+    }
+}
+
 // A shell whose notification area refuses every icon, as one that has not
 // finished starting at logon does.
 LRESULT CALLBACK refusingShell(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -296,6 +316,38 @@ TEST(StepTimer, OnlyTheLastStepScheduledRunsAndACancelledOneNever)
     timer.schedule(10, [&] { ran.push_back(4); });
     timer.cancel();
     EXPECT_FALSE(pumpUntil([&] { return ran.size() > 2; }, 200ms));
+}
+
+TEST(StepTimer, ATimerThatFiresBeforeTheStepIsDueFiresAgainWhenItIs)
+{
+    Win32StepTimer timer;
+    bool ran = false;
+    timer.schedule(300, [&] { ran = true; });
+    // It fires now, once, as an ordinary waitable timer may on the system
+    // timer's ticks.
+    LARGE_INTEGER now{};
+    now.QuadPart = -1;
+    SetWaitableTimer(timer.waitableTimer(), &now, 0, nullptr, nullptr, FALSE);
+    EXPECT_TRUE(pumpUntil([&] { return ran; }, 3s));
+}
+
+// The threads of this process.
+int threadCount()
+{
+    const UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry))
+        count += entry.th32OwnerProcessID == GetCurrentProcessId();
+    return count;
+}
+
+TEST(UserKeyWatch, AWatchEndedBeforeItsThreadStartedLeavesNoThreadBehind)
+{
+    const int before = threadCount();
+    for (int i = 0; i < 5; ++i) Win32UserKeyWatch watch(0);  // its thread not waited for
+    EXPECT_TRUE(pumpUntil([&] { return threadCount() <= before; }, 3s)) << threadCount() - before << " left";
 }
 
 TEST(KeyPoster, EachMessageCarriesTheKeyboardsBits)

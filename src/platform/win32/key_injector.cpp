@@ -11,8 +11,6 @@
 // After the Windows headers, which it relies on.
 #include <imm.h>
 
-#include <imm.h>
-
 namespace mw::win32 {
 namespace {
 
@@ -30,7 +28,7 @@ INPUT toInput(const KeyInput& key)
 
 class Win32KeyboardLayout final : public KeyboardLayout {
 public:
-    Win32KeyboardLayout(HKL layout, bool inputMethodOpen) : layout_(layout), inputMethodOpen_(inputMethodOpen) {}
+    explicit Win32KeyboardLayout(HKL layout) : layout_(layout) {}
 
     std::optional<Stroke> strokeFor(char32_t character) const override
     {
@@ -70,7 +68,10 @@ public:
                                             : std::u16string()};
     }
 
-    bool inputMethodOpen() const override { return inputMethodOpen_; }
+    std::uint16_t language() const override
+    {
+        return PRIMARYLANGID(LOWORD(reinterpret_cast<UINT_PTR>(layout_)));
+    }
 
     std::uint16_t scanCode(std::uint16_t virtualKey) const override
     {
@@ -79,26 +80,7 @@ public:
 
 private:
     HKL layout_;
-    bool inputMethodOpen_;
 };
-
-// Whether the target's input method composes what it is typed: a Japanese,
-// Chinese or Korean layout whose input method is switched on. Asked of the
-// input method's own window, for a short bounded time; a target that does not
-// answer is taken to compose, as characters typed as themselves arrive either
-// way.
-bool composesInput(HWND target, HKL layout)
-{
-    const WORD language = PRIMARYLANGID(LOWORD(reinterpret_cast<UINT_PTR>(layout)));
-    if (language != LANG_JAPANESE && language != LANG_CHINESE && language != LANG_KOREAN) return false;
-    const HWND ime = ImmGetDefaultIMEWnd(target);
-    if (!ime) return ImmIsIME(layout) != FALSE;
-    constexpr WPARAM kGetOpenStatus = 0x0005;  // IMC_GETOPENSTATUS
-    DWORD_PTR open = 0;
-    if (!SendMessageTimeoutW(ime, WM_IME_CONTROL, kGetOpenStatus, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, 200, &open))
-        return true;
-    return open != 0;
-}
 
 // The thread that owns the window and takes its input. The system names a
 // console window's program as its creator, though the console host's thread
@@ -127,8 +109,7 @@ bool foregroundWith(HWND target)
 std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
 {
     const HWND window = toHwnd(target);
-    const HKL layout = GetKeyboardLayout(inputThreadOf(window));
-    return std::make_unique<Win32KeyboardLayout>(layout, composesInput(window, layout));
+    return std::make_unique<Win32KeyboardLayout>(GetKeyboardLayout(inputThreadOf(window)));
 }
 
 bool Win32KeyInjector::capsLockOn()
@@ -148,7 +129,7 @@ KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, Wi
     raw.reserve(inputs.size());
     for (const KeyInput& key : inputs) raw.push_back(toInput(key));
     const UINT accepted = SendInput(static_cast<UINT>(raw.size()), raw.data(), sizeof(INPUT));
-    ownInputAt_ = GetTickCount();
+    ownInputSent();
     // Read the reason at once: the clean-up that follows is another SendInput.
     const DWORD error = accepted < raw.size() ? GetLastError() : 0;
     return {accepted, error ? describeError(error) : std::string()};
@@ -231,17 +212,10 @@ std::int64_t Win32KeyInjector::userIdleMs()
     LASTINPUTINFO info{};
     info.cbSize = sizeof info;
     if (!GetLastInputInfo(&info)) return 0;
-    // The program's own keys count as input too: input no later than just
-    // after the program's last keys is taken for its own, and the user's last
-    // is the one seen before.
-    const DWORD now = GetTickCount();
-    if (!ownInputAt_ || info.dwTime - ownInputAt_ > 50) userInputAt_ = info.dwTime;
-    return static_cast<std::int64_t>(static_cast<DWORD>(now - userInputAt_));
+    return idle_.idleMs(info.dwTime, GetTickCount());
 }
 
-}  // namespace mw::win32
-
-namespace mw::win32 {
+void Win32KeyInjector::ownInputSent() { idle_.ownInput(GetTickCount()); }
 
 HeldInput Win32KeyInjector::held()
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win32/windows_include.h"
 #include "platform/key_injection.h"
+#include "typing/user_idle.h"
 
 namespace mw::win32 {
 
@@ -16,6 +17,9 @@ public:
     std::int64_t userIdleMs() override;
     HeldInput held() override;
     std::unique_ptr<UserKeyWatch> watchUserKeys() override;
+    // The program gave input of its own just now, keys or not: it does not
+    // count as the user's for userIdleMs.
+    void ownInputSent();
 
 private:
     void probe();
@@ -27,9 +31,7 @@ private:
     bool paints_ = false;
     unsigned long long probes_ = 0, probe_ = 0;
     unsigned long long probedAt_ = 0;
-    // Tick counts of the program's last keys and of the user's last input.
-    DWORD ownInputAt_ = 0;
-    DWORD userInputAt_ = 0;
+    UserIdle idle_;
 };
 
 }  // namespace mw::win32

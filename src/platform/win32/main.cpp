@@ -55,6 +55,7 @@ int run()
     Win32Registry registry;
     Win32NotificationArea tray;
     Win32KeyInjector keys;
+    windows.ownInputSent = [&keys] { keys.ownInputSent(); };
     Win32GlobalHotkey hotkey;
     Win32StepTimer steps;
     Win32KeyPoster posting;

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/failure.h"
@@ -23,12 +24,14 @@ long long counterNow()
     return now.QuadPart;
 }
 
-long long counterTicks(std::int64_t milliseconds)
+long long counterTicksPerSecond()
 {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
-    return milliseconds * frequency.QuadPart / 1000;
+    return frequency.QuadPart;
 }
+
+long long counterTicks(std::int64_t milliseconds) { return milliseconds * counterTicksPerSecond() / 1000; }
 
 }  // namespace
 
@@ -60,29 +63,32 @@ DWORD WINAPI Win32StepTimer::waiter(void* self)
     auto& timer = *static_cast<Win32StepTimer*>(self);
     const HANDLE handles[] = {timer.stop_.get(), timer.timer_.get()};
     while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1)
-        PostMessageW(timer.hwnd(), kStepDue, timer.generation_.load(), 0);
+        PostMessageW(timer.hwnd(), kStepDue, 0, 0);
     return 0;
 }
 
 void Win32StepTimer::schedule(std::int64_t delayMs, std::function<void()> step)
 {
     step_ = std::move(step);
-    const unsigned generation = ++generation_;
     // A quarter of a millisecond early is on time: the timer rounds.
     dueTicks_ = counterNow() + counterTicks(delayMs) - counterTicks(1) / 4;
     if (delayMs <= 0) {
         CancelWaitableTimer(timer_.get());
-        PostMessageW(hwnd(), kStepDue, generation, 0);
+        PostMessageW(hwnd(), kStepDue, 0, 0);
         return;
     }
+    arm(delayMs * 10000);
+}
+
+void Win32StepTimer::arm(long long hundredNanoseconds)
+{
     LARGE_INTEGER due{};
-    due.QuadPart = -delayMs * 10000;  // relative, in 100 ns units
+    due.QuadPart = -std::max(1LL, hundredNanoseconds);  // relative
     SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE);
 }
 
 void Win32StepTimer::cancel()
 {
-    ++generation_;
     CancelWaitableTimer(timer_.get());
     step_ = nullptr;
 }
@@ -90,8 +96,14 @@ void Win32StepTimer::cancel()
 LRESULT Win32StepTimer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != kStepDue) return defaultProc(message, wParam, lParam);
-    if (static_cast<unsigned>(wParam) != generation_.load() || !step_) return 0;  // replaced or cancelled
-    if (counterNow() < dueTicks_) return 0;  // fired for a step this one replaced; it fires again when due
+    if (!step_) return 0;  // cancelled, or run already
+    // Too soon: the timer fired for a step this one replaced, or fired early,
+    // as an ordinary waitable timer may on the system timer's ticks. It is
+    // one-shot, so it is armed again for the time still to go.
+    if (const long long left = dueTicks_ - counterNow(); left > 0) {
+        arm(static_cast<long long>(static_cast<double>(left) * 1e7 / static_cast<double>(counterTicksPerSecond())));
+        return 0;
+    }
     // Taken first: the step may schedule the next one.
     std::function<void()> step = std::exchange(step_, nullptr);
     step();

@@ -1,5 +1,4 @@
 #pragma once
-#include <atomic>
 #include <functional>
 
 #include "platform/step_timer.h"
@@ -22,19 +21,21 @@ public:
     // Whether the timer is a high-resolution one, for the benchmarks.
     bool highResolution() const { return highResolution_; }
 
+    // The waitable timer, for tests that make it fire before the step is due,
+    // as an ordinary waitable timer may.
+    HANDLE waitableTimer() const { return timer_.get(); }
+
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static DWORD WINAPI waiter(void* self);
+    void arm(long long hundredNanoseconds);
 
     UniqueKernelHandle timer_;
     UniqueKernelHandle stop_;
     UniqueKernelHandle thread_;
     bool highResolution_ = false;
     bool periodRaised_ = false;
-    // The step armed now; a message carrying another generation is stale.
-    std::atomic<unsigned> generation_{0};
-    // When the step is due, in performance counter ticks: a message the
-    // timer posted for an earlier step that this one replaced comes too soon.
+    // When the step is due, in performance counter ticks.
     long long dueTicks_ = 0;
     std::function<void()> step_;
 };

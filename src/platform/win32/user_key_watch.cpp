@@ -17,9 +17,6 @@ LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data)
     return CallNextHookEx(nullptr, code, message, data);
 }
 
-// How long the watch waits for its own thread to start or end.
-constexpr DWORD kThreadBoundMs = 2000;
-
 }  // namespace
 
 DWORD WINAPI Win32UserKeyWatch::run(void* ready)
@@ -34,22 +31,26 @@ DWORD WINAPI Win32UserKeyWatch::run(void* ready)
     return 0;
 }
 
-Win32UserKeyWatch::Win32UserKeyWatch() : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+Win32UserKeyWatch::Win32UserKeyWatch(DWORD readyBoundMs) : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
 {
     if (!ready_) return;
     thread_.reset(CreateThread(nullptr, 0, &run, ready_.get(), 0, &threadId_));
-    // Without its thread the watch sees nothing; the held keys are still
-    // looked at before every batch.
-    if (thread_) WaitForSingleObject(ready_.get(), kThreadBoundMs);
+    // A thread slow to start leaves the first keys unwatched; the held keys
+    // are still looked at before every batch.
+    if (thread_) WaitForSingleObject(ready_.get(), readyBoundMs);
     pressesBefore_ = othersPresses.load();
 }
 
 Win32UserKeyWatch::~Win32UserKeyWatch()
 {
     if (!thread_) return;
+    // The quit can only be posted once the thread has its queue: until it is
+    // ready, a post fails and the thread would keep its hook for good. It
+    // gets ready within moments, as it does nothing else before.
+    const HANDLE startedOrEnded[] = {ready_.get(), thread_.get()};
+    WaitForMultipleObjects(2, startedOrEnded, FALSE, INFINITE);
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    // A thread that has not ended may still set the event: it stays open.
-    if (WaitForSingleObject(thread_.get(), kThreadBoundMs) != WAIT_OBJECT_0) ready_.release();
+    WaitForSingleObject(thread_.get(), INFINITE);
 }
 
 bool Win32UserKeyWatch::pressed() { return othersPresses.load() != pressesBefore_; }

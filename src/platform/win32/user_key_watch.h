@@ -15,7 +15,9 @@ inline constexpr ULONG_PTR kOwnKeysTag = 0x4D57'4B45;  // "MWKE"
 // nothing else answers at once, whatever the typing turn is doing.
 class Win32UserKeyWatch final : public UserKeyWatch {
 public:
-    Win32UserKeyWatch();
+    // Waits up to readyBoundMs for the hook to be in place.
+    explicit Win32UserKeyWatch(DWORD readyBoundMs = 2000);
+    // Ends the thread and with it the hook, however far it had started.
     ~Win32UserKeyWatch() override;
     Win32UserKeyWatch(const Win32UserKeyWatch&) = delete;
     Win32UserKeyWatch& operator=(const Win32UserKeyWatch&) = delete;
@@ -23,7 +25,7 @@ public:
 
 private:
     static DWORD WINAPI run(void* ready);
-    UniqueKernelHandle ready_;  // set once the hook is in place
+    UniqueKernelHandle ready_;  // set once the hook is in place and the thread takes messages
     UniqueKernelHandle thread_;
     DWORD threadId_ = 0;
     unsigned pressesBefore_ = 0;

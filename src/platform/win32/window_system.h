@@ -1,5 +1,7 @@
 #pragma once
 // The desktop's windows through user32.
+#include <functional>
+
 #include "platform/window_system.h"
 #include "platform/win32/windows_include.h"
 
@@ -7,6 +9,10 @@ namespace mw::win32 {
 
 class Win32WindowSystem final : public WindowSystem {
 public:
+    // Called after askForeground gave an input event of its own, so that it
+    // is not taken for the user's.
+    std::function<void()> ownInputSent;
+
     WindowHandle firstTopLevel() override;
     WindowHandle nextBelow(WindowHandle window) override;
     WindowHandle owner(WindowHandle window) override;
