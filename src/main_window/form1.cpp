@@ -8,25 +8,15 @@
 #include "typing/hotkey.h"
 
 namespace mw {
-namespace {
-
-// Set for as long as a window it stands for is open.
-struct WhileOpen {
-    explicit WhileOpen(bool& flag) : open(flag) { open = true; }
-    ~WhileOpen() { open = false; }
-    WhileOpen(const WhileOpen&) = delete;
-    WhileOpen& operator=(const WhileOpen&) = delete;
-    bool& open;
-};
-
-}  // namespace
 
 Form1::Form1(const Form1Controls& controls, const Services& services, ProgramState& program)
     : cSysTray1(services.tray, services.clock, services.events),
       c_(controls),
       s_(services),
       program_(program),
-      startupOptions_(services.settings, services.registry, services.files)
+      session_(services, targets_, sessionView(), std::random_device{}()),
+      startupOptions_(services.settings, services.registry, services.files),
+      hotkey_(services.settings, services.hotkey, services.dialogs)
 {
     c_.form.onResize = [this] { Form_Resize(); };
     cSysTray1.MouseDblClick = [this](int button, int id) { cSysTray1_MouseDblClick(button, id); };
@@ -59,10 +49,9 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
 
 Form1::~Form1()
 {
-    turn_.reset();  // a turn under way lets go of its keys
     // The hotkey belongs to the program, not to the window's handlers.
     s_.hotkey.onPressed = nullptr;
-    s_.hotkey.release();
+    hotkey_.release();
 }
 
 WindowListContext Form1::windowListContext() const
@@ -70,56 +59,42 @@ WindowListContext Form1::windowListContext() const
     return WindowListContext{s_.windows, s_.dialogs, program_.MainWindowHandle};
 }
 
-TypingContext Form1::typingContext()
+AutoTyping::View Form1::sessionView()
 {
-    std::optional<HotkeyCombination> held;
-    if (hotkey_ && !hotkeyTaken_) held = hotkey_;
-    return TypingContext{s_, program_.MainWindowHandle, held};
+    AutoTyping::View view;
+    view.status = [this](const std::string& text) { c_.Frame2.setCaption(text); };
+    view.rebuildTargets = [this] { rebuildTargets(); };
+    view.selectedTarget = [this] { return selectedTarget(); };
+    view.stopped = [this](const std::string& why) {
+        if (program_.Closing) return;
+        NumberedSteps steps = handlerSteps("Form1.PushButton4_Click");
+        showTypingOff(steps, why);
+    };
+    return view;
 }
 
-void Form1::startTurn(const std::string& keys, bool automatic, std::function<void(SendOutcome)> then)
+WindowHandle Form1::selectedTarget()
 {
-    TurnOptions options;
-    options.keyDelayMs = repeatOptions_.keyDelayMs;
-    options.keyHoldMs = repeatOptions_.keyHoldMs;
-    options.background = repeatOptions_.backgroundTyping;
-    if (automatic) {
-        options.giveFocusBack = repeatOptions_.giveFocusBack;
-        options.waitForIdleMs = repeatOptions_.waitForIdleSeconds * 1000;
-    }
-    // Held here before it starts: a stop can come from its very first steps
-    // (the hotkey while it waits for the keyboard).
-    turn_ = TypeTextbox(typingContext(), targets_, c_.ListView1, c_.Frame2, keys, options, std::move(then));
-    turn_->start();
+    return targets_.count() > 0 ? targets_.windowAt(c_.ListView1.selectedPosition()) : kNoWindow;
 }
 
-void Form1::afterTurn(SendOutcome outcome, bool automatic)
+void Form1::rebuildTargets()
 {
-    if (program_.Closing) return;
-    selectChosenRow();
-    // The hotkey pressed during the turn stopped it; it stops automatic typing
-    // too when that is on (it never turns it on: it was pressed to stop).
-    if (outcome == SendOutcome::StoppedByHotkey && schedule_.on()) PushButton4_Click();
-    // Keys of the user's own during a turn stop it as the hotkey does: the
-    // user has taken over the keyboard, and the next turn would cut in again.
-    if (outcome == SendOutcome::StoppedByUserKeys && schedule_.on())
-        stopTyping(std::string("Off. ") + kStoppedByUserKeysText);
-    if (!automatic || outcome != SendOutcome::Sent || !schedule_.on()) return;
-    schedule_.countTurn();
-    if (schedule_.stopDue(s_.clock.monotonicMs()) == StopReason::Turns)
-        stopTyping("Off. Stopped after " + std::to_string(schedule_.stopRules().afterTurns) + " turns.");
-}
-
-void Form1::stopTyping(const std::string& why)
-{
-    PushButton4_Click();
-    c_.Frame2.setCaption(why);
+    getAllWindows(windowListContext(), targets_, c_.ListView1);
+    if (!program_.Closing) selectChosenRow();
 }
 
 void Form1::applyRepeatOptions()
 {
-    schedule_.setJitter(repeatOptions_.jitterSeconds);
-    schedule_.setStopRules({repeatOptions_.stopAfterTurns, repeatOptions_.stopAfterMinutes});
+    SessionOptions options;
+    options.jitterSeconds = repeatOptions_.jitterSeconds;
+    options.stopRules = {repeatOptions_.stopAfterTurns, repeatOptions_.stopAfterMinutes};
+    options.turns.keyDelayMs = repeatOptions_.keyDelayMs;
+    options.turns.keyHoldMs = repeatOptions_.keyHoldMs;
+    options.turns.background = repeatOptions_.backgroundTyping;
+    options.turns.giveFocusBack = repeatOptions_.giveFocusBack;
+    options.turns.waitForIdleMs = repeatOptions_.waitForIdleSeconds * 1000;
+    session_.setOptions(options);
 }
 
 void Form1::Form_Load()
@@ -133,7 +108,7 @@ void Form1::Form_Load()
     if (steps.test(102, [&] { return s_.files.exists(cursor); }))
         steps.step(104, [&] { c_.form.loadCustomPointer(cursor); });
     steps.step(126, [&] { program_.MainWindowHandle = c_.form.handle(); });
-    steps.step(128, [&] { program_.CustomSeconds = 0; });
+    steps.step(128, [&] { session_.setCustomSeconds(0); });
     // The window's icon is the program's, given when the window is made.
     steps.step(130, [&] { c_.form.setCaption(kProductTitle); });
     steps.step(132, [&] {
@@ -147,6 +122,18 @@ void Form1::Form_Load()
     steps.step(142, [&] { c_.ListView1.setColumnWidth(1, 7000); });
     steps.step(144, [&] { c_.ListView1.setColumnWidth(2, 1); });
     steps.step(146, [&] { getAllWindows(windowListContext(), targets_, c_.ListView1); });
+    loadIntervalOptions(steps);
+    restoreOnOff(steps);
+    restoreStartupOptions(steps);
+    steps.step(212, [&] { setUpHotkey(); });
+    steps.step(214, [&] {
+        repeatOptions_ = loadRepeatOptions(s_.settings);
+        applyRepeatOptions();
+    });
+}
+
+void Form1::loadIntervalOptions(NumberedSteps& steps)
+{
     steps.step(148, [&] { c_.ListView2.addColumn("How often would you like to type keys?"); });
     steps.step(150, [&] { c_.ListView2.setColumnWidth(1, 5000); });
     int line = 152;
@@ -154,16 +141,26 @@ void Form1::Form_Load()
         steps.step(line, [&] { c_.ListView2.addRow(option.text); });
         line += 2;
     }
+    // Until a stored choice selects another, the list shows its first row
+    // selected, and that is the interval.
+    session_.chooseInterval(intervalOf(kIntervalOptions.front()));
     int oftenIndex = 0;
     // A stored choice that is no number is reported once, not again by the
     // selection that would use it.
     if (steps.step(172, [&] {
             oftenIndex = toInteger16(s_.settings.read(setting::kOftenIndex, "2"), s_.locale.format());
         }))
-        steps.step(174, [&] { c_.ListView2.select(oftenIndex); });
+        steps.step(174, [&] {
+            c_.ListView2.select(oftenIndex);
+            session_.chooseInterval(intervalOf(intervalOption(oftenIndex)));
+        });
     if (steps.test(176, [&] { return c_.ListView2.count() > 0; }) &&
-        steps.test(178, [&] { return selectedInterval().asksForSeconds(); }))
+        steps.test(178, [&] { return session_.asksForSeconds(); }))
         askCustomSeconds(steps, 180, 182, 184);
+}
+
+void Form1::restoreOnOff(NumberedSteps& steps)
+{
     std::string startStop;
     steps.step(186, [&] { startStop = s_.settings.read(setting::kStartStopState, "Off"); });
     if (steps.test(188, [&] { return startStop == "Off"; })) {
@@ -173,45 +170,18 @@ void Form1::Form_Load()
     } else if (steps.test(196, [&] { return startStop == "On"; })) {
         steps.step(198, [&] { c_.PushButton4.setCaption("Turn Off"); });
         steps.step(200, [&] {
-            schedule_.turnOn(s_.clock.monotonicMs());
+            session_.turnOn(s_.clock.monotonicMs());
             c_.Timer1.setInterval(1000);
         });
     }
-    // The start-up options as they stand: the first box shows whether the
-    // start-at-logon entry is there and switched on; the second whether the
-    // program is to start in the tray. Both checked: it starts hidden there.
-    // Step 210 is the last of the conditional either way: minimising, or
-    // hiding the box that goes with an entry that is not there.
-    steps.step(202, [&] {
-        startupOptions_.restoreEntry();
-        showStartupOptions();
-    });
-    if (steps.test(204, [&] { return startupOptions_.entry(); })) {
-        steps.step(206, [&] {
-            startupOptions_.restoreInTray();
-            showStartupOptions();
-        });
-        if (steps.test(208, [&] { return startupOptions_.inTray(); }))
-            steps.step(210, [&] { c_.form.setWindowState(WindowState::Minimized); });
-    } else {
-        steps.step(210, [&] { showStartupOptions(); });
-    }
-    steps.step(212, [&] { setUpHotkey(); });
-    steps.step(214, [&] {
-        repeatOptions_ = loadRepeatOptions(s_.settings);
-        applyRepeatOptions();
-    });
 }
 
 void Form1::setUpHotkey()
 {
-    const HotkeySetting setting = readHotkeySetting(s_.settings.read(setting::kHotkey, kDefaultHotkey));
-    hotkey_ = setting.combination;
-    if (!setting.complaint.empty()) s_.dialogs.warning(setting.complaint, kProductTitle);
-    if (!hotkey_) return;  // the user switched it off
     // Held by another program: the program works without it, and its tray
     // menu says so.
-    hotkeyTaken_ = !s_.hotkey.claim(*hotkey_);
+    hotkey_.setUp();
+    session_.setContext(program_.MainWindowHandle, hotkey_.held());
 }
 
 NumberedSteps Form1::handlerSteps(const char* location)
@@ -229,7 +199,7 @@ void Form1::Form_QueryUnload()
     // A turn under way ends first, letting go of every key it holds.
     steps.step(100, [&] {
         c_.Timer1.setInterval(0);
-        if (turnRunning()) turn_->stop(SendOutcome::TurnedOff);
+        session_.stopTurn(SendOutcome::TurnedOff);
     });
     steps.step(102, [&] { cSysTray1.setInTray(false); });
     // Twice: what the first round dispatches (the shell's answer to the
@@ -245,39 +215,6 @@ void Form1::Form_Unload()
     if (endProgram) endProgram();
 }
 
-void Form1::Form_Resize()
-{
-    NumberedSteps steps = handlerSteps("Form1.Form_Resize");
-    // Hidden only where the user can find it again: without a tray icon (the
-    // shell refused it) the window stays minimised on the taskbar.
-    if (!steps.test(100, [&] {
-            return c_.form.windowState() == WindowState::Minimized && !program_.MinimizedToTray &&
-                   cSysTray1.iconShown();
-        }))
-        return;
-    steps.step(102, [&] { c_.form.setVisible(false); });
-    steps.step(104, [&] { c_.form.setWindowState(WindowState::Normal); });
-    steps.step(106, [&] { program_.MinimizedToTray = true; });
-    steps.step(108, [&] { cSysTray1.ShowBalloon(kMinimizedBalloonText, kProductTitle, 5, true); });
-}
-
-void Form1::cSysTray1_IconMissing()
-{
-    // The shell lost the icon (a restart that would not take it back): a
-    // window hidden in the tray would be out of reach, so it comes back.
-    if (program_.Closing || !program_.MinimizedToTray) return;
-    c_.form.setVisible(true);
-    program_.MinimizedToTray = false;
-}
-
-void Form1::ShowRequested()
-{
-    if (program_.Closing) return;
-    cSysTray1_MouseDblClick(1, 0);
-    // Minimised on the taskbar (no tray icon): back to its normal size.
-    if (c_.form.windowState() == WindowState::Minimized) c_.form.setWindowState(WindowState::Normal);
-}
-
 void Form1::Hotkey_Pressed()
 {
     // The same as the button, from any window: it is the way to stop typing
@@ -286,66 +223,11 @@ void Form1::Hotkey_Pressed()
     // one waiting (the seconds prompt).
     if (program_.Closing || s_.dialogs.modalOpen()) return;
     // During a turn it ends the turn (and with it automatic typing, when on).
-    if (turnRunning()) {
-        turn_->stop(SendOutcome::StoppedByHotkey);
+    if (session_.turnRunning()) {
+        session_.stopTurn(SendOutcome::StoppedByHotkey);
         return;
     }
     PushButton4_Click();
-}
-
-void Form1::OptionsRequested()
-{
-    // One of the program's windows at a time: not over Help, not twice, and
-    // not while a box waits for an answer (the seconds prompt may be the
-    // button's handler waiting). Ticks, the hotkey and the tray go on while
-    // it is open, as they do during Help.
-    if (program_.Closing || windowOpen_ || s_.dialogs.modalOpen()) return;
-    NumberedSteps steps = handlerSteps("Form1.OptionsRequested");
-    bool stored = false;
-    steps.step(100, [&] {
-        if (!showOptions) fail("The Options window is not available");
-        const WhileOpen open(windowOpen_);
-        stored = showOptions();
-    });
-    if (!stored) return;
-    // What the dialog stored takes effect at once: the hotkey it names is
-    // claimed instead of the old one (none when the field was emptied).
-    steps.step(102, [&] {
-        s_.hotkey.release();
-        hotkeyTaken_ = false;
-        setUpHotkey();
-    });
-    steps.step(104, [&] {
-        repeatOptions_ = loadRepeatOptions(s_.settings);
-        applyRepeatOptions();
-    });
-}
-
-void Form1::cSysTray1_MenuRequested()
-{
-    // One menu at a time: a shell may ask twice for one click (the button and
-    // WM_CONTEXTMENU), and the second request arrives while the first is open.
-    if (program_.Closing || menuOpen_) return;
-    menuOpen_ = true;
-    struct Closed {
-        bool& open;
-        ~Closed() { open = false; }
-    } closed{menuOpen_};
-    const TrayMenu menu =
-        trayMenu({c_.PushButton4.caption(), hotkey_, hotkeyTaken_, s_.dialogs.modalOpen(), windowOpen_});
-    switch (menu.commandAt(cSysTray1.ShowMenu(menu.items))) {
-    case TrayCommand::Show: ShowRequested(); break;
-    case TrayCommand::TurnOnOrOff: PushButton4_Click(); break;
-    case TrayCommand::TypeNow: PushButton2_Click(); break;
-    case TrayCommand::Options:
-        // The dialog stays open long after this menu closed: the menu may
-        // open again meanwhile.
-        menuOpen_ = false;
-        OptionsRequested();
-        break;
-    case TrayCommand::Exit: c_.form.close(); break;
-    case TrayCommand::None: break;  // dismissed
-    }
 }
 
 void Form1::ListView1_Click()
@@ -354,70 +236,13 @@ void Form1::ListView1_Click()
     // rebuilds after each turn put first.
     if (program_.Closing) return;
     NumberedSteps steps = handlerSteps("Form1.ListView1_Click");
-    steps.step(100, [&] { targets_.choose(targets_.windowAt(c_.ListView1.selectedPosition())); });
+    steps.step(100, [&] { session_.chooseTarget(targets_.windowAt(c_.ListView1.selectedPosition())); });
 }
 
 void Form1::selectChosenRow()
 {
-    if (const int row = targets_.rowOf(targets_.chosen()); row > 0 && targets_.chosen() != kNoWindow)
+    if (const int row = targets_.rowOf(session_.chosen()); row > 0 && session_.chosen() != kNoWindow)
         c_.ListView1.select(row);
-}
-
-void Form1::cSysTray1_MouseDblClick(int, int)
-{
-    if (program_.Closing) return;
-    // The window is back: the balloon pointing at the icon has had its say.
-    cSysTray1.HideBalloon();
-    c_.form.setVisible(true);
-    c_.form.setFocus();
-    program_.MinimizedToTray = false;
-}
-
-void Form1::showStartupOptions()
-{
-    c_.Check4.setChecked(startupOptions_.entry());
-    c_.Check8.setChecked(startupOptions_.inTray());
-    c_.Check8.setVisible(startupOptions_.inTrayOffered());
-}
-
-void Form1::Check4_Click()
-{
-    NumberedSteps steps = handlerSteps("Form1.Check4_Click");
-    if (c_.Check4.checked()) {
-        steps.step(100, [&] {
-            startupOptions_.entryTicked();
-            showStartupOptions();
-        });
-        steps.step(102, [&] { startupOptions_.storeEntry(); });
-        // While the entry was off the box below stayed unchecked whatever
-        // was stored for it; the next start does what it now shows.
-        steps.step(103, [&] { startupOptions_.storeInTray(); });
-        steps.step(104, [&] {
-            const StartupChange change = startupOptions_.addEntry();
-            showStartupOptions();
-            if (change != StartupChange::Done)
-                s_.dialogs.warning(change == StartupChange::Refused ? kEntryRefusedText : kEntrySwitchedOffText,
-                                   kProductTitle);
-        });
-    } else {
-        steps.step(106, [&] { startupOptions_.entryCleared(); });
-        steps.step(108, [&] { showStartupOptions(); });
-        steps.step(110, [&] { startupOptions_.storeEntry(); });
-        steps.step(112, [&] {
-            const bool removed = startupOptions_.removeEntry();
-            showStartupOptions();
-            if (!removed) s_.dialogs.warning(kEntryNotRemovedText, kProductTitle);
-        });
-    }
-}
-
-void Form1::Check8_Click()
-{
-    NumberedSteps steps = handlerSteps("Form1.Check8_Click");
-    steps.step(100, [&] {
-        startupOptions_.inTrayChosen(c_.Check8.checked());
-        startupOptions_.storeInTray();
-    });
 }
 
 void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine)
@@ -436,12 +261,10 @@ void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, in
         usable = false;
         steps.step(testLine, [&] { usable = isUsableCustomSeconds(answer, s_.locale.format()); });
     } while (!usable);
-    steps.step(storeLine, [&] { program_.CustomSeconds = toInteger16(answer, s_.locale.format()); });
+    steps.step(storeLine, [&] { session_.setCustomSeconds(toInteger16(answer, s_.locale.format())); });
 }
 
 const IntervalOption& Form1::selectedInterval() { return intervalOption(c_.ListView2.selectedPosition()); }
-
-std::int32_t Form1::GetIntervalSeconds() { return intervalSecondsOf(selectedInterval(), program_.CustomSeconds); }
 
 void Form1::Text2_Change()
 {
@@ -462,37 +285,33 @@ void Form1::Text2_Change()
             throw;
         }
     });
-    steps.step(104, [&] { schedule_.restartCharacters(); });
+    steps.step(104, [&] { session_.restartCharacters(); });
 }
 
 void Form1::PushButton1_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.PushButton1_Click");
-    steps.step(100, [&] {
-        getAllWindows(windowListContext(), targets_, c_.ListView1);
-        selectChosenRow();
-    });
+    steps.step(100, [&] { rebuildTargets(); });
 }
 
 
 void Form1::PushButton2_Click()
 {
     // Two turns never overlap.
-    if (turnRunning()) return;
+    if (session_.turnRunning()) return;
     NumberedSteps steps = handlerSteps("Form1.PushButton2_Click");
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });
     // Steps 106 and 108 follow once the turn is over: the hourglass shows
     // for as long as it types.
-    const auto over = [this](SendOutcome outcome) {
-        afterTurn(outcome, false);
+    const auto over = [this](SendOutcome) {
         NumberedSteps end = handlerSteps("Form1.PushButton2_Click");
         end.step(106, [&] { c_.form.setMousePointer(MousePointer::Default); });
         end.step(108, [&] { c_.ProgressBar1.setValue(0); });
     };
     bool started = false;
     steps.step(104, [&] {
-        startTurn(c_.Text2.text(), false, over);
+        session_.typeNow(c_.Text2.text(), selectedTarget(), over);
         started = true;
     });
     if (!started) over(SendOutcome::Sent);
@@ -505,73 +324,45 @@ void Form1::ListView2_Click()
     steps.step(100, [&] {
         s_.settings.write(setting::kOftenIndex, std::to_string(c_.ListView2.selectedPosition()));
     });
-    steps.step(102, [&] { schedule_.setInterval(GetIntervalSeconds()); });
-    steps.step(104, [&] { schedule_.restartCount(); });
-    steps.step(106, [&] { schedule_.restartCharacters(); });
-}
-
-void Form1::PushButton3_Click()
-{
-    NumberedSteps steps = handlerSteps("Form1.PushButton3_Click");
-    steps.step(100, [&] {
-        if (!showHelp) fail("The help window is not available");
-        const WhileOpen open(windowOpen_);
-        showHelp();
-    });
+    steps.step(102, [&] { session_.chooseInterval(intervalOf(selectedInterval())); });
+    steps.step(104, [&] { session_.restartCount(); });
+    steps.step(106, [&] { session_.restartCharacters(); });
 }
 
 void Form1::PushButton4_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.PushButton4_Click");
-    if (steps.test(100, [&] { return !schedule_.on(); })) {
+    if (steps.test(100, [&] { return !session_.on(); })) {
         steps.step(102, [&] { c_.PushButton4.setCaption("Turn Off"); });
         if (steps.test(104, [&] { return c_.ListView2.count() > 0; }) &&
-            steps.test(106, [&] { return selectedInterval().asksForSeconds(); }))
+            steps.test(106, [&] { return session_.asksForSeconds(); }))
             askCustomSeconds(steps, 108, 110, 112);
         steps.step(114, [&] {
-            schedule_.restartCharacters();
+            session_.restartCharacters();
             // The row shown selected is the one typing goes to, whatever a
             // refresh or Type Now puts first before the first turn.
-            targets_.choose(targets_.count() > 0 ? targets_.windowAt(c_.ListView1.selectedPosition()) : kNoWindow);
+            session_.chooseTarget(selectedTarget());
         });
         steps.step(116, [&] {
-            schedule_.turnOn(s_.clock.monotonicMs());
+            session_.turnOn(s_.clock.monotonicMs());
             c_.Timer1.setInterval(1000);
         });
         steps.step(118, [&] { s_.settings.write(setting::kStartStopState, "On"); });
-    } else if (steps.test(120, [&] { return schedule_.on(); })) {
-        steps.step(122, [&] { c_.PushButton4.setCaption("Turn On"); });
-        steps.step(124, [&] {
-            schedule_.turnOff();
-            c_.Timer1.setInterval(0);
-            // A turn under way ends at once, letting go of every key it holds.
-            if (turnRunning()) turn_->stop(SendOutcome::TurnedOff);
-        });
-        steps.step(126, [&] { c_.Frame2.setCaption("Off."); });
-        steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
+    } else if (steps.test(120, [&] { return session_.on(); })) {
+        showTypingOff(steps, "Off.");
     }
 }
 
-void Form1::typeTurn(const std::string& keys)
+void Form1::showTypingOff(NumberedSteps& steps, const std::string& why)
 {
-    // Keys go to the chosen window or nowhere: never on to whatever window
-    // the rebuilt list shows first once it has closed.
-    switch (targets_.choice(s_.windows)) {
-    case TargetList::Choice::Closed: c_.Frame2.setCaption(kChosenWindowClosedText); return;
-    case TargetList::Choice::NotListed:
-        getAllWindows(windowListContext(), targets_, c_.ListView1);
-        if (!targets_.rowOf(targets_.chosen())) {
-            // There, but no longer a window the list offers (hidden).
-            c_.Frame2.setCaption(kNotInFrontText);
-            return;
-        }
-        [[fallthrough]];
-    case TargetList::Choice::Listed: c_.ListView1.select(targets_.rowOf(targets_.chosen())); break;
-    case TargetList::Choice::None:
-        if (targets_.count() > 0) targets_.choose(targets_.windowAt(c_.ListView1.selectedPosition()));
-        break;
-    }
-    startTurn(keys, true, [this](SendOutcome outcome) { afterTurn(outcome, true); });
+    steps.step(122, [&] { c_.PushButton4.setCaption("Turn On"); });
+    // A turn under way ends at once, letting go of every key it holds.
+    steps.step(124, [&] {
+        session_.turnOff();
+        c_.Timer1.setInterval(0);
+    });
+    steps.step(126, [&] { c_.Frame2.setCaption(why); });
+    steps.step(128, [&] { s_.settings.write(setting::kStartStopState, "Off"); });
 }
 
 void Form1::Timer1_Timer()
@@ -580,20 +371,17 @@ void Form1::Timer1_Timer()
     // dropped: a failing turn at one second shows one dialog, not one a second.
     if (s_.dialogs.modalOpen()) return;
     NumberedSteps steps = handlerSteps("Form1.Timer1");
-    if (steps.test(100, [&] { return !schedule_.on(); })) {
+    if (steps.test(100, [&] { return !session_.on(); })) {
         steps.step(102, [&] { c_.Frame2.setCaption("Off."); });
         return;
     }
-    if (steps.test(101, [&] { return schedule_.stopDue(s_.clock.monotonicMs()) == StopReason::Minutes; })) {
-        stopTyping("Off. Stopped after " + std::to_string(schedule_.stopRules().afterMinutes) + " minutes.");
-        return;
-    }
+    if (steps.test(101, [&] { return session_.stopIfDue(s_.clock.monotonicMs()); })) return;
     // A tick that falls while a turn runs waits for it: the count goes on
     // once the turn is over, as no second turn may start meanwhile.
-    if (turnRunning()) return;
-    steps.step(104, [&] { schedule_.setInterval(GetIntervalSeconds()); });
+    if (session_.turnRunning()) return;
+    steps.step(104, [&] { session_.updateInterval(); });
     Countdown countdown;
-    steps.step(106, [&] { countdown = schedule_.tick(); });
+    steps.step(106, [&] { countdown = session_.tick(); });
     steps.step(108, [&] {
         c_.ProgressBar1.setMax(countdown.progressMax);
         if (countdown.progressValue) c_.ProgressBar1.setValue(*countdown.progressValue);
@@ -603,23 +391,23 @@ void Form1::Timer1_Timer()
                              SecondsToHms(countdown.secondsLeft, s_.locale.format().timeSeparator));
     });
     if (!steps.test(112, [&] { return countdown.due; })) return;
-    if (steps.test(114, [&] { return selectedInterval().oneCharacter; })) {
-        std::vector<std::string> units;
+    if (steps.test(114, [&] { return session_.oneKey(); })) {
+        std::vector<std::string> keys;
         if (steps.test(116, [&] {
-                units = oneCharacterUnits(c_.Text2.text());
-                return schedule_.positionWithin(units.size());
+                keys = AutoTyping::keysOf(c_.Text2.text());
+                return session_.positionWithin(keys.size());
             })) {
-            steps.step(118, [&] { typeTurn(units.at(static_cast<std::size_t>(schedule_.CharPosition() - 1))); });
-            steps.step(120, [&] { schedule_.nextCharacter(); });
+            steps.step(118, [&] { session_.typeTurn(keys.at(static_cast<std::size_t>(session_.CharPosition() - 1))); });
+            steps.step(120, [&] { session_.nextCharacter(); });
         } else {
-            steps.step(122, [&] { schedule_.restartCharacters(); });
-            steps.step(124, [&] { typeTurn(units.empty() ? std::string() : units.front()); });
-            steps.step(126, [&] { schedule_.nextCharacter(); });
+            steps.step(122, [&] { session_.restartCharacters(); });
+            steps.step(124, [&] { session_.typeTurn(keys.empty() ? std::string() : keys.front()); });
+            steps.step(126, [&] { session_.nextCharacter(); });
         }
     } else {
-        steps.step(128, [&] { typeTurn(c_.Text2.text()); });
+        steps.step(128, [&] { session_.typeTurn(c_.Text2.text()); });
     }
-    steps.step(130, [&] { schedule_.restartCount(); });
+    steps.step(130, [&] { session_.restartCount(); });
 }
 
 }  // namespace mw

@@ -1,22 +1,22 @@
 #pragma once
-// The main window's handlers. The rules live in plain models (the schedule,
-// the targets, the start-up options); the handlers run their numbered steps
-// on them and show the result in the controls.
+// The main window's handlers. The rules live in plain models (the typing
+// session, the targets, the start-up options); the handlers run their
+// numbered steps on them and show the result in the controls.
 #include <functional>
 #include <optional>
 
 #include "integration/sys_tray.h"
 #include "main_window/form1_controls.h"
 #include "main_window/interval_options.h"
+#include "main_window/program_hotkey.h"
 #include "main_window/program_state.h"
 #include "main_window/repeat_options.h"
-#include "main_window/schedule.h"
 #include "main_window/startup_options.h"
 #include "platform/services.h"
 #include "shell/error_dialog.h"
 #include "targets/target_list.h"
 #include "targets/window_list.h"
-#include "typing/typing_engine.h"
+#include "typing/auto_typing.h"
 
 namespace mw {
 
@@ -50,10 +50,10 @@ public:
     void ListView2_Click();
     void Timer1_Timer();
 
-    // Seconds of the interval option selected now.
-    std::int32_t GetIntervalSeconds();
+    // Seconds of the interval option chosen now.
+    std::int32_t GetIntervalSeconds() const { return session_.GetIntervalSeconds(); }
 
-    const Schedule& schedule() const { return schedule_; }
+    const AutoTyping& session() const { return session_; }
     const TargetList& targets() const { return targets_; }
     // How turns repeat and keys go in, as stored: read at startup and again
     // whenever the Options dialog stored them.
@@ -75,25 +75,26 @@ private:
     // The numbered steps of a handler: they stop once the program is closing.
     NumberedSteps handlerSteps(const char* location);
     WindowListContext windowListContext() const;
-    TypingContext typingContext();
+    AutoTyping::View sessionView();
     const IntervalOption& selectedInterval();
+    // The window of the row shown selected; kNoWindow for an empty list.
+    WindowHandle selectedTarget();
     // Asks for the seconds of the "every x seconds" options until the answer
     // is a usable number of seconds, then stores it; the three steps report at
     // their lines.
     void askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, int storeLine);
-    // A turn of automatic typing, into the chosen window.
-    void typeTurn(const std::string& keys);
+    // The list of windows rebuilt, the chosen one selected in it.
+    void rebuildTargets();
     void selectChosenRow();
-    // Starts a turn; then runs once it is over, however it ended.
-    void startTurn(const std::string& keys, bool automatic, std::function<void(SendOutcome)> then);
-    bool turnRunning() const { return turn_ && turn_->running(); }
-    // What follows every typing turn: the chosen row selected again after the
-    // rebuild, a hotkey press that stopped the turn acted on, and automatic
-    // typing stopped once it has typed as many turns as the options say.
-    void afterTurn(SendOutcome outcome, bool automatic);
-    // Automatic typing turned off by a stop condition, saying why.
-    void stopTyping(const std::string& why);
-    // The options that shape the schedule, as last read.
+    // The steps of startup that restore the interval, the on/off state and the
+    // start-up options.
+    void loadIntervalOptions(NumberedSteps& steps);
+    void restoreOnOff(NumberedSteps& steps);
+    void restoreStartupOptions(NumberedSteps& steps);
+    // Automatic typing shown off, stored off, the status saying why: the one
+    // way it is turned off, by the button or by the session.
+    void showTypingOff(NumberedSteps& steps, const std::string& why);
+    // The options that shape the session, as stored.
     void applyRepeatOptions();
     void setUpHotkey();
     // The start-up boxes as the options stand; setting them raises no click.
@@ -102,16 +103,13 @@ private:
     Form1Controls c_;
     Services s_;
     ProgramState& program_;
-    Schedule schedule_{std::random_device{}()};
     TargetList targets_;
+    AutoTyping session_;
     StartupOptions startupOptions_;
-    std::optional<HotkeyCombination> hotkey_;
-    bool hotkeyTaken_ = false;  // another program holds the combination
+    ProgramHotkey hotkey_;
     bool menuOpen_ = false;
     bool windowOpen_ = false;  // the Help or the Options window
     RepeatOptions repeatOptions_;
-    // The turn under way, or the last one; one at a time.
-    std::unique_ptr<TypingTurn> turn_;
     // Set from a failed write of the key text until one succeeds: a store that
     // is down fails a write per keystroke, and one dialog says it for the run.
     bool keyTextWriteFailing_ = false;

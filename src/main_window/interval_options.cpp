@@ -11,11 +11,6 @@ const IntervalOption& intervalOption(int row)
     return kIntervalOptions[static_cast<std::size_t>(row - 1)];
 }
 
-std::int32_t intervalSecondsOf(const IntervalOption& option, std::int32_t customSeconds)
-{
-    return option.asksForSeconds() ? customSeconds : option.seconds;
-}
-
 bool isUsableCustomSeconds(const std::string& answer, const LocaleFormat& locale)
 {
     if (!isNumeric(answer, locale)) return false;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/locale.h"
+#include "typing/schedule.h"
 
 namespace mw {
 
@@ -34,8 +35,8 @@ inline constexpr std::array<IntervalOption, 10> kIntervalOptions{{
 // bounds") for a row that does not exist.
 const IntervalOption& intervalOption(int row);
 
-// The option's seconds, customSeconds for the "every x seconds" ones.
-std::int32_t intervalSecondsOf(const IntervalOption& option, std::int32_t customSeconds);
+// The interval the option chooses.
+inline Interval intervalOf(const IntervalOption& option) { return Interval{option.seconds, option.oneCharacter}; }
 
 // An answer to the seconds prompt that the schedule can use: a number that
 // converts to 1..32767 seconds. 0 or less would never come due, and a larger

@@ -8,7 +8,6 @@ namespace mw {
 // Values the whole program shares for its run.
 struct ProgramState {
     WindowHandle MainWindowHandle = kNoWindow;  // set once at startup
-    std::int32_t CustomSeconds = 0;             // the "every x seconds" options; never saved
     bool MinimizedToTray = false;
     // The main window is closing: the shutdown has begun and every handler,
     // also one running nested under it, does nothing more.

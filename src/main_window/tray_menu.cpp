@@ -18,7 +18,7 @@ TrayMenu trayMenu(const TrayMenuState& state)
         menu.items.push_back(std::move(item));
         menu.commands.push_back(command);
     };
-    std::string onOff = state.onOffCaption;
+    std::string onOff = state.typingOn ? "Turn Off" : "Turn On";
     if (state.hotkey && !state.hotkeyTaken) {
         onOff += '\t';
         onOff += hotkeyText(*state.hotkey);

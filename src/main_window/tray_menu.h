@@ -20,7 +20,7 @@ struct TrayMenu {
 };
 
 struct TrayMenuState {
-    std::string onOffCaption;  // "Turn On" or "Turn Off", as the button says
+    bool typingOn = false;  // automatic typing is on: the menu offers "Turn Off"
     // The hotkey the program holds, or the one another program took from it.
     std::optional<HotkeyCombination> hotkey;
     bool hotkeyTaken = false;

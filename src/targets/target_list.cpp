@@ -17,11 +17,11 @@ int TargetList::rowOf(WindowHandle window) const
     return 0;
 }
 
-TargetList::Choice TargetList::choice(WindowSystem& windows) const
+TargetList::Choice TargetList::choice(WindowSystem& windows, WindowHandle chosen) const
 {
-    if (chosen_ == kNoWindow) return Choice::None;
-    if (!windows.exists(chosen_)) return Choice::Closed;
-    return rowOf(chosen_) ? Choice::Listed : Choice::NotListed;
+    if (chosen == kNoWindow) return Choice::None;
+    if (!windows.exists(chosen)) return Choice::Closed;
+    return rowOf(chosen) ? Choice::Listed : Choice::NotListed;
 }
 
 }  // namespace mw

@@ -1,7 +1,7 @@
 #pragma once
 // The windows the list offers, held as data beside the list control that
-// shows them (row for row, in the same order), and the window automatic
-// typing keeps to. The program never reads a window back from the control.
+// shows them (row for row, in the same order). The program never reads a
+// window back from the control.
 #include <string>
 #include <vector>
 
@@ -27,24 +27,18 @@ public:
     // The 1-based row of the window, or 0 when the list does not offer it.
     int rowOf(WindowHandle window) const;
 
-    // The window automatic typing keeps to: the one in the row the user last
-    // chose or that was shown selected when typing was turned on, or, after a
-    // start with typing on, the one the first turn typed into. kNoWindow
-    // until one of those happens.
-    WindowHandle chosen() const { return chosen_; }
-    void choose(WindowHandle window) { chosen_ = window; }
-
+    // Where a window automatic typing keeps to stands: kNoWindow until one
+    // is chosen.
     enum class Choice {
         None,       // nothing chosen yet: the turn takes the selected row
         Listed,     // offered by the list: the turn types there
         NotListed,  // still there, not offered by the list as it stands
         Closed,     // gone: nothing is typed anywhere
     };
-    Choice choice(WindowSystem& windows) const;
+    Choice choice(WindowSystem& windows, WindowHandle chosen) const;
 
 private:
     std::vector<TargetRow> rows_;
-    WindowHandle chosen_ = kNoWindow;
 };
 
 }  // namespace mw

@@ -45,12 +45,4 @@ std::string outcomeText(SendOutcome outcome, TurnHold hold, Clock& clock)
     return {};
 }
 
-std::unique_ptr<TypingTurn> TypeTextbox(const TypingContext& context, TargetList& targets, ListView& windowList,
-                                        Frame& status, const std::string& keyString, const TurnOptions& options,
-                                        TypingTurn::Finished finished)
-{
-    return std::make_unique<TypingTurn>(context, targets, windowList, status, keyString, options,
-                                        std::move(finished));
-}
-
 }  // namespace mw

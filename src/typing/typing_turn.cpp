@@ -30,15 +30,13 @@ constexpr int kIdleLookAtMostMs = 250;
 
 }  // namespace
 
-TypingTurn::TypingTurn(const TypingContext& context, TargetList& targets, ListView& windowList, Frame& status,
-                       std::string keyString, const TurnOptions& options, Finished finished)
+TypingTurn::TypingTurn(const TypingContext& context, WindowHandle target, std::string keyString,
+                       const TurnOptions& options, TurnEvents events)
     : context_(context),
-      targets_(targets),
-      windowList_(windowList),
-      status_(status),
+      target_(target),
       keyString_(std::move(keyString)),
       options_(options),
-      finished_(std::move(finished)),
+      events_(std::move(events)),
       steps_(context.services.dialogs, "mTypedKeys.TypeTextbox")
 {
 }
@@ -99,7 +97,7 @@ void TypingTurn::waitForIdle()
         return;
     }
     phase_ = Phase::Idle;
-    status_.setCaption(kWaitingForIdleText);
+    events_.status(kWaitingForIdleText);
     const std::int64_t left = options_.waitForIdleMs - idle;
     next(std::min<std::int64_t>(left, kIdleLookAtMostMs), [this] { waitForIdle(); });
 }
@@ -108,13 +106,12 @@ void TypingTurn::prepare()
 {
     phase_ = Phase::Front;
     WindowSystem& windows = context_.services.windows;
-    if (!steps_.test(102, [&] { return windowList_.count() > 0; })) {
-        steps_.step(140, [&] { status_.setCaption(kNoWindowsText); });
+    if (!steps_.test(102, [&] { return target_ != kNoWindow; })) {
+        steps_.step(140, [&] { events_.status(kNoWindowsText); });
         phase_ = Phase::Done;
-        if (finished_) finished_(SendOutcome::Sent);
+        if (events_.finished) events_.finished(SendOutcome::Sent);
         return;
     }
-    steps_.step(104, [&] { target_ = targets_.windowAt(windowList_.selectedPosition()); });
     bool ownWindow = false;
     steps_.step(106, [&] { ownWindow = target_ == context_.mainWindowHandle; });
     if (ownWindow) {
@@ -188,7 +185,7 @@ void TypingTurn::waitForKeyboard(std::function<void()> then)
         then();
         return;
     }
-    status_.setCaption(kWaitingForKeyboardText);
+    events_.status(kWaitingForKeyboardText);
     waitThen_ = std::move(then);
     waitUntilMs_ = context_.services.clock.monotonicMs() + kKeyboardWaitMs;
     next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
@@ -424,13 +421,9 @@ void TypingTurn::complete(SendOutcome outcome)
     if (phase_ == Phase::Done) return;
     phase_ = Phase::Done;
     context_.services.steps.cancel();
-    WindowSystem& windows = context_.services.windows;
-    steps_.step(136, [&] { status_.setCaption(outcomeText(outcome, hold_, context_.services.clock)); });
-    steps_.step(138, [&] {
-        getAllWindows(WindowListContext{windows, context_.services.dialogs, context_.mainWindowHandle}, targets_,
-                      windowList_);
-    });
-    if (finished_) finished_(outcome);
+    steps_.step(136, [&] { events_.status(outcomeText(outcome, hold_, context_.services.clock)); });
+    steps_.step(138, [&] { events_.rebuildList(); });
+    if (events_.finished) events_.finished(outcome);
 }
 
 }  // namespace mw

@@ -13,11 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls.h"
-#include "platform/list_view.h"
 #include "platform/services.h"
 #include "shell/error_dialog.h"
-#include "targets/target_list.h"
 #include "typing/key_segments.h"
 #include "typing/key_translation.h"
 #include "typing/turn_hold.h"
@@ -46,11 +43,19 @@ struct TypingContext {
     std::optional<HotkeyCombination> hotkey;
 };
 
+// What a turn tells whoever shows it.
+struct TurnEvents {
+    std::function<void(const std::string&)> status;  // the status line, while it waits and when it ends
+    std::function<void()> rebuildList;                // the window list, rebuilt once the turn is over
+    std::function<void(SendOutcome)> finished;        // how it ended (Sent also when there was no target)
+};
+
 class TypingTurn {
 public:
-    using Finished = std::function<void(SendOutcome)>;
-    TypingTurn(const TypingContext& context, TargetList& targets, ListView& windowList, Frame& status,
-               std::string keyString, const TurnOptions& options, Finished finished);
+    // A turn into the target (kNoWindow: none to type into, which the status
+    // says).
+    TypingTurn(const TypingContext& context, WindowHandle target, std::string keyString, const TurnOptions& options,
+               TurnEvents events);
     ~TypingTurn();
     TypingTurn(const TypingTurn&) = delete;
     TypingTurn& operator=(const TypingTurn&) = delete;
@@ -97,16 +102,13 @@ private:
     void releaseHeldKeys();
 
     TypingContext context_;
-    TargetList& targets_;
-    ListView& windowList_;
-    Frame& status_;
+    WindowHandle target_ = kNoWindow;
     std::string keyString_;
     TurnOptions options_;
-    Finished finished_;
+    TurnEvents events_;
     NumberedSteps steps_;
 
     Phase phase_ = Phase::Idle;
-    WindowHandle target_ = kNoWindow;
     WindowHandle previousFront_ = kNoWindow;
     bool raised_ = false;
     bool wasTopmost_ = false;  // pinned in the always-on-top band before the turn

@@ -37,7 +37,7 @@ TEST_F(FaultTest, AFailingStoreIsReportedOnceAtLoadOncePerRunOfKeystrokesAndByEa
                                                         at("Form1.PushButton4_Click", 118),
                                                         at("Form1.PushButton4_Click", 128)}))
         << "one dialog for the keystrokes, not one each; every other handler reports its own";
-    EXPECT_EQ(form1->schedule().IntervalSeconds(), 10) << "the click still took effect";
+    EXPECT_EQ(form1->session().schedule().IntervalSeconds(), 10) << "the click still took effect";
     sim.settings.failWrites = false;
     sim.Text2.setText("abcde");
     EXPECT_EQ(sim.settings.values[setting::kTextbox], "abcde");

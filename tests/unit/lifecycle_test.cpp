@@ -125,7 +125,7 @@ TEST_F(LifecycleTest, OnceClosingHasBegunNoHandlerActsNotEvenOneRunningUnderIt)
     };
     // Closed while the seconds prompt waits: the prompt is not asked again
     // (it would be, for ever, as every box returns at once while quitting).
-    sim.ListView2.select(5);
+    sim.ListView2.clickRow(5);
     sim.dialogs.answers.assign(50, std::nullopt);
     sim.dialogs.whileInputOpen = close;
     sim.PushButton4.click();
@@ -141,7 +141,7 @@ TEST_F(LifecycleTest, OnceClosingHasBegunNoHandlerActsNotEvenOneRunningUnderIt)
     };
     close();
     EXPECT_TRUE(sim.keys.batches.empty());
-    EXPECT_EQ(form1->schedule().ElapsedSeconds(), 0) << "no tick counted";
+    EXPECT_EQ(form1->session().schedule().ElapsedSeconds(), 0) << "no tick counted";
     EXPECT_FALSE(sim.form.visible());
 }
 

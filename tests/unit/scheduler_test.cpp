@@ -128,12 +128,12 @@ TEST_F(SchedulerTest, AnXSecondsOptionChosenBeforeAnyNumberWasEnteredIsNeverDue)
 TEST_F(SchedulerTest, TheSecondsPromptRepeatsUntilTheAnswerIsNumeric)
 {
     chooseOption(10);
-    EXPECT_EQ(form1->schedule().IntervalSeconds(), 0) << "no seconds entered since the start";
+    EXPECT_EQ(form1->session().schedule().IntervalSeconds(), 0) << "no seconds entered since the start";
     turnOn({std::nullopt, "", "abc", " 2.5 "});
     ASSERT_EQ(sim.dialogs.prompts.size(), 4u);
     EXPECT_EQ(sim.dialogs.prompts[0].text, "Enter number of second(s):");
     EXPECT_EQ(sim.dialogs.prompts[0].title, "Input Number Of Second(s)");
-    EXPECT_EQ(program.CustomSeconds, 2);
+    EXPECT_EQ(form1->session().CustomSeconds(), 2);
     ticks(2);
     EXPECT_EQ(turns(), 1);
 }
@@ -152,7 +152,7 @@ TEST_F(SchedulerTest, TheSecondsPromptAsksAgainForANumberTheScheduleCannotUse)
         sim.dialogs.prompts.clear();
         turnOn({c.answer, "7"});
         EXPECT_EQ(static_cast<int>(sim.dialogs.prompts.size()), c.prompts) << c.answer;
-        EXPECT_EQ(program.CustomSeconds, c.seconds) << c.answer;
+        EXPECT_EQ(form1->session().CustomSeconds(), c.seconds) << c.answer;
         sim.dialogs.answers.clear();
         turnOff();
     }
@@ -195,8 +195,8 @@ TEST_F(SchedulerTest, ChoosingAnIntervalByKeyOrRightClickIsStoredLikeAClick)
         ticks(3);
         choose();
         EXPECT_EQ(sim.settings.values[setting::kOftenIndex], std::to_string(row));
-        EXPECT_EQ(form1->schedule().IntervalSeconds(), row == 3 ? 10 : 60);
-        EXPECT_EQ(form1->schedule().ElapsedSeconds(), 0);
+        EXPECT_EQ(form1->session().schedule().IntervalSeconds(), row == 3 ? 10 : 60);
+        EXPECT_EQ(form1->session().schedule().ElapsedSeconds(), 0);
     }
     EXPECT_EQ(writesOf(setting::kOftenIndex), 2) << "each choice stored once";
 }
@@ -216,11 +216,11 @@ TEST(SchedulerStartup, RestoresTheChoiceAskingForSecondsAndTheOnOffState)
     f.sim.dialogs.answers = {std::nullopt, "0", "7"};
     f.form1->Form_Load();
     EXPECT_EQ(f.sim.ListView2.selectedPosition(), 5);
-    EXPECT_EQ(f.program.CustomSeconds, 7);
+    EXPECT_EQ(f.form1->session().CustomSeconds(), 7);
     EXPECT_EQ(f.sim.dialogs.prompts.size(), 3u);
     EXPECT_EQ(f.sim.PushButton4.caption(), "Turn Off");
     EXPECT_EQ(f.sim.Timer1.interval(), 1000);
-    EXPECT_EQ(f.form1->schedule().ElapsedSeconds(), 0);
+    EXPECT_EQ(f.form1->session().schedule().ElapsedSeconds(), 0);
     EXPECT_EQ(f.sim.Frame2.caption(), "On. Next type will occur in") << "until the first tick";
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "form1_fixture.h"
+#include "turn_harness.h"
 #include "shell/error_dialog.h"
 #include "typing/key_notation.h"
 
@@ -115,15 +116,13 @@ TEST(TypingTarget, NothingIsTypedWhenItIsGoneHungOrCannotComeToTheFront)
 
 TEST_F(TypingTest, TheProgramNeverTypesIntoItsOwnWindow)
 {
-    // The list never offers it; should its row ever name it, the turn types nothing.
-    TargetList own;
-    own.add("Marrowind", sim.form.handle());
-    Services services = sim.services();
-    TypeTextbox(TypingContext{services, program.MainWindowHandle, {}}, own, sim.ListView1, sim.Frame2, "abc", {}, {})
-        ->start();
-    EXPECT_TRUE(sim.windows.calls.empty());
-    EXPECT_TRUE(sim.keys.batches.empty());
-    EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+    // The list never offers it; should a turn ever be given it, it types nothing.
+    test::TurnHarness turn;
+    turn.mainWindow = turn.sim.windows.add("Marrowind");
+    turn.start(turn.mainWindow, "abc");
+    EXPECT_TRUE(turn.sim.windows.calls.empty());
+    EXPECT_TRUE(turn.sim.keys.batches.empty());
+    EXPECT_EQ(turn.status, "Auto Type Complete at " + turn.sim.clock.dateTimeText);
 }
 
 TEST_F(TypingTest, ASendTheSystemRefusesIsReportedAndTheTargetIsStillReleased)
@@ -145,12 +144,10 @@ TEST_F(TypingTest, AnEmptyListReportsNoWindowsOnATurnAndTypeNowDoesNothing)
     EXPECT_EQ(sim.Frame2.caption(), "before");
     EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
 
-    Services services = sim.services();
-    TargetList none;
-    TypeTextbox(TypingContext{services, program.MainWindowHandle, {}}, none, sim.ListView1, sim.Frame2, "abc", {}, {})
-        ->start();
-    EXPECT_EQ(sim.Frame2.caption(), "No windows found to type.");
-    EXPECT_TRUE(sim.windows.calls.empty());
+    test::TurnHarness turn;
+    turn.start(kNoWindow, "abc");
+    EXPECT_EQ(turn.status, "No windows found to type.");
+    EXPECT_TRUE(turn.sim.windows.calls.empty());
 }
 
 TEST_F(TypingTest, TypeNowShowsTheHourglassWhileTypingAndEmptiesTheProgressBar)

@@ -113,7 +113,7 @@ TEST_F(TurnTest, ATickDuringATurnWaitsForItAndTheCountGoesOnAfterIt)
     ASSERT_TRUE(sim.steps.pending());
     second();
     second();
-    EXPECT_EQ(form1->schedule().ElapsedSeconds(), 0) << "no second counted, no second turn";
+    EXPECT_EQ(form1->session().schedule().ElapsedSeconds(), 0) << "no second counted, no second turn";
     while (step()) {
     }
     EXPECT_EQ(sim.keys.typed(), "abcd");

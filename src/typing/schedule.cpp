@@ -1,4 +1,4 @@
-#include "main_window/schedule.h"
+#include "typing/schedule.h"
 
 #include <algorithm>
 

@@ -24,6 +24,13 @@ struct Countdown {
     bool due = false;
 };
 
+// How often a session types, and how much of its keys.
+struct Interval {
+    std::int32_t seconds = 1;  // 0: the seconds the user is asked for
+    bool oneKey = false;       // one key of the text a turn, not the whole text
+    bool asksForSeconds() const { return seconds == 0; }
+};
+
 // When automatic typing turns itself off; 0 is never.
 struct StopRules {
     int afterTurns = 0;

@@ -1,0 +1,115 @@
+#include "typing/auto_typing.h"
+
+namespace mw {
+
+AutoTyping::AutoTyping(const Services& services, TargetList& targets, View view, std::uint32_t randomStart)
+    : services_(services), targets_(targets), view_(std::move(view)), schedule_(randomStart)
+{
+}
+
+AutoTyping::~AutoTyping()
+{
+    turn_.reset();  // a turn under way lets go of its keys
+}
+
+void AutoTyping::setContext(WindowHandle mainWindow, std::optional<HotkeyCombination> hotkey)
+{
+    mainWindow_ = mainWindow;
+    hotkey_ = hotkey;
+}
+
+void AutoTyping::setOptions(const SessionOptions& options)
+{
+    options_ = options;
+    schedule_.setJitter(options.jitterSeconds);
+    schedule_.setStopRules(options.stopRules);
+}
+
+void AutoTyping::turnOff()
+{
+    schedule_.turnOff();
+    // A turn under way ends at once, letting go of every key it holds.
+    stopTurn(SendOutcome::TurnedOff);
+}
+
+bool AutoTyping::stopIfDue(std::int64_t nowMs)
+{
+    if (schedule_.stopDue(nowMs) != StopReason::Minutes) return false;
+    stop("Off. Stopped after " + std::to_string(schedule_.stopRules().afterMinutes) + " minutes.");
+    return true;
+}
+
+void AutoTyping::stop(const std::string& why)
+{
+    turnOff();
+    if (view_.stopped) view_.stopped(why);
+}
+
+void AutoTyping::stopTurn(SendOutcome why)
+{
+    if (turnRunning()) turn_->stop(why);
+}
+
+void AutoTyping::typeTurn(const std::string& keys)
+{
+    // Keys go to the chosen window or nowhere: never on to whatever window
+    // the rebuilt list shows first once it has closed.
+    switch (targets_.choice(services_.windows, chosen_)) {
+    case TargetList::Choice::Closed: view_.status(kChosenWindowClosedText); return;
+    case TargetList::Choice::NotListed:
+        view_.rebuildTargets();
+        if (!targets_.rowOf(chosen_)) {
+            // There, but no longer a window the list offers (hidden).
+            view_.status(kNotInFrontText);
+            return;
+        }
+        break;
+    case TargetList::Choice::Listed: break;
+    case TargetList::Choice::None: chosen_ = view_.selectedTarget(); break;
+    }
+    startTurn(keys, chosen_, true, nullptr);
+}
+
+void AutoTyping::typeNow(const std::string& keys, WindowHandle target, std::function<void(SendOutcome)> then)
+{
+    startTurn(keys, target, false, std::move(then));
+}
+
+void AutoTyping::startTurn(const std::string& keys, WindowHandle target, bool automatic,
+                           std::function<void(SendOutcome)> then)
+{
+    TurnOptions options = options_.turns;
+    if (!automatic) {
+        options.giveFocusBack = false;
+        options.waitForIdleMs = 0;
+    }
+    TurnEvents events;
+    events.status = view_.status;
+    events.rebuildList = view_.rebuildTargets;
+    events.finished = [this, automatic, then = std::move(then)](SendOutcome outcome) {
+        afterTurn(outcome, automatic);
+        if (then) then(outcome);
+    };
+    // Held here before it starts: a stop can come from its very first steps
+    // (the hotkey while it waits for the keyboard).
+    turn_ = std::make_unique<TypingTurn>(TypingContext{services_, mainWindow_, hotkey_}, target, keys, options,
+                                         std::move(events));
+    turn_->start();
+}
+
+void AutoTyping::afterTurn(SendOutcome outcome, bool automatic)
+{
+    if (!schedule_.on()) return;
+    // The hotkey pressed during the turn stopped it; it stops automatic typing
+    // too (it never turns it on: it was pressed to stop).
+    if (outcome == SendOutcome::StoppedByHotkey) return stop("Off.");
+    // Keys of the user's own during a turn stop it as the hotkey does: the
+    // user has taken over the keyboard, and the next turn would cut in again.
+    if (outcome == SendOutcome::StoppedByUserKeys) return stop(std::string("Off. ") + kStoppedByUserKeysText);
+    if (!automatic || outcome != SendOutcome::Sent) return;
+    schedule_.countTurn();
+    if (schedule_.stopDue(services_.clock.monotonicMs()) == StopReason::Turns)
+        stop("Off. Stopped after " + std::to_string(schedule_.stopRules().afterTurns) + " turns.");
+}
+
+}  // namespace mw

@@ -1,0 +1,123 @@
+#pragma once
+// One typing session as plain data and rules, with no control in it: whether
+// automatic typing is on, its interval and mode, the seconds counted towards
+// the next turn, the window it types into, how its turns go and the turn
+// under way. Its calls are what the user does and what time does; what it
+// answers is what a window shows. The main window shows one.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+#include "targets/target_list.h"
+#include "typing/schedule.h"
+#include "typing/typing_turn.h"
+
+namespace mw {
+
+// How a session's turns go: the jitter and stop rules of automatic typing,
+// and how keys go in (focus back and waiting for idle for automatic turns only).
+struct SessionOptions {
+    int jitterSeconds = 0;
+    StopRules stopRules;
+    TurnOptions turns;
+};
+
+class AutoTyping {
+public:
+    // What the session asks of whoever shows it.
+    struct View {
+        std::function<void(const std::string&)> status;  // the status line
+        std::function<void()> rebuildTargets;             // the window list, after each turn
+        // The window of the row shown selected; kNoWindow when none is.
+        std::function<WindowHandle()> selectedTarget;
+        // Automatic typing turned itself off (a stop rule, the hotkey or the
+        // user's keys during a turn); the status says why.
+        std::function<void(const std::string& why)> stopped;
+    };
+
+    // randomStart: the jitter's random generator starts there (fixed in tests).
+    AutoTyping(const Services& services, TargetList& targets, View view, std::uint32_t randomStart);
+    ~AutoTyping();
+    AutoTyping(const AutoTyping&) = delete;
+    AutoTyping& operator=(const AutoTyping&) = delete;
+
+    // The program's main window, which is never typed into, and the hotkey
+    // the program holds, which a turn's keys must not trigger.
+    void setContext(WindowHandle mainWindow, std::optional<HotkeyCombination> hotkey);
+    void setOptions(const SessionOptions& options);
+
+    // On and off. Turning on counts the stop rules from now; turning off ends
+    // a turn under way at once.
+    bool on() const { return schedule_.on(); }
+    void turnOn(std::int64_t nowMs) { schedule_.turnOn(nowMs); }
+    void turnOff();
+    // Turns automatic typing off when a stop rule says so (minutes); true
+    // when it did.
+    bool stopIfDue(std::int64_t nowMs);
+
+    // The interval, and the seconds of the "every x seconds" intervals.
+    void chooseInterval(const Interval& interval)
+    {
+        interval_ = interval;
+        updateInterval();
+    }
+    bool asksForSeconds() const { return interval_.asksForSeconds(); }
+    bool oneKey() const { return interval_.oneKey; }
+    std::int32_t CustomSeconds() const { return customSeconds_; }
+    void setCustomSeconds(std::int32_t seconds) { customSeconds_ = seconds; }
+    std::int32_t GetIntervalSeconds() const { return interval_.asksForSeconds() ? customSeconds_ : interval_.seconds; }
+
+    // The window automatic typing keeps to: the one the user chose, or the
+    // one shown selected when typing was turned on.
+    WindowHandle chosen() const { return chosen_; }
+    void chooseTarget(WindowHandle window) { chosen_ = window; }
+
+    // The count towards the next turn. updateInterval takes the interval as
+    // chosen now, with the custom seconds; tick counts a second.
+    void updateInterval() { schedule_.setInterval(GetIntervalSeconds()); }
+    Countdown tick() { return schedule_.tick(); }
+    void restartCount() { schedule_.restartCount(); }
+    const Schedule& schedule() const { return schedule_; }
+
+    // One-key mode: the keys of a text turn by turn, and the position of the next.
+    static std::vector<std::string> keysOf(const std::string& text) { return oneCharacterUnits(text); }
+    std::int32_t CharPosition() const { return schedule_.CharPosition(); }
+    bool positionWithin(std::size_t keys) const { return schedule_.positionWithin(keys); }
+    void nextCharacter() { schedule_.nextCharacter(); }
+    void restartCharacters() { schedule_.restartCharacters(); }
+
+    // A turn of automatic typing into the chosen window.
+    void typeTurn(const std::string& keys);
+    // Type Now: the keys once, into this window; then runs when it is over.
+    void typeNow(const std::string& keys, WindowHandle target, std::function<void(SendOutcome)> then);
+    bool turnRunning() const { return turn_ && turn_->running(); }
+    // Ends the turn under way, for this reason.
+    void stopTurn(SendOutcome why);
+
+private:
+    void startTurn(const std::string& keys, WindowHandle target, bool automatic,
+                   std::function<void(SendOutcome)> then);
+    // What follows every turn: the hotkey or the user's keys that stopped it
+    // stop automatic typing, and an automatic turn counts towards the stop rule.
+    void afterTurn(SendOutcome outcome, bool automatic);
+    void stop(const std::string& why);
+
+    Services services_;
+    TargetList& targets_;
+    View view_;
+    Schedule schedule_;
+    Interval interval_;
+    std::int32_t customSeconds_ = 0;
+    WindowHandle chosen_ = kNoWindow;
+    SessionOptions options_;
+    WindowHandle mainWindow_ = kNoWindow;
+    std::optional<HotkeyCombination> hotkey_;
+    // The turn under way, or the last one; one at a time.
+    std::unique_ptr<TypingTurn> turn_;
+};
+
+}  // namespace mw
