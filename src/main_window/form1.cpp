@@ -14,7 +14,8 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
       c_(controls),
       s_(services),
       program_(program),
-      session_(services, targets_, sessionView(), std::random_device{}()),
+      target_(services.windows, targets_, [this] { rebuildTargets(); }, [this] { return selectedTarget(); }),
+      session_(services, sessionView(), std::random_device{}()),
       startupOptions_(services.settings, services.registry, services.files),
       hotkey_(services.settings, services.hotkey, services.dialogs)
 {
@@ -64,7 +65,7 @@ AutoTyping::View Form1::sessionView()
     AutoTyping::View view;
     view.status = [this](const std::string& text) { c_.Frame2.setCaption(text); };
     view.rebuildTargets = [this] { rebuildTargets(); };
-    view.selectedTarget = [this] { return selectedTarget(); };
+    view.target = [this] { return target_.resolve(); };
     view.stopped = [this](const std::string& why) {
         if (program_.Closing) return;
         NumberedSteps steps = handlerSteps("Form1.PushButton4_Click");
@@ -236,12 +237,12 @@ void Form1::ListView1_Click()
     // rebuilds after each turn put first.
     if (program_.Closing) return;
     NumberedSteps steps = handlerSteps("Form1.ListView1_Click");
-    steps.step(100, [&] { session_.chooseTarget(targets_.windowAt(c_.ListView1.selectedPosition())); });
+    steps.step(100, [&] { target_.choose(targets_.windowAt(c_.ListView1.selectedPosition())); });
 }
 
 void Form1::selectChosenRow()
 {
-    if (const int row = targets_.rowOf(session_.chosen()); row > 0 && session_.chosen() != kNoWindow)
+    if (const int row = targets_.rowOf(target_.chosen()); row > 0 && target_.chosen() != kNoWindow)
         c_.ListView1.select(row);
 }
 
@@ -341,7 +342,7 @@ void Form1::PushButton4_Click()
             session_.restartCharacters();
             // The row shown selected is the one typing goes to, whatever a
             // refresh or Type Now puts first before the first turn.
-            session_.chooseTarget(selectedTarget());
+            target_.choose(selectedTarget());
         });
         steps.step(116, [&] {
             session_.turnOn(s_.clock.monotonicMs());

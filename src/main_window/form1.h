@@ -55,6 +55,7 @@ public:
 
     const AutoTyping& session() const { return session_; }
     const TargetList& targets() const { return targets_; }
+    const ChosenTarget& target() const { return target_; }
     // How turns repeat and keys go in, as stored: read at startup and again
     // whenever the Options dialog stored them.
     const RepeatOptions& repeatOptions() const { return repeatOptions_; }
@@ -104,6 +105,7 @@ private:
     Services s_;
     ProgramState& program_;
     TargetList targets_;
+    ChosenTarget target_;
     AutoTyping session_;
     StartupOptions startupOptions_;
     ProgramHotkey hotkey_;

@@ -2,8 +2,8 @@
 
 namespace mw {
 
-AutoTyping::AutoTyping(const Services& services, TargetList& targets, View view, std::uint32_t randomStart)
-    : services_(services), targets_(targets), view_(std::move(view)), schedule_(randomStart)
+AutoTyping::AutoTyping(const Services& services, View view, std::uint32_t randomStart)
+    : services_(services), view_(std::move(view)), schedule_(randomStart)
 {
 }
 
@@ -52,22 +52,9 @@ void AutoTyping::stopTurn(SendOutcome why)
 
 void AutoTyping::typeTurn(const std::string& keys)
 {
-    // Keys go to the chosen window or nowhere: never on to whatever window
-    // the rebuilt list shows first once it has closed.
-    switch (targets_.choice(services_.windows, chosen_)) {
-    case TargetList::Choice::Closed: view_.status(kChosenWindowClosedText); return;
-    case TargetList::Choice::NotListed:
-        view_.rebuildTargets();
-        if (!targets_.rowOf(chosen_)) {
-            // There, but no longer a window the list offers (hidden).
-            view_.status(kNotInFrontText);
-            return;
-        }
-        break;
-    case TargetList::Choice::Listed: break;
-    case TargetList::Choice::None: chosen_ = view_.selectedTarget(); break;
-    }
-    startTurn(keys, chosen_, true, nullptr);
+    const TurnTarget target = view_.target();
+    if (!target.nothingTyped.empty()) return view_.status(target.nothingTyped);
+    startTurn(keys, target.window, true, nullptr);
 }
 
 void AutoTyping::typeNow(const std::string& keys, WindowHandle target, std::function<void(SendOutcome)> then)

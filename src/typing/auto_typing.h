@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/services.h"
-#include "targets/target_list.h"
+#include "targets/chosen_target.h"
 #include "typing/schedule.h"
 #include "typing/typing_turn.h"
 
@@ -32,15 +32,15 @@ public:
     struct View {
         std::function<void(const std::string&)> status;  // the status line
         std::function<void()> rebuildTargets;             // the window list, after each turn
-        // The window of the row shown selected; kNoWindow when none is.
-        std::function<WindowHandle()> selectedTarget;
+        // Where the next automatic turn goes.
+        std::function<TurnTarget()> target;
         // Automatic typing turned itself off (a stop rule, the hotkey or the
         // user's keys during a turn); the status says why.
         std::function<void(const std::string& why)> stopped;
     };
 
     // randomStart: the jitter's random generator starts there (fixed in tests).
-    AutoTyping(const Services& services, TargetList& targets, View view, std::uint32_t randomStart);
+    AutoTyping(const Services& services, View view, std::uint32_t randomStart);
     ~AutoTyping();
     AutoTyping(const AutoTyping&) = delete;
     AutoTyping& operator=(const AutoTyping&) = delete;
@@ -71,11 +71,6 @@ public:
     void setCustomSeconds(std::int32_t seconds) { customSeconds_ = seconds; }
     std::int32_t GetIntervalSeconds() const { return interval_.asksForSeconds() ? customSeconds_ : interval_.seconds; }
 
-    // The window automatic typing keeps to: the one the user chose, or the
-    // one shown selected when typing was turned on.
-    WindowHandle chosen() const { return chosen_; }
-    void chooseTarget(WindowHandle window) { chosen_ = window; }
-
     // The count towards the next turn. updateInterval takes the interval as
     // chosen now, with the custom seconds; tick counts a second.
     void updateInterval() { schedule_.setInterval(GetIntervalSeconds()); }
@@ -90,7 +85,7 @@ public:
     void nextCharacter() { schedule_.nextCharacter(); }
     void restartCharacters() { schedule_.restartCharacters(); }
 
-    // A turn of automatic typing into the chosen window.
+    // A turn of automatic typing, where the view says it goes.
     void typeTurn(const std::string& keys);
     // Type Now: the keys once, into this window; then runs when it is over.
     void typeNow(const std::string& keys, WindowHandle target, std::function<void(SendOutcome)> then);
@@ -107,12 +102,10 @@ private:
     void stop(const std::string& why);
 
     Services services_;
-    TargetList& targets_;
     View view_;
     Schedule schedule_;
     Interval interval_;
     std::int32_t customSeconds_ = 0;
-    WindowHandle chosen_ = kNoWindow;
     SessionOptions options_;
     WindowHandle mainWindow_ = kNoWindow;
     std::optional<HotkeyCombination> hotkey_;
