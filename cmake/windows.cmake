@@ -24,6 +24,7 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/registry_string.cpp
   src/platform/win32/running_copies.cpp
   src/platform/win32/settings_store.cpp
+  src/platform/win32/settings_sections.cpp
   src/platform/win32/window_system.cpp
   src/platform/win32/utf.cpp
   src/platform/win32/window_class.cpp

@@ -36,6 +36,11 @@ public:
         bool topmost = false;    // in the always-on-top band
     };
     virtual ExtendedStyle extendedStyle(WindowHandle window) = 0;
+    // The file name of the program that made the window ("notepad.exe");
+    // empty when it cannot be told.
+    virtual std::string programOf(WindowHandle window) = 0;
+    // The window's class name.
+    virtual std::string className(WindowHandle window) = 0;
 
     // The process and thread the system names as the window's creator. For a
     // console window these are the console program's, though the console

@@ -31,6 +31,28 @@ WindowSystem::ExtendedStyle Win32WindowSystem::extendedStyle(WindowHandle window
             (style & WS_EX_TOPMOST) != 0};
 }
 
+std::string Win32WindowSystem::programOf(WindowHandle window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(toHwnd(window), &process);
+    // Limited information is granted for programs of any integrity level.
+    const UniqueKernelHandle handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+    if (!handle) return {};
+    wchar_t path[MAX_PATH * 4] = L"";
+    DWORD length = MAX_PATH * 4;
+    if (!QueryFullProcessImageNameW(handle.get(), 0, path, &length)) return {};
+    const std::wstring full(path, length);
+    const std::size_t slash = full.find_last_of(L"\\/");
+    return narrow(slash == std::wstring::npos ? full : full.substr(slash + 1));
+}
+
+std::string Win32WindowSystem::className(WindowHandle window)
+{
+    wchar_t name[257] = L"";
+    const int length = GetClassNameW(toHwnd(window), name, 257);
+    return narrow(std::wstring(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+}
+
 WindowSystem::Creator Win32WindowSystem::creatorOf(WindowHandle window)
 {
     DWORD process = 0;

@@ -21,6 +21,8 @@ public:
     bool exists(WindowHandle window) override;
     bool isCloaked(WindowHandle window) override;
     ExtendedStyle extendedStyle(WindowHandle window) override;
+    std::string programOf(WindowHandle window) override;
+    std::string className(WindowHandle window) override;
     Creator creatorOf(WindowHandle window) override;
     WindowHandle foregroundWindow() override;
     ThreadInput threadInput(ThreadId thread) override;

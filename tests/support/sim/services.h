@@ -22,6 +22,7 @@
 #include "platform/locale.h"
 #include "platform/notification_area.h"
 #include "platform/registry.h"
+#include "platform/settings_sections.h"
 #include "platform/settings_store.h"
 #include "platform/step_timer.h"
 #include "shell/utf8.h"
@@ -50,6 +51,45 @@ public:
     int reads = 0;
     bool failReads = false;
     bool failWrites = false;
+};
+
+// Sections of settings, each a map of its own.
+class SimSettingsSections final : public SettingsSections {
+public:
+    std::vector<std::string> names() override
+    {
+        std::vector<std::string> out;
+        for (const auto& [name, values] : sections) out.push_back(name);
+        return out;
+    }
+    std::unique_ptr<SettingsStore> open(const std::string& name) override
+    {
+        return std::make_unique<Section>(sections, name);
+    }
+    void remove(const std::string& name) override { sections.erase(name); }
+
+    std::map<std::string, std::map<std::string, std::string>> sections;
+
+private:
+    class Section final : public SettingsStore {
+    public:
+        Section(std::map<std::string, std::map<std::string, std::string>>& sections, std::string name)
+            : sections_(sections), name_(std::move(name))
+        {
+        }
+        std::string read(const std::string& key, const std::string& fallback) override
+        {
+            const auto section = sections_.find(name_);
+            if (section == sections_.end()) return fallback;
+            const auto it = section->second.find(key);
+            return it == section->second.end() ? fallback : it->second;
+        }
+        void write(const std::string& key, const std::string& value) override { sections_[name_][key] = value; }
+
+    private:
+        std::map<std::string, std::map<std::string, std::string>>& sections_;
+        std::string name_;
+    };
 };
 
 class SimDialogs final : public Dialogs {

@@ -22,6 +22,8 @@ public:
         ExtendedStyle style;
         Creator creator;           // as the system names it
         ThreadId inputThread = 0;  // the thread that owns the window and takes its keys
+        std::string program = "program.exe";
+        std::string windowClass = "Window";
     };
 
     // Adds a window of a program of its own below the existing ones and
@@ -102,6 +104,16 @@ public:
         ExtendedStyle style = w->style;
         style.topmost = w->topmost;
         return style;
+    }
+    std::string programOf(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w ? w->program : std::string();
+    }
+    std::string className(WindowHandle window) override
+    {
+        const Window* w = find(window);
+        return w ? w->windowClass : std::string();
     }
     Creator creatorOf(WindowHandle window) override
     {
