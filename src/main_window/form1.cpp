@@ -15,7 +15,7 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
       s_(services),
       program_(program),
       target_(services.windows, targets_, [this] { rebuildTargets(); }, [this] { return selectedTarget(); }),
-      session_(services, sessionView(), std::random_device{}()),
+      session_(services, program.turns, sessionView(), std::random_device{}()),
       startupOptions_(services.settings, services.registry, services.files),
       hotkey_(services.settings, services.hotkey, services.dialogs)
 {
@@ -44,14 +44,12 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     c_.ListView1.onClick = [this] { ListView1_Click(); };
     cSysTray1.MenuRequested = [this] { cSysTray1_MenuRequested(); };
     cSysTray1.KeySelected = [this] { ShowRequested(); };
-    s_.hotkey.onPressed = [this] { Hotkey_Pressed(); };
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
 }
 
 Form1::~Form1()
 {
     // The hotkey belongs to the program, not to the window's handlers.
-    s_.hotkey.onPressed = nullptr;
     hotkey_.release();
 }
 
@@ -181,8 +179,8 @@ void Form1::setUpHotkey()
 {
     // Held by another program: the program works without it, and its tray
     // menu says so.
-    hotkey_.setUp();
-    session_.setContext(program_.MainWindowHandle, hotkey_.held());
+    hotkey_.setUp([this] { Hotkey_Pressed(); });
+    session_.setMainWindow(program_.MainWindowHandle);
 }
 
 NumberedSteps Form1::handlerSteps(const char* location)
@@ -298,8 +296,8 @@ void Form1::PushButton1_Click()
 
 void Form1::PushButton2_Click()
 {
-    // Two turns never overlap.
-    if (session_.turnRunning()) return;
+    // Two turns never overlap, the sequences' included.
+    if (session_.anyTurnRunning()) return;
     NumberedSteps steps = handlerSteps("Form1.PushButton2_Click");
     if (!steps.test(100, [&] { return c_.ListView1.count() > 0; })) return;
     steps.step(102, [&] { c_.form.setMousePointer(MousePointer::Hourglass); });

@@ -16,9 +16,10 @@ public:
     {
     }
     // Reads the setting and claims the combination it names instead of the
-    // one claimed before (none when the user switched the hotkey off). A
-    // value that names none is reported, and the default used.
-    void setUp();
+    // one claimed before (none when the user switched the hotkey off); pressed
+    // runs when it is pressed. A value that names none is reported, and the
+    // default used.
+    void setUp(std::function<void()> pressed);
     void release();
 
     // The combination the setting names, held by this program or not.

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "platform/window_handle.h"
+#include "typing/turn_queue.h"
 
 namespace mw {
 
@@ -12,6 +13,9 @@ struct ProgramState {
     // The main window is closing: the shutdown has begun and every handler,
     // also one running nested under it, does nothing more.
     bool Closing = false;
+    // One typing turn at a time, of the main window's typing and every
+    // sequence's.
+    TurnQueue turns;
 };
 
 }  // namespace mw

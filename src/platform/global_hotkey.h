@@ -1,7 +1,9 @@
 #pragma once
-// A key combination the system reports to the program from any window.
+// Key combinations the system reports to the program from any window: the
+// on/off hotkey, and one for each sequence that has its own.
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace mw {
 
@@ -15,17 +17,23 @@ struct HotkeyCombination {
 
 class GlobalHotkey {
 public:
+    // Each claimer's own number.
+    using Id = int;
     virtual ~GlobalHotkey() = default;
-    // Claims the combination for the program; false when another program
-    // holds it. Replaces a combination claimed before.
-    virtual bool claim(const HotkeyCombination& combination) = 0;
-    virtual void release() = 0;
-    // Lets the program's own keystrokes through while they may press the
-    // combination, and claims it again afterwards.
+    // Claims the combination under the id, replacing what the id held
+    // before; pressed runs when it is pressed. False when another program
+    // holds the combination.
+    virtual bool claim(Id id, const HotkeyCombination& combination, std::function<void()> pressed) = 0;
+    virtual void release(Id id) = 0;
+    // The combinations the program holds now.
+    virtual std::vector<HotkeyCombination> held() const = 0;
+    // Lets the program's own keystrokes through while they may press one of
+    // the combinations, and claims them again afterwards.
     virtual void suspend() = 0;
     virtual void resume() = 0;
-    // The combination was pressed.
-    std::function<void()> onPressed;
 };
+
+// The main window's on/off hotkey.
+inline constexpr GlobalHotkey::Id kMainHotkeyId = 1;
 
 }  // namespace mw

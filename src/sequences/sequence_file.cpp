@@ -1,6 +1,8 @@
 #include "sequences/sequence_file.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -11,6 +13,24 @@ namespace mw {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// The member's name as the messages give it: in quotes. (Built piece by
+// piece: GCC 12 warns wrongly of overlapping copies in "..." + std::string.)
+std::string inQuotes(std::string_view name)
+{
+    std::string out;
+    out += '"';
+    out += name;
+    out += '"';
+    return out;
+}
+
+std::string joined(std::initializer_list<std::string_view> parts)
+{
+    std::string out;
+    for (std::string_view part : parts) out += part;
+    return out;
+}
 
 // Walks the text for the JSON parser and counts the lines it has read, so
 // that each member can be named by the line it stands on.
@@ -91,10 +111,15 @@ private:
         std::string path;
         for (std::size_t i = 0; i < depth; ++i) {
             const Frame& frame = frames_[i];
-            if (frame.value->is_array())
-                path += "[" + std::to_string(frame.index) + "]";
-            else
-                path += (path.empty() ? "" : ".") + frame.key;
+            if (frame.value->is_array()) {
+                path += '[';
+                path += std::to_string(frame.index);
+                path += ']';
+            }
+            else {
+                if (!path.empty()) path += '.';
+                path += frame.key;
+            }
         }
         return path;
     }
@@ -162,9 +187,9 @@ public:
                                             "jitter", "stopAfterTurns", "stopAfterMinutes", "keyDelay", "keyHold"};
         for (const auto& [member, value] : entry.items())
             if (std::find(std::begin(known), std::end(known), member) == std::end(known))
-                return Refusal{at + "." + member, "unknown member \"" + member + "\""};
+                return Refusal{at + "." + member, joined({"unknown member ", inQuotes(member)})};
         for (const char* required : {"name", "keys", "every", "target"})
-            if (!entry.contains(required)) return Refusal{at, "the sequence has no \"" + std::string(required) + "\""};
+            if (!entry.contains(required)) return Refusal{at, joined({"the sequence has no ", inQuotes(required)})};
         Sequence s;
         if (auto refused = text(entry, at, "name", s.name)) return *refused;
         if (auto refused = text(entry, at, "keys", s.keys)) return *refused;
@@ -186,7 +211,7 @@ private:
     {
         if (!object.contains(member)) return std::nullopt;
         const Json& value = object.at(member);
-        if (!value.is_string()) return Refusal{at + "." + member, "\"" + std::string(member) + "\" must be a string"};
+        if (!value.is_string()) return Refusal{at + "." + member, joined({inQuotes(member), " must be a string"})};
         out = value.get<std::string>();
         return std::nullopt;
     }
@@ -194,7 +219,7 @@ private:
     {
         if (!object.contains(member)) return std::nullopt;
         const Json& value = object.at(member);
-        if (!value.is_boolean()) return Refusal{at + "." + member, "\"" + std::string(member) + "\" must be true or false"};
+        if (!value.is_boolean()) return Refusal{at + "." + member, joined({inQuotes(member), " must be true or false"})};
         out = value.get<bool>();
         return std::nullopt;
     }
@@ -203,9 +228,8 @@ private:
     {
         if (!object.contains(number.member)) return std::nullopt;
         const Json& value = object.at(number.member);
-        const Refusal refusal{at + "." + number.member, "\"" + std::string(number.member) + "\" must be a whole number of " +
-                                                            number.unit + " from " + std::to_string(number.min) +
-                                                            " to " + std::to_string(number.max)};
+        const Refusal refusal{at + "." + number.member, joined({inQuotes(number.member), " must be a whole number of ", number.unit, " from ",
+                                                     std::to_string(number.min), " to ", std::to_string(number.max)})};
         if (value.is_number_unsigned()) {
             if (value.get<std::uint64_t>() > static_cast<std::uint64_t>(number.max)) return refusal;
         } else if (value.is_number_integer()) {
@@ -223,7 +247,7 @@ private:
         if (!value.is_object()) return Refusal{at, "\"target\" must be an object"};
         for (const auto& [member, ignored] : value.items())
             if (member != "program" && member != "title" && member != "class")
-                return Refusal{at + "." + member, "unknown member \"" + member + "\" of \"target\""};
+                return Refusal{at + "." + member, joined({"unknown member ", inQuotes(member), " of \"target\""})};
         if (!value.contains("program")) return Refusal{at, "\"target\" has no \"program\""};
         if (auto refused = text(value, at, "program", out.program)) return refused;
         if (auto refused = text(value, at, "title", out.title)) return refused;
@@ -286,7 +310,7 @@ std::variant<std::vector<Sequence>, SequenceFileError> readSequenceFile(const st
     };
     if (!root.is_object()) return refuse("", "the file must hold a JSON object");
     for (const auto& [member, value] : root.items())
-        if (member != "marrowind" && member != "sequences") return refuse(member, "unknown member \"" + member + "\"");
+        if (member != "marrowind" && member != "sequences") return refuse(member, joined({"unknown member ", inQuotes(member)}));
     if (!root.contains("marrowind")) return refuse("", "the file has no \"marrowind\" version");
     if (root.at("marrowind") != 1) return refuse("marrowind", "\"marrowind\" must be 1, the version this program reads");
     if (!root.contains("sequences") || !root.at("sequences").is_array())
@@ -301,9 +325,9 @@ std::variant<std::vector<Sequence>, SequenceFileError> readSequenceFile(const st
         Sequence& sequence = std::get<Sequence>(read);
         for (const std::string& name : names)
             if (equalIgnoringCase(name, sequence.name))
-                return refuse(at + ".name", "the file holds two sequences named \"" + name + "\"");
+                return refuse(at + ".name", joined({"the file holds two sequences named ", inQuotes(name)}));
         if (const auto problem = checkSequence(sequence, {}))
-            return refuse(at + "." + memberOf(*problem), "\"" + memberOf(*problem) + "\": " + problem->message);
+            return refuse(at + "." + memberOf(*problem), joined({inQuotes(memberOf(*problem)), ": ", problem->message}));
         names.push_back(sequence.name);
         sequences.push_back(std::move(sequence));
     }

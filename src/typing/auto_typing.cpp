@@ -2,20 +2,15 @@
 
 namespace mw {
 
-AutoTyping::AutoTyping(const Services& services, View view, std::uint32_t randomStart)
-    : services_(services), view_(std::move(view)), schedule_(randomStart)
+AutoTyping::AutoTyping(const Services& services, TurnQueue& queue, View view, std::uint32_t randomStart)
+    : services_(services), queue_(queue), view_(std::move(view)), schedule_(randomStart)
 {
 }
 
 AutoTyping::~AutoTyping()
 {
     turn_.reset();  // a turn under way lets go of its keys
-}
-
-void AutoTyping::setContext(WindowHandle mainWindow, std::optional<HotkeyCombination> hotkey)
-{
-    mainWindow_ = mainWindow;
-    hotkey_ = hotkey;
+    queue_.leave(this);
 }
 
 void AutoTyping::setOptions(const SessionOptions& options)
@@ -45,9 +40,12 @@ void AutoTyping::stop(const std::string& why)
     if (view_.stopped) view_.stopped(why);
 }
 
+bool AutoTyping::turnRunning() const { return queue_.holds(this); }
+
 void AutoTyping::stopTurn(SendOutcome why)
 {
-    if (turnRunning()) turn_->stop(why);
+    queue_.withdraw(this);
+    if (turn_ && turn_->running()) turn_->stop(why);
 }
 
 void AutoTyping::typeTurn(const std::string& keys)
@@ -65,6 +63,14 @@ void AutoTyping::typeNow(const std::string& keys, WindowHandle target, std::func
 void AutoTyping::startTurn(const std::string& keys, WindowHandle target, bool automatic,
                            std::function<void(SendOutcome)> then)
 {
+    queue_.request(this, [this, keys, target, automatic, then = std::move(then)]() mutable {
+        runTurn(keys, target, automatic, std::move(then));
+    });
+}
+
+void AutoTyping::runTurn(const std::string& keys, WindowHandle target, bool automatic,
+                         std::function<void(SendOutcome)> then)
+{
     TurnOptions options = options_.turns;
     if (!automatic) {
         options.giveFocusBack = false;
@@ -76,10 +82,11 @@ void AutoTyping::startTurn(const std::string& keys, WindowHandle target, bool au
     events.finished = [this, automatic, then = std::move(then)](SendOutcome outcome) {
         afterTurn(outcome, automatic);
         if (then) then(outcome);
+        queue_.finished(this);
     };
     // Held here before it starts: a stop can come from its very first steps
     // (the hotkey while it waits for the keyboard).
-    turn_ = std::make_unique<TypingTurn>(TypingContext{services_, mainWindow_, hotkey_}, target, keys, options,
+    turn_ = std::make_unique<TypingTurn>(TypingContext{services_, mainWindow_}, target, keys, options,
                                          std::move(events));
     turn_->start();
 }

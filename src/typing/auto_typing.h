@@ -14,6 +14,7 @@
 #include "platform/services.h"
 #include "targets/chosen_target.h"
 #include "typing/schedule.h"
+#include "typing/turn_queue.h"
 #include "typing/typing_turn.h"
 
 namespace mw {
@@ -40,14 +41,14 @@ public:
     };
 
     // randomStart: the jitter's random generator starts there (fixed in tests).
-    AutoTyping(const Services& services, View view, std::uint32_t randomStart);
+    // Its turns take their place in the queue every session shares.
+    AutoTyping(const Services& services, TurnQueue& queue, View view, std::uint32_t randomStart);
     ~AutoTyping();
     AutoTyping(const AutoTyping&) = delete;
     AutoTyping& operator=(const AutoTyping&) = delete;
 
-    // The program's main window, which is never typed into, and the hotkey
-    // the program holds, which a turn's keys must not trigger.
-    void setContext(WindowHandle mainWindow, std::optional<HotkeyCombination> hotkey);
+    // The program's main window, which is never typed into.
+    void setMainWindow(WindowHandle mainWindow) { mainWindow_ = mainWindow; }
     void setOptions(const SessionOptions& options);
 
     // On and off. Turning on counts the stop rules from now; turning off ends
@@ -89,26 +90,30 @@ public:
     void typeTurn(const std::string& keys);
     // Type Now: the keys once, into this window; then runs when it is over.
     void typeNow(const std::string& keys, WindowHandle target, std::function<void(SendOutcome)> then);
-    bool turnRunning() const { return turn_ && turn_->running(); }
-    // Ends the turn under way, for this reason.
+    // A turn of this session waits for its place or runs.
+    bool turnRunning() const;
+    // A turn of any session runs.
+    bool anyTurnRunning() const { return queue_.busy(); }
+    // Ends the turn under way (or drops the one waiting), for this reason.
     void stopTurn(SendOutcome why);
 
 private:
     void startTurn(const std::string& keys, WindowHandle target, bool automatic,
                    std::function<void(SendOutcome)> then);
+    void runTurn(const std::string& keys, WindowHandle target, bool automatic, std::function<void(SendOutcome)> then);
     // What follows every turn: the hotkey or the user's keys that stopped it
     // stop automatic typing, and an automatic turn counts towards the stop rule.
     void afterTurn(SendOutcome outcome, bool automatic);
     void stop(const std::string& why);
 
     Services services_;
+    TurnQueue& queue_;
     View view_;
     Schedule schedule_;
     Interval interval_;
     std::int32_t customSeconds_ = 0;
     SessionOptions options_;
     WindowHandle mainWindow_ = kNoWindow;
-    std::optional<HotkeyCombination> hotkey_;
     // The turn under way, or the last one; one at a time.
     std::unique_ptr<TypingTurn> turn_;
 };

@@ -248,7 +248,9 @@ void TypingTurn::nextBatch()
             // Keys of the turn that press the hotkey go in while it is held
             // back, so that they never trigger it; it is claimed again once the
             // target has taken them.
-            heldBack_ = context_.hotkey && pressesHotkey(inputs_, *context_.hotkey);
+            const std::vector<HotkeyCombination> hotkeys = context_.services.hotkey.held();
+            heldBack_ = std::any_of(hotkeys.begin(), hotkeys.end(),
+                                    [&](const HotkeyCombination& h) { return pressesHotkey(inputs_, h); });
             if (heldBack_) context_.services.hotkey.suspend();
         }
         planMs_ = context_.services.clock.monotonicMs();

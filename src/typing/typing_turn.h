@@ -39,8 +39,6 @@ struct TurnOptions {
 struct TypingContext {
     Services& services;
     WindowHandle mainWindowHandle;
-    // The hotkey the program holds, if any.
-    std::optional<HotkeyCombination> hotkey;
 };
 
 // What a turn tells whoever shows it.

@@ -20,7 +20,7 @@ struct TurnHarness {
         events.status = [this](const std::string& text) { status = text; };
         events.rebuildList = [this] { ++rebuilds; };
         events.finished = [this](SendOutcome how) { outcome = how; };
-        turn = std::make_unique<TypingTurn>(TypingContext{services, mainWindow, hotkey}, target, keys, options,
+        turn = std::make_unique<TypingTurn>(TypingContext{services, mainWindow}, target, keys, options,
                                             std::move(events));
         turn->start();
         sim.steps.settle();
@@ -30,7 +30,6 @@ struct TurnHarness {
     sim::SimPlatform sim;
     Services services = sim.services();
     WindowHandle mainWindow = kNoWindow;
-    std::optional<HotkeyCombination> hotkey;
     std::string status;
     int rebuilds = 0;
     std::optional<SendOutcome> outcome;

@@ -113,7 +113,7 @@ TEST(HotkeySetting, TheProgramsOwnKeysPressItAsTheTargetsLayoutMakesThem)
 TEST_F(ControlTest, TheHotkeyDoesWhatTheButtonDoesAndABadSettingIsSaidOnce)
 {
     load("5");  // "every x seconds": turning on asks
-    ASSERT_EQ(sim.hotkey.claimed, parseHotkey(kDefaultHotkey));
+    ASSERT_EQ(sim.hotkey.claimed(), parseHotkey(kDefaultHotkey));
     sim.dialogs.answers = {"3"};
     sim.dialogs.whileInputOpen = [&] { sim.hotkey.press(); };  // ignored while the prompt waits
     sim.hotkey.press();
@@ -128,7 +128,7 @@ TEST_F(ControlTest, TheHotkeyDoesWhatTheButtonDoesAndABadSettingIsSaidOnce)
         test::Form1Fixture again;
         again.sim.settings.values[setting::kHotkey] = written;
         again.form1->Form_Load();
-        EXPECT_EQ(again.sim.hotkey.claimed.has_value(), *written != '\0') << written;
+        EXPECT_EQ(again.sim.hotkey.claimed().has_value(), *written != '\0') << written;
         EXPECT_EQ(again.sim.dialogs.warnings.size(), *written != '\0' ? 1u : 0u) << written;
     }
 }

@@ -146,12 +146,12 @@ TEST(MainWindowOptions, WhatOkStoredTakesEffectAtOnceAndOneWindowIsOpenAtATime)
     ASSERT_EQ(sim.tray.menus.size(), 2u);
     EXPECT_TRUE(sim.tray.menus[0][4].enabled);
     EXPECT_FALSE(sim.tray.menus[1][4].enabled);
-    EXPECT_EQ(sim.hotkey.claimed, parseHotkey("^%k"));
+    EXPECT_EQ(sim.hotkey.claimed(), parseHotkey("^%k"));
     EXPECT_EQ(f.form1->repeatOptions().keyDelayMs, 20);
 
     typed = {{setting::kHotkey, ""}};  // switched off
     f.form1->OptionsRequested();
-    EXPECT_EQ(sim.hotkey.claimed, std::nullopt);
+    EXPECT_EQ(sim.hotkey.claimed(), std::nullopt);
     // Not over Help, nor while the seconds prompt waits for an answer.
     f.form1->showHelp = [&] { f.form1->OptionsRequested(); };
     sim.PushButton3.click();

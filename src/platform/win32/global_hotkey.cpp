@@ -1,59 +1,76 @@
 #include "platform/win32/global_hotkey.h"
 
 namespace mw::win32 {
-namespace {
-
-constexpr int kHotkeyId = 1;
-
-}  // namespace
 
 Win32GlobalHotkey::Win32GlobalHotkey()
 {
     create(L"MarrowindHotkey", 0, 0, L"", 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, "Hotkey");
 }
 
-Win32GlobalHotkey::~Win32GlobalHotkey() { release(); }
-
-bool Win32GlobalHotkey::registerCombination()
+Win32GlobalHotkey::~Win32GlobalHotkey()
 {
-    const UINT modifiers = (combination_.control ? MOD_CONTROL : 0) | (combination_.alt ? MOD_ALT : 0) |
-                           (combination_.shift ? MOD_SHIFT : 0) | MOD_NOREPEAT;
-    registered_ = RegisterHotKey(hwnd(), kHotkeyId, modifiers, combination_.virtualKey) != FALSE;
-    return registered_;
+    for (auto& [id, claim] : claims_)
+        if (claim.registered) UnregisterHotKey(hwnd(), id);
 }
 
-bool Win32GlobalHotkey::claim(const HotkeyCombination& combination)
+bool Win32GlobalHotkey::registerClaim(Id id, Claim& claim)
 {
-    release();
-    combination_ = combination;
-    claimed_ = registerCombination();
-    return claimed_;
+    const HotkeyCombination& c = claim.combination;
+    const UINT modifiers =
+        (c.control ? MOD_CONTROL : 0) | (c.alt ? MOD_ALT : 0) | (c.shift ? MOD_SHIFT : 0) | MOD_NOREPEAT;
+    claim.registered = RegisterHotKey(hwnd(), id, modifiers, c.virtualKey) != FALSE;
+    return claim.registered;
 }
 
-void Win32GlobalHotkey::release()
+bool Win32GlobalHotkey::claim(Id id, const HotkeyCombination& combination, std::function<void()> pressed)
 {
-    if (registered_) UnregisterHotKey(hwnd(), kHotkeyId);
-    registered_ = claimed_ = false;
+    release(id);
+    Claim claim{combination, std::move(pressed)};
+    // While the program's own keys go in, a new claim waits for the resume.
+    if (!suspended_ && !registerClaim(id, claim)) return false;
+    claims_[id] = std::move(claim);
+    return true;
+}
+
+void Win32GlobalHotkey::release(Id id)
+{
+    const auto it = claims_.find(id);
+    if (it == claims_.end()) return;
+    if (it->second.registered) UnregisterHotKey(hwnd(), id);
+    claims_.erase(it);
+}
+
+std::vector<HotkeyCombination> Win32GlobalHotkey::held() const
+{
+    std::vector<HotkeyCombination> held;
+    for (const auto& [id, claim] : claims_) held.push_back(claim.combination);
+    return held;
 }
 
 void Win32GlobalHotkey::suspend()
 {
-    if (registered_) UnregisterHotKey(hwnd(), kHotkeyId);
-    registered_ = false;
+    suspended_ = true;
+    for (auto& [id, claim] : claims_)
+        if (claim.registered && UnregisterHotKey(hwnd(), id)) claim.registered = false;
 }
 
 void Win32GlobalHotkey::resume()
 {
-    if (claimed_ && !registered_) registerCombination();
+    suspended_ = false;
+    for (auto& [id, claim] : claims_)
+        if (!claim.registered) registerClaim(id, claim);
 }
 
 LRESULT Win32GlobalHotkey::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_HOTKEY && wParam == kHotkeyId) {
-        if (onPressed) onPressed();
-        return 0;
+    if (message != WM_HOTKEY) return defaultProc(message, wParam, lParam);
+    const auto it = claims_.find(static_cast<Id>(wParam));
+    // Copied: the handler may release or claim again.
+    if (it != claims_.end() && it->second.pressed) {
+        const std::function<void()> pressed = it->second.pressed;
+        pressed();
     }
-    return defaultProc(message, wParam, lParam);
+    return 0;
 }
 
 }  // namespace mw::win32

@@ -1,4 +1,6 @@
 #pragma once
+#include <map>
+
 #include "platform/global_hotkey.h"
 #include "platform/win32/window_class.h"
 
@@ -10,17 +12,24 @@ class Win32GlobalHotkey final : public GlobalHotkey, private WindowClass {
 public:
     Win32GlobalHotkey();
     ~Win32GlobalHotkey() override;
-    bool claim(const HotkeyCombination& combination) override;
-    void release() override;
+    bool claim(Id id, const HotkeyCombination& combination, std::function<void()> pressed) override;
+    void release(Id id) override;
+    std::vector<HotkeyCombination> held() const override;
     void suspend() override;
     void resume() override;
 
 private:
+    struct Claim {
+        HotkeyCombination combination;
+        std::function<void()> pressed;
+        bool registered = false;
+    };
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool registerCombination();
-    HotkeyCombination combination_;
-    bool claimed_ = false;
-    bool registered_ = false;
+    bool registerClaim(Id id, Claim& claim);
+    // Only the claims the system granted: one another program holds is
+    // forgotten at once.
+    std::map<Id, Claim> claims_;
+    bool suspended_ = false;
 };
 
 }  // namespace mw::win32

@@ -553,24 +553,40 @@ private:
 
 class SimGlobalHotkey final : public GlobalHotkey {
 public:
-    bool claim(const HotkeyCombination& combination) override
+    bool claim(Id id, const HotkeyCombination& combination, std::function<void()> pressed) override
     {
-        claimed.reset();
+        release(id);
         if (heldElsewhere) return false;
-        claimed = combination;
+        claims[id] = {combination, std::move(pressed)};
         return true;
     }
-    void release() override { claimed.reset(); }
+    void release(Id id) override { claims.erase(id); }
+    std::vector<HotkeyCombination> held() const override
+    {
+        std::vector<HotkeyCombination> out;
+        for (const auto& [id, claim] : claims) out.push_back(claim.first);
+        return out;
+    }
     void suspend() override { suspended = true; }
     void resume() override { suspended = false; }
-    // The user presses the combination.
-    void press()
+    // The user presses the combination claimed under the id.
+    void press(Id id = kMainHotkeyId)
     {
-        if (claimed && !suspended && onPressed) onPressed();
+        if (const auto it = claims.find(id); it != claims.end() && !suspended && it->second.second) {
+            const std::function<void()> pressed = it->second.second;
+            pressed();
+        }
         eventHandled();
     }
+    // The main window's combination, if claimed.
+    std::optional<HotkeyCombination> claimed(Id id = kMainHotkeyId) const
+    {
+        const auto it = claims.find(id);
+        if (it == claims.end()) return std::nullopt;
+        return it->second.first;
+    }
 
-    std::optional<HotkeyCombination> claimed;
+    std::map<Id, std::pair<HotkeyCombination, std::function<void()>>> claims;
     bool heldElsewhere = false;
     bool suspended = false;
 };
