@@ -17,7 +17,8 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
       target_(services.windows, targets_, [this] { rebuildTargets(); }, [this] { return selectedTarget(); }),
       session_(services, program.turns, sessionView(), std::random_device{}()),
       startupOptions_(services.settings, services.registry, services.files),
-      hotkey_(services.settings, services.hotkey, services.dialogs)
+      hotkey_(services.settings, services.hotkey, services.dialogs),
+      sequences_(services, program.turns, services.sections, controls.Timer2)
 {
     c_.form.onResize = [this] { Form_Resize(); };
     cSysTray1.MouseDblClick = [this](int button, int id) { cSysTray1_MouseDblClick(button, id); };
@@ -129,6 +130,11 @@ void Form1::Form_Load()
         repeatOptions_ = loadRepeatOptions(s_.settings);
         applyRepeatOptions();
     });
+    // The sequences stored on go on typing, each by its own rule.
+    steps.step(216, [&] {
+        sequences_.setMainWindow(program_.MainWindowHandle);
+        sequences_.load();
+    });
 }
 
 void Form1::loadIntervalOptions(NumberedSteps& steps)
@@ -198,6 +204,7 @@ void Form1::Form_QueryUnload()
     // A turn under way ends first, letting go of every key it holds.
     steps.step(100, [&] {
         c_.Timer1.setInterval(0);
+        sequences_.shutDown();
         session_.stopTurn(SendOutcome::TurnedOff);
     });
     steps.step(102, [&] { cSysTray1.setInTray(false); });

@@ -13,6 +13,7 @@
 #include "main_window/repeat_options.h"
 #include "main_window/startup_options.h"
 #include "platform/services.h"
+#include "sequences/sequence_runner.h"
 #include "shell/error_dialog.h"
 #include "targets/target_list.h"
 #include "targets/window_list.h"
@@ -40,6 +41,8 @@ public:
     void ShowRequested();
     // "Options…" from the tray menu or the window's system menu.
     void OptionsRequested();
+    // "Sequences…" from the tray menu or the window's system menu.
+    void SequencesRequested();
     void Check4_Click();
     void Check8_Click();
     void Text2_Change();
@@ -56,6 +59,7 @@ public:
     const AutoTyping& session() const { return session_; }
     const TargetList& targets() const { return targets_; }
     const ChosenTarget& target() const { return target_; }
+    SequenceRunner& sequences() { return sequences_; }
     // How turns repeat and keys go in, as stored: read at startup and again
     // whenever the Options dialog stored them.
     const RepeatOptions& repeatOptions() const { return repeatOptions_; }
@@ -65,6 +69,9 @@ public:
     // Shows the Options dialog modally; true when OK stored its fields. The
     // platform supplies it.
     std::function<bool()> showOptions;
+    // Shows the Sequences window, or brings it to the front; the platform
+    // supplies it.
+    std::function<void()> showSequences;
     // Ends the process at once; the platform supplies it.
     std::function<void()> endProgram;
     // The program icon, for the tray.
@@ -109,6 +116,7 @@ private:
     AutoTyping session_;
     StartupOptions startupOptions_;
     ProgramHotkey hotkey_;
+    SequenceRunner sequences_;
     bool menuOpen_ = false;
     bool windowOpen_ = false;  // the Help or the Options window
     RepeatOptions repeatOptions_;

@@ -21,6 +21,7 @@ struct Form1Controls {
     CheckBox& Check4;
     CheckBox& Check8;
     Timer& Timer1;
+    Timer& Timer2;  // the sequences' one-second tick
 };
 
 }  // namespace mw

@@ -110,12 +110,16 @@ void Form1::cSysTray1_MenuRequested()
         bool& open;
         ~Closed() { open = false; }
     } closed{menuOpen_};
-    const TrayMenu menu =
-        trayMenu({session_.on(), hotkey_.combination(), hotkey_.taken(), s_.dialogs.modalOpen(), windowOpen_});
-    switch (menu.commandAt(cSysTray1.ShowMenu(menu.items))) {
+    TrayMenuState state{session_.on(), hotkey_.combination(), hotkey_.taken(), s_.dialogs.modalOpen(), windowOpen_, {}};
+    for (const Sequence& sequence : sequences_.sequences()) state.sequences.emplace_back(sequence.name, sequence.on);
+    const TrayMenu menu = trayMenu(state);
+    const TrayChoice choice = menu.choiceAt(cSysTray1.ShowMenu(menu.items));
+    switch (choice.command) {
     case TrayCommand::Show: ShowRequested(); break;
     case TrayCommand::TurnOnOrOff: PushButton4_Click(); break;
     case TrayCommand::TypeNow: PushButton2_Click(); break;
+    case TrayCommand::ToggleSequence: sequences_.toggle(choice.sequence); break;
+    case TrayCommand::Sequences: SequencesRequested(); break;
     case TrayCommand::Options:
         // The dialog stays open long after this menu closed: the menu may
         // open again meanwhile.
@@ -125,6 +129,18 @@ void Form1::cSysTray1_MenuRequested()
     case TrayCommand::Exit: c_.form.close(); break;
     case TrayCommand::None: break;  // dismissed
     }
+}
+
+void Form1::SequencesRequested()
+{
+    // Modeless: the main window, the tray and typing go on while it is open;
+    // asked again, it comes to the front.
+    if (program_.Closing || s_.dialogs.modalOpen()) return;
+    NumberedSteps steps = handlerSteps("Form1.SequencesRequested");
+    steps.step(100, [&] {
+        if (!showSequences) fail("The Sequences window is not available");
+        showSequences();
+    });
 }
 
 void Form1::cSysTray1_MouseDblClick(int, int)

@@ -10,13 +10,20 @@
 
 namespace mw {
 
-enum class TrayCommand { None, Show, TurnOnOrOff, TypeNow, Options, Exit };
+enum class TrayCommand { None, Show, TurnOnOrOff, TypeNow, ToggleSequence, Sequences, Options, Exit };
+
+struct TrayChoice {
+    TrayCommand command = TrayCommand::None;
+    std::string sequence;  // for ToggleSequence
+};
 
 struct TrayMenu {
     std::vector<TrayMenuItem> items;
-    std::vector<TrayCommand> commands;  // one per item
-    // What the item at a 0-based index does; None for a dismissed menu.
-    TrayCommand commandAt(int index) const;
+    // One per line, counted as the menu counts them (a submenu's lines right
+    // after the line that opens it).
+    std::vector<TrayChoice> choices;
+    // What the line at that index does; None for a dismissed menu.
+    TrayChoice choiceAt(int index) const;
 };
 
 struct TrayMenuState {
@@ -29,7 +36,13 @@ struct TrayMenuState {
     bool dialogOpen = false;
     // The Help or the Options window is open: Options waits for it to close.
     bool windowOpen = false;
+    // The sequences by name, and whether each is on.
+    std::vector<std::pair<std::string, bool>> sequences;
 };
+
+inline constexpr const char* kSequencesMenuText = "Sequences";
+inline constexpr const char* kSequencesWindowMenuText = "Sequences\xE2\x80\xA6";
+inline constexpr const char* kNoSequencesText = "No sequences yet";
 
 TrayMenu trayMenu(const TrayMenuState& state);
 

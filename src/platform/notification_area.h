@@ -38,9 +38,16 @@ enum class TrayEvent {
 
 // One line of the icon's menu.
 struct TrayMenuItem {
+    TrayMenuItem(std::string line = {}, bool isEnabled = true, bool isSeparator = false)
+        : text(std::move(line)), enabled(isEnabled), separator(isSeparator)
+    {
+    }
     std::string text;  // a tab separates the shortcut shown at the right
     bool enabled = true;
     bool separator = false;
+    bool checked = false;
+    // A line that opens a menu of its own.
+    std::vector<TrayMenuItem> submenu;
 };
 
 class NotificationArea {
@@ -51,8 +58,9 @@ public:
     // The shell's reports for the icon; other mouse activity is not passed on.
     std::function<void(TrayEvent event)> onEvent;
     // Shows the icon's menu where the user asked for it and returns the
-    // index of the chosen item, or -1 when the menu was dismissed. The menu
-    // closes when the user clicks elsewhere.
+    // index of the chosen item, or -1 when the menu was dismissed. Items are
+    // counted in order with the lines of a submenu right after the line that
+    // opens it. The menu closes when the user clicks elsewhere.
     virtual int showMenu(const std::vector<TrayMenuItem>& items) = 0;
     // Asks for onRetryDue once, after about delayMs milliseconds: the shell
     // refused the icon and it is to be offered again.

@@ -11,6 +11,7 @@
 #include "platform/locale.h"
 #include "platform/notification_area.h"
 #include "platform/registry.h"
+#include "platform/settings_sections.h"
 #include "platform/settings_store.h"
 #include "platform/step_timer.h"
 #include "platform/window_system.h"
@@ -31,6 +32,7 @@ struct Services {
     GlobalHotkey& hotkey;
     StepTimer& steps;
     KeyPosting& posting;
+    SettingsSections& sections;
 };
 
 }  // namespace mw

@@ -80,6 +80,7 @@ void AutoTyping::runTurn(const std::string& keys, WindowHandle target, bool auto
     events.status = view_.status;
     events.rebuildList = view_.rebuildTargets;
     events.finished = [this, automatic, then = std::move(then)](SendOutcome outcome) {
+        if (view_.turnOver) view_.turnOver(outcome);
         afterTurn(outcome, automatic);
         if (then) then(outcome);
         queue_.finished(this);

@@ -38,6 +38,8 @@ public:
         // Automatic typing turned itself off (a stop rule, the hotkey or the
         // user's keys during a turn); the status says why.
         std::function<void(const std::string& why)> stopped;
+        // A turn is over, and how it went (optional).
+        std::function<void(SendOutcome)> turnOver;
     };
 
     // randomStart: the jitter's random generator starts there (fixed in tests).

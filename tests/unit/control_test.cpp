@@ -171,8 +171,9 @@ TEST_F(ControlTest, TheTrayMenuShowsTurnsTypesAndExits)
     ASSERT_EQ(sim.tray.menus.size(), 1u);
     std::vector<std::string> texts;
     for (const TrayMenuItem& item : sim.tray.menus[0]) texts.push_back(item.separator ? "-" : item.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Show", "Turn On", "Type Now (Test)", "-", "Options\xE2\x80\xA6",
-                                               "Exit", "Hotkey Ctrl+Alt+F11 is in use by another program"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Show", "Turn On", "Type Now (Test)", "Sequences", "-",
+                                               "Sequences\xE2\x80\xA6", "Options\xE2\x80\xA6", "Exit",
+                                               "Hotkey Ctrl+Alt+F11 is in use by another program"}));
     EXPECT_EQ(sim.PushButton4.caption(), "Turn Off");
 
     sim.hotkey.heldElsewhere = false;
@@ -183,7 +184,7 @@ TEST_F(ControlTest, TheTrayMenuShowsTurnsTypesAndExits)
     plain.sim.tray.deliver(TrayEvent::MenuRequested);
     EXPECT_EQ(plain.sim.tray.menus[0][1].text, "Turn On\tCtrl+Alt+F11");
     EXPECT_EQ(plain.sim.keys.batches.size(), 1u) << "Type Now";
-    plain.sim.tray.menuChoice = 5;
+    plain.sim.tray.menuChoice = 8;  // past the submenu's one line and the separator
     plain.sim.tray.deliver(TrayEvent::MenuRequested);
     EXPECT_EQ(plain.sim.form.closeRequests, 1) << "Exit closes the window as its close box does";
 }

@@ -140,12 +140,12 @@ TEST(MainWindowOptions, WhatOkStoredTakesEffectAtOnceAndOneWindowIsOpenAtATime)
         for (const auto& [key, value] : typed) sim.settings.values[key] = value;
         return true;
     };
-    sim.tray.menuChoice = 4;  // Options…, past the separator
+    sim.tray.menuChoice = 7;  // Options…, past the Sequences submenu and the separator
     sim.tray.deliver(TrayEvent::MenuRequested);
     EXPECT_EQ(shown, 1);
     ASSERT_EQ(sim.tray.menus.size(), 2u);
-    EXPECT_TRUE(sim.tray.menus[0][4].enabled);
-    EXPECT_FALSE(sim.tray.menus[1][4].enabled);
+    EXPECT_TRUE(sim.tray.menus[0][6].enabled);
+    EXPECT_FALSE(sim.tray.menus[1][6].enabled);
     EXPECT_EQ(sim.hotkey.claimed(), parseHotkey("^%k"));
     EXPECT_EQ(f.form1->repeatOptions().keyDelayMs, 20);
 

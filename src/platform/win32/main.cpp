@@ -21,6 +21,7 @@
 #include "platform/win32/options_window.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/running_copies.h"
+#include "platform/win32/settings_sections.h"
 #include "platform/win32/settings_store.h"
 #include "platform/win32/step_timer.h"
 #include "platform/win32/unique_handle.h"
@@ -59,8 +60,9 @@ int run()
     Win32GlobalHotkey hotkey;
     Win32StepTimer steps;
     Win32KeyPoster posting;
-    const Services services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey,
-                            steps,   posting};
+    Win32SettingsSections sections(kApplicationName, "Sequences");
+    const Services services{windows, settings, dialogs, files,  clock,   locale,  events,
+                            registry, tray,    keys,    hotkey, steps,   posting, sections};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {
@@ -88,7 +90,8 @@ int run()
                                  window.textBox(id::kText2),
                                  window.checkBox(id::kCheck4),
                                  window.checkBox(id::kCheck8),
-                                 window.timer(1)};
+                                 window.timer(1),
+                                 window.timer(2)};
     ProgramState program;
     Form1 form1(controls, services, program);
     form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };

@@ -92,15 +92,37 @@ bool Win32NotificationArea::notify(TrayOperation operation, const TrayRecord& re
     return taken;
 }
 
+namespace {
+
+// A submenu belongs to the menu it is appended to and goes with it.
+void appendItems(HMENU menu, const std::vector<TrayMenuItem>& items, UINT_PTR& next)
+{
+    for (const TrayMenuItem& item : items) {
+        const UINT_PTR command = next++;
+        if (item.separator) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        UINT flags = MF_STRING | (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0);
+        UINT_PTR id = command;
+        if (!item.submenu.empty()) {
+            const HMENU sub = CreatePopupMenu();
+            appendItems(sub, item.submenu, next);
+            flags |= MF_POPUP;
+            id = reinterpret_cast<UINT_PTR>(sub);
+        }
+        AppendMenuW(menu, flags, id, widen(item.text).c_str());
+    }
+}
+
+}  // namespace
+
 int Win32NotificationArea::showMenu(const std::vector<TrayMenuItem>& items)
 {
     const UniqueMenu menu(CreatePopupMenu());
     if (!menu) return -1;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const TrayMenuItem& item = items[i];
-        const UINT flags = item.separator ? MF_SEPARATOR : MF_STRING | (item.enabled ? 0 : MF_GRAYED);
-        AppendMenuW(menu.get(), flags, i + 1, item.separator ? nullptr : widen(item.text).c_str());
-    }
+    UINT_PTR next = 1;  // each line's command: its index, plus one
+    appendItems(menu.get(), items, next);
     // The first item does what a double click on the icon does, so it is the
     // default, shown in bold as Windows shows defaults.
     SetMenuDefaultItem(menu.get(), 1, FALSE);

@@ -20,6 +20,7 @@ struct SimPlatform {
     SimGlobalHotkey hotkey;
     SimStepTimer steps{clock};
     SimKeyPoster posting;
+    SimSettingsSections sections;
 
     // While it lives, the steps of a job run once each event is handled.
     SimPlatform() : previousHook_(afterEvent()) { afterEvent() = [this] { steps.settle(); }; }
@@ -31,8 +32,8 @@ struct SimPlatform {
 
     Services services()
     {
-        return Services{windows, settings, dialogs, files, clock, locale, events, registry, tray, keys, hotkey, steps,
-                        posting};
+        return Services{windows, settings, dialogs, files, clock,  locale, events,
+                        registry, tray,    keys,   hotkey, steps, posting, sections};
     }
 };
 
