@@ -14,7 +14,8 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
       c_(controls),
       s_(services),
       program_(program),
-      target_(services.windows, targets_, [this] { rebuildTargets(); }, [this] { return selectedTarget(); }),
+      target_(services.windows, services.settings, targets_, [this] { rebuildTargets(); },
+              [this] { return selectedTarget(); }),
       session_(services, program.turns, sessionView(), std::random_device{}()),
       startupOptions_(services.settings, services.registry, services.files),
       hotkey_(services.settings, services.hotkey, services.dialogs),
@@ -134,6 +135,10 @@ void Form1::Form_Load()
     steps.step(216, [&] {
         sequences_.setMainWindow(program_.MainWindowHandle);
         sequences_.load();
+    });
+    steps.step(218, [&] {
+        target_.setMainWindow(program_.MainWindowHandle);
+        target_.restoreRule();
     });
 }
 

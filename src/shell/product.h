@@ -15,6 +15,11 @@ inline constexpr const char* kWindowsStartup = "Windows Startup";
 inline constexpr const char* kMinimized = "Minimized";
 // The on/off hotkey in the key notation; empty turns it off.
 inline constexpr const char* kHotkey = "Hotkey";
+// The window the main window's typing keeps to, as a rule that finds it again
+// once its program has restarted: the program, the exact title, the class.
+inline constexpr const char* kTargetProgram = "TargetProgram";
+inline constexpr const char* kTargetTitle = "TargetTitle";
+inline constexpr const char* kTargetClass = "TargetClass";
 }  // namespace setting
 
 inline constexpr const char* kDefaultKeyText = "Keys to automatically type";

@@ -252,5 +252,49 @@ TEST(SchedulerStartup, AStoredChoiceRoundsHalvesToEvenABadOneIsReportedAndOtherO
     }
 }
 
+// The chosen window, found again by its program, title and class: after a
+// start with typing on, and after its program restarted.
+TEST(ChosenWindow, IsFoundAgainByItsProgramTitleAndClassAndNoOtherWindowGetsTheKeys)
+{
+    test::Form1Fixture first;
+    const auto open = [](test::Form1Fixture& f, const char* title) {
+        const WindowHandle w = f.sim.windows.add(title);
+        f.sim.windows.find(w)->program = "notepad.exe";
+        f.sim.windows.bringToTop(w);
+        return w;
+    };
+    open(first, "Notes - Notepad");
+    first.sim.settings.values[setting::kOftenIndex] = "1";
+    first.form1->Form_Load();
+    first.sim.ListView1.clickRow(1);
+    first.sim.PushButton4.click();  // on, stored so
+
+    test::Form1Fixture next;  // the next start, with the same store
+    next.sim.settings.values = first.sim.settings.values;
+    next.form1->Form_Load();
+    const auto second = [&] {
+        next.sim.clock.now += 1000;
+        next.sim.Timer1.tick();
+    };
+    second();
+    EXPECT_EQ(next.sim.Frame2.caption(), "Waiting for notepad.exe \"Notes - Notepad\"\xE2\x80\xA6");
+    open(next, "Other - Notepad");
+    second();
+    EXPECT_TRUE(next.sim.keys.batches.empty()) << "a window of another title is not the one";
+    const WindowHandle notes = open(next, "Notes - Notepad");
+    open(next, "Another window on top");
+    second();
+    ASSERT_EQ(next.sim.keys.batches.size(), 1u);
+    EXPECT_EQ(next.sim.keys.batches[0].target, notes);
+
+    next.sim.windows.destroy(notes);
+    second();
+    EXPECT_EQ(next.sim.Frame2.caption(), kChosenWindowClosedText);
+    const WindowHandle restarted = open(next, "Notes - Notepad");
+    second();
+    ASSERT_EQ(next.sim.keys.batches.size(), 2u);
+    EXPECT_EQ(next.sim.keys.batches[1].target, restarted);
+}
+
 }  // namespace
 }  // namespace mw
