@@ -60,8 +60,9 @@ public:
     virtual ThreadInput threadInput(ThreadId thread) = 0;
 
     // Puts the window into the always-on-top band, or takes it out and places it
-    // above all normal windows; neither moves nor resizes it, both activate it.
-    virtual void setTopmostBand(WindowHandle window, bool topmost) = 0;
+    // above all normal windows; neither moves nor resizes it, and both activate
+    // it unless told not to.
+    virtual void setTopmostBand(WindowHandle window, bool topmost, bool activate = true) = 0;
     // Makes a hidden window visible and brings a minimised one back as it was
     // before; a normal or maximised window keeps its state.
     virtual void show(WindowHandle window) = 0;

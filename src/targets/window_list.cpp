@@ -88,9 +88,9 @@ bool setTopMost(WindowSystem& windows, WindowHandle window)
     return wasTopmost;
 }
 
-void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost)
+void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost, bool activate)
 {
-    if (!wasTopmost) windows.setTopmostBand(window, false);
+    if (!wasTopmost) windows.setTopmostBand(window, false, activate);
 }
 
 }  // namespace mw

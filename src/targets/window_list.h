@@ -35,7 +35,8 @@ void getAllWindows(const WindowListContext& context, TargetList& targets, ListVi
 // the band already (pinned there by its user), which the release needs.
 bool setTopMost(WindowSystem& windows, WindowHandle window);
 // Takes a raised window out of the band again, above the normal windows; a
-// window that was pinned before it was raised stays in the band.
-void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost);
+// window that was pinned before it was raised stays in the band. Without
+// activate it does not take the foreground (another window is to get it).
+void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost, bool activate = true);
 
 }  // namespace mw

@@ -392,12 +392,14 @@ void TypingTurn::finish(SendOutcome outcome)
         context_.services.hotkey.resume();
     }
     WindowSystem& windows = context_.services.windows;
-    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_); });
     // The window the user was in comes back to the front; the target stays
-    // right below it, where the release put it.
-    if (previousFront_ != kNoWindow && previousFront_ != target_ && outcome == SendOutcome::Sent &&
-        windows.exists(previousFront_))
-        return giveFocusBack(0, 0);
+    // right below it, where the release put it. The release then does not
+    // activate the target: done by the target's own thread, after the focus
+    // went back, it would take the front again.
+    const bool focusBack = previousFront_ != kNoWindow && previousFront_ != target_ &&
+                           outcome == SendOutcome::Sent && windows.exists(previousFront_);
+    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_, !focusBack); });
+    if (focusBack) return giveFocusBack(0, 0);
     complete(outcome);
 }
 

@@ -179,6 +179,9 @@ TEST_F(TurnTest, TheFocusGoesBackAfterAnAutomaticTurnAndBackgroundTypingLeavesTh
     ASSERT_EQ(sim.keys.typed(), "k");
     EXPECT_EQ(sim.windows.foreground, editor);
     EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Foreground, editor})) << "after the release";
+    // Done later by the target's own thread, an activating release would take
+    // the front back from the editor.
+    EXPECT_TRUE(sim.windows.releasedWithoutActivation.count(target));
 
     test::Form1Fixture f;
     const WindowHandle host = f.sim.windows.add("Host");

@@ -79,10 +79,11 @@ namespace {
 // never comes to the front, so it gets no keys.
 bool otherThreads(HWND window) { return GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId(); }
 
-void moveInZOrder(HWND window, HWND after)
+void moveInZOrder(HWND window, HWND after, bool activate = true)
 {
     SetWindowPos(window, after, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | (otherThreads(window) ? SWP_ASYNCWINDOWPOS : 0));
+                 SWP_NOMOVE | SWP_NOSIZE | (activate ? 0 : SWP_NOACTIVATE) |
+                     (otherThreads(window) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
 std::wstring objectName(HANDLE object)
@@ -94,9 +95,9 @@ std::wstring objectName(HANDLE object)
 
 }  // namespace
 
-void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost)
+void Win32WindowSystem::setTopmostBand(WindowHandle window, bool topmost, bool activate)
 {
-    moveInZOrder(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST);
+    moveInZOrder(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, activate);
 }
 
 void Win32WindowSystem::show(WindowHandle window)

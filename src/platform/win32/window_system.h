@@ -26,7 +26,7 @@ public:
     Creator creatorOf(WindowHandle window) override;
     WindowHandle foregroundWindow() override;
     ThreadInput threadInput(ThreadId thread) override;
-    void setTopmostBand(WindowHandle window, bool topmost) override;
+    void setTopmostBand(WindowHandle window, bool topmost, bool activate = true) override;
     void show(WindowHandle window) override;
     bool isHung(WindowHandle window) override;
     bool askForeground(WindowHandle window, bool ownInput) override;

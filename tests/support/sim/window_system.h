@@ -129,8 +129,9 @@ public:
         if (!front || (thread != kForegroundThread && thread != front->inputThread)) return {};
         return {front->handle, front->handle};
     }
-    void setTopmostBand(WindowHandle window, bool topmost) override
+    void setTopmostBand(WindowHandle window, bool topmost, bool activate = true) override
     {
+        if (!activate) releasedWithoutActivation.insert(window);
         calls.push_back({topmost ? Call::Raise : Call::Release, window});
         if (onCall) onCall(calls.back());
         if (Window* w = find(window)) {
@@ -162,6 +163,7 @@ public:
         bool operator==(const Call&) const = default;
     };
     std::vector<Call> calls;
+    std::set<WindowHandle> releasedWithoutActivation;
     std::function<void(const Call&)> onCall;
     // Windows that no longer respond: they cannot be brought to the front.
     std::set<WindowHandle> hung;
