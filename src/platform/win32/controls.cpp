@@ -13,10 +13,7 @@ namespace mw::win32 {
 void ColorBrush::set(Color color)
 {
     color_ = color;
-    if (color & 0x80000000u)
-        solid_.reset();
-    else
-        solid_.reset(CreateSolidBrush(rgb()));
+    solid_.reset();
 }
 
 COLORREF ColorBrush::rgb() const
@@ -29,7 +26,7 @@ HBRUSH ColorBrush::brush() const
 {
     // System colour brushes are the system's own and must not be deleted.
     if (color_ & 0x80000000u) return GetSysColorBrush(static_cast<int>(color_ & 0xFFu));
-    if (!solid_) const_cast<ColorBrush*>(this)->set(color_);
+    if (!solid_) solid_.reset(CreateSolidBrush(rgb()));
     return solid_.get();
 }
 

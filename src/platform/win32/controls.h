@@ -23,7 +23,8 @@ public:
     virtual HBRUSH backgroundBrush(HDC /*dc*/) { return nullptr; }
 };
 
-// A colour's brush, owned, remade when the colour changes.
+// A colour's brush, owned, made when it is first painted with and again
+// after the colour changes.
 class ColorBrush {
 public:
     void set(Color color);
@@ -33,7 +34,8 @@ public:
 
 private:
     Color color_ = kWhite;
-    UniqueBrush solid_;
+    // A cache of the colour, not part of the value: filled by brush().
+    mutable UniqueBrush solid_;
 };
 
 class Win32Button final : public Button, public RoutedControl {
