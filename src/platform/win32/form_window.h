@@ -92,6 +92,21 @@ private:
     void sizeToLayout();
     HFONT font(const FontSpec& design);
     RoutedControl* routeFor(HWND child) const;
+    // The window's messages, one member per concern; nullopt leaves the
+    // message to the default procedure.
+    std::optional<LRESULT> answerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> commandMessage(WORD id, WORD code, HWND child);
+    std::optional<LRESULT> notifyMessage(const NMHDR& header);
+    std::optional<LRESULT> timerMessage(UINT_PTR id);
+    LRESULT controlColors(HDC dc, HWND child);
+    LRESULT eraseBackground(HDC dc);
+    std::optional<LRESULT> setCursorShape(WORD hitTest);
+    LRESULT dpiScaledSize(int newDpi, SIZE& size) const;
+    LRESULT dpiChanged(int newDpi, const RECT& suggested);
+    // WM_CLOSE, WM_ENDSESSION (flag: the session ends) and WM_DESTROY.
+    std::optional<LRESULT> lifecycleMessage(UINT message, bool flag);
+    // WM_ACTIVATE, WM_SETFOCUS and WM_NEXTDLGCTL.
+    std::optional<LRESULT> focusMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void rememberFocus();
     void restoreFocus();
     // WM_NEXTDLGCTL: the control given (a label only), or the next (which 0)
