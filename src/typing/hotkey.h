@@ -26,8 +26,19 @@ struct HotkeySetting {
 };
 HotkeySetting readHotkeySetting(const std::string& written);
 
+// The combination in the key notation, as the setting "Hotkey" holds it:
+// "^%{F12}" for Ctrl+Alt+F12, "+^k" for Ctrl+Shift+K. parseHotkey reads it
+// back as the same combination. Nothing for a combination that parseHotkey
+// would refuse: no Ctrl or Alt, or a key the notation has no name for (Space,
+// the punctuation keys, the keypad's digits).
+std::optional<std::string> hotkeyNotation(const HotkeyCombination& combination);
+
 // As menus show it: "Ctrl+Alt+F11".
 std::string hotkeyText(const HotkeyCombination& combination);
+
+// A shortcut most programs have (Ctrl+V pastes, Alt+F4 closes): held as the
+// program's hotkey, it would stop doing that in every program.
+bool isCommonShortcut(const HotkeyCombination& combination);
 
 // Whether the inputs, as the target's layout made them, press the
 // combination's key while its Ctrl and Alt are down: the program's own keys
