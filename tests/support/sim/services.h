@@ -60,6 +60,9 @@ public:
     };
     std::vector<Shown> warnings;
     std::vector<Shown> prompts;
+    std::vector<Shown> questions;
+    // Answers the yes/no questions give, in order (true: Yes).
+    std::deque<bool> questionAnswers;
     // Answers the input box gives, in order; nullopt is Cancel. When they run
     // out the box is cancelled.
     std::deque<std::optional<std::string>> answers;
@@ -72,6 +75,14 @@ protected:
     {
         warnings.push_back({text, title});
         if (whileWarningOpen) whileWarningOpen();
+    }
+    bool askQuestion(const std::string& text, const std::string& title) override
+    {
+        questions.push_back({text, title});
+        if (questionAnswers.empty()) fail("No answer scripted for the question");
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
     }
     std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                          const std::string&) override
