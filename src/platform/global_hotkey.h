@@ -20,8 +20,11 @@ public:
     // holds it. Replaces a combination claimed before.
     virtual bool claim(const HotkeyCombination& combination) = 0;
     virtual void release() = 0;
-    // Lets the program's own keystrokes through while they may press the
-    // combination, and claims it again afterwards.
+    // Lets keystrokes through that press the combination (the program's own,
+    // or the user's in the Options dialog's hotkey field), and claims it
+    // again afterwards. Suspensions nest: the combination is claimed again
+    // at the resume() of the last one. A combination claimed meanwhile is
+    // held from then on.
     virtual void suspend() = 0;
     virtual void resume() = 0;
     // The combination was pressed.

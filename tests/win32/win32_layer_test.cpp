@@ -14,6 +14,7 @@
 #include "integration/sys_tray.h"
 #include "platform/win32/failure_barrier.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/global_hotkey.h"
 #include "platform/win32/hwnd.h"
 #include "platform/win32/window_system.h"
 #include "platform/win32/notification_area.h"
@@ -300,6 +301,32 @@ TEST(TrayNotifications, EachCodeTheProgramActsOnBecomesItsEventAndOthersNone)
         {WM_MBUTTONDBLCLK, true, std::nullopt},               {NIN_BALLOONSHOW, true, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(trayEventOf(c.code, c.menuReported), c.event) << c.code;
+}
+
+TEST(GlobalHotkey, SuspensionsNestAndACombinationClaimedMeanwhileIsHeldFromTheLastResume)
+{
+    Win32GlobalHotkey program, other;
+    const HotkeyCombination first{true, true, true, VK_F9}, second{true, true, true, VK_F10};
+    const auto free = [&](const HotkeyCombination& combination) {
+        const bool taken = other.claim(combination);
+        other.release();
+        return taken;
+    };
+    ASSERT_TRUE(program.claim(first));
+    EXPECT_FALSE(free(first));
+    program.suspend();
+    program.suspend();
+    program.resume();
+    EXPECT_TRUE(free(first)) << "let go until the last resume";
+    program.resume();
+    EXPECT_FALSE(free(first));
+
+    program.suspend();
+    EXPECT_TRUE(program.claim(second)) << "free, as far as other programs go";
+    EXPECT_TRUE(free(second)) << "yet not held while suspended";
+    program.resume();
+    EXPECT_FALSE(free(second));
+    program.release();
 }
 
 TEST(StepTimer, OnlyTheLastStepScheduledRunsAndACancelledOneNever)

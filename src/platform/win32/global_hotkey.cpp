@@ -27,6 +27,12 @@ bool Win32GlobalHotkey::claim(const HotkeyCombination& combination)
     release();
     combination_ = combination;
     claimed_ = registerCombination();
+    // Suspended, it is only tried: whether another program holds it is told
+    // now, and it is registered at the last resume().
+    if (claimed_ && suspensions_ > 0) {
+        UnregisterHotKey(hwnd(), kHotkeyId);
+        registered_ = false;
+    }
     return claimed_;
 }
 
@@ -38,13 +44,15 @@ void Win32GlobalHotkey::release()
 
 void Win32GlobalHotkey::suspend()
 {
+    ++suspensions_;
     if (registered_) UnregisterHotKey(hwnd(), kHotkeyId);
     registered_ = false;
 }
 
 void Win32GlobalHotkey::resume()
 {
-    if (claimed_ && !registered_) registerCombination();
+    if (suspensions_ > 0) --suspensions_;
+    if (suspensions_ == 0 && claimed_ && !registered_) registerCombination();
 }
 
 LRESULT Win32GlobalHotkey::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -21,6 +21,7 @@ private:
     HotkeyCombination combination_;
     bool claimed_ = false;
     bool registered_ = false;
+    int suspensions_ = 0;  // suspend() calls not yet resumed
 };
 
 }  // namespace mw::win32

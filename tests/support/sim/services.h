@@ -532,8 +532,11 @@ public:
         return true;
     }
     void release() override { claimed.reset(); }
-    void suspend() override { suspended = true; }
-    void resume() override { suspended = false; }
+    void suspend() override { ++suspended; }
+    void resume() override
+    {
+        if (suspended > 0) --suspended;
+    }
     // The user presses the combination.
     void press()
     {
@@ -543,7 +546,7 @@ public:
 
     std::optional<HotkeyCombination> claimed;
     bool heldElsewhere = false;
-    bool suspended = false;
+    int suspended = 0;  // suspensions not yet resumed
 };
 
 }  // namespace mw::sim
