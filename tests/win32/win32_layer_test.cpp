@@ -303,6 +303,29 @@ TEST(TrayNotifications, EachCodeTheProgramActsOnBecomesItsEventAndOthersNone)
     for (const Case& c : cases) EXPECT_EQ(trayEventOf(c.code, c.menuReported), c.event) << c.code;
 }
 
+TEST_F(ListControl, AHotkeyFieldGivesBackTheCombinationItWasGiven)
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
+    constexpr std::array controls{
+        ControlLayout{"Hotkey1", ControlKind::HotkeyBox, "", "", 120, 120, 1800, 330, 0, kArial9Bold, true, 2101},
+    };
+    const FormLayout layout{"HotkeyForm", "Hotkey form", 3000, 1500, kArial9Bold, controls};
+    FormWindow window(layout, kStyle, nullptr, nullptr);
+    HotkeyBox& field = window.hotkeyBox(2101);
+    // Delete is the navigation block's: the control names it so by the
+    // extended flag, which is no part of the combination.
+    for (const std::optional<HotkeyCombination>& combination :
+         {std::optional<HotkeyCombination>{{true, true, false, VK_DELETE}}, {{true, false, true, 'K'}},
+          {{false, true, false, VK_F4}}, std::optional<HotkeyCombination>{}}) {
+        field.setCombination(combination);
+        EXPECT_EQ(field.combination(), combination);
+    }
+    field.setCombination(HotkeyCombination{true, true, false, VK_DELETE});
+    EXPECT_EQ(SendMessageW(window.control(2101), HKM_GETHOTKEY, 0, 0),
+              MAKEWORD(VK_DELETE, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT));
+}
+
 TEST(GlobalHotkey, SuspensionsNestAndACombinationClaimedMeanwhileIsHeldFromTheLastResume)
 {
     Win32GlobalHotkey program, other;

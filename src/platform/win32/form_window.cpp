@@ -1,6 +1,7 @@
 #include "platform/win32/form_window.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/failure.h"
 #include "platform/win32/failure_barrier.h"
@@ -39,6 +40,8 @@ ChildClass childClassFor(ControlKind kind)
                 WS_EX_CLIENTEDGE};
     case ControlKind::EditBox:
         return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::HotkeyBox:
+        return {HOTKEY_CLASSW, WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::Label:
@@ -103,6 +106,20 @@ void FormWindow::createControls()
         SetWindowSubclass(child, &FormWindow::childProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
         children_[control->id] = child;
     }
+}
+
+std::string FormWindow::accessKeys() const
+{
+    std::string keys;
+    for (const ControlLayout& control : layout_.controls) {
+        const std::string_view text = control.text;
+        std::size_t amp = text.find('&');
+        while (amp != std::string_view::npos && amp + 1 < text.size() && text[amp + 1] == '&')
+            amp = text.find('&', amp + 2);
+        if (amp != std::string_view::npos && amp + 1 < text.size())
+            keys += static_cast<char>(std::toupper(static_cast<unsigned char>(text[amp + 1])));
+    }
+    return keys;
 }
 
 HFONT FormWindow::font(const FontSpec& design)
@@ -465,9 +482,12 @@ std::string FormWindow::childLocation(HWND child) const
 
 LRESULT FormWindow::childMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    RoutedControl* const route = routeFor(hwnd);
+    if (route)
+        if (const std::optional<LRESULT> answer = route->childMessage(message, wParam, lParam)) return *answer;
     switch (message) {
     case WM_MOUSEMOVE:
-        if (RoutedControl* route = routeFor(hwnd)) route->mouseMoved();
+        if (route) route->mouseMoved();
         break;
     case WM_GETDLGCODE:
         // A multi-line edit asks for every key, Tab included; let Tab move the

@@ -39,6 +39,7 @@ public:
     Win32Label& label(int id) { return make<Win32Label>(id, control(id)); }
     Win32CheckBox& checkBox(int id) { return make<Win32CheckBox>(id, control(id)); }
     Win32TextBox& textBox(int id) { return make<Win32TextBox>(id, control(id)); }
+    Win32HotkeyBox& hotkeyBox(int id) { return make<Win32HotkeyBox>(id, control(id), accessKeys()); }
     Win32ProgressBar& progressBar(int id) { return make<Win32ProgressBar>(id, control(id)); }
     Win32ListView& listView(int id) { return make<Win32ListView>(id, control(id), dpi_); }
     Win32Timer& timer(UINT_PTR id);
@@ -91,6 +92,8 @@ private:
     SIZE layoutSize(int dpi) const;
     void sizeToLayout();
     HFONT font(const FontSpec& design);
+    // The letters after a single "&" in the controls' texts, upper case.
+    std::string accessKeys() const;
     RoutedControl* routeFor(HWND child) const;
     // The window's messages, one member per concern; nullopt leaves the
     // message to the default procedure.

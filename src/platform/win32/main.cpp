@@ -43,7 +43,8 @@ int run()
     Win32RunningCopies copies(L"Local\\Marrowind.Running", L"MarrowindForm", widen(kProductTitle));
     if (!startAsTheOnlyCopy(copies, clock)) return 0;
 
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES |
+                                                          ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&classes);
 
     Win32WindowSystem windows;
