@@ -17,7 +17,7 @@ bool showOptionsWindow(HWND owner, const Services& services)
     FormWindow& window = modal.window();
     namespace id = options_id;
     OptionsDialogControls controls{window,
-                                   window.textBox(id::kHotkey),
+                                   window.hotkeyBox(id::kHotkey),
                                    {},
                                    {},
                                    window.button(id::kOk),
