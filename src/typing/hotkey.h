@@ -17,6 +17,14 @@ inline constexpr const char* kDefaultHotkey = "^%{F11}";
 // program the user types in.
 std::optional<HotkeyCombination> parseHotkey(const std::string& notation);
 
+// The hotkey as the program holds it: the combination its setting names (none
+// when the user switched it off), and whether another program holds it
+// instead, so that the program works without it.
+struct HotkeyStatus {
+    std::optional<HotkeyCombination> combination;
+    bool taken = false;
+};
+
 // The setting "Hotkey" as written: the combination it names (none when the
 // user switched the hotkey off with an empty value), and, for a value that
 // names none, what the user is told and the default used instead.

@@ -218,7 +218,7 @@ TEST(MainWindowOptions, WhatOkStoredTakesEffectAtOnceAndOneWindowIsOpenAtATime)
     f.form1->OptionsRequested();
     EXPECT_EQ(sim.hotkey.claimed, std::nullopt);
     // Not over Help, nor while the seconds prompt waits for an answer.
-    f.form1->showHelp = [&] { f.form1->OptionsRequested(); };
+    f.form1->showHelp = [&](const HotkeyStatus&) { f.form1->OptionsRequested(); };
     sim.PushButton3.click();
     sim.ListView2.clickRow(5);  // every x seconds: turning on asks
     sim.dialogs.answers = {"3"};

@@ -6,13 +6,13 @@
 
 namespace mw::win32 {
 
-void showHelpWindow(HWND owner, const Services& services)
+void showHelpWindow(HWND owner, const Services& services, const HotkeyStatus& hotkey)
 {
     ModalWindow modal(form2Layout(), owner);
     FormWindow& window = modal.window();
     const Form2Controls controls{window, window.label(form2_id::kLabel1), window.listView(form2_id::kListView1),
                                  window.button(form2_id::kPushButton1)};
-    Form2 form2(controls, services);
+    Form2 form2(controls, services, hotkey);
     // Enter and Escape close the window, as its Close button does.
     window.onDialogCommand = [&](int) { form2.PushButton1_Click(); };
 

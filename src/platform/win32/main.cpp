@@ -92,7 +92,7 @@ int run()
                                  window.timer(1)};
     ProgramState program;
     Form1 form1(controls, services, program);
-    form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
+    form1.showHelp = [&](const HotkeyStatus& status) { showHelpWindow(window.hwnd(), services, status); };
     form1.showOptions = [&] { return showOptionsWindow(window.hwnd(), services); };
     // "Options…" at the end of the system menu (Alt+Space); the menu is the
     // window's and goes with it.
