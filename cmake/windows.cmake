@@ -13,6 +13,7 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/user_key_watch.cpp
   src/platform/win32/help_window.cpp
   src/platform/win32/options_window.cpp
+  src/platform/win32/modal_window.cpp
   src/platform/win32/icons.cpp
   src/platform/win32/notification_area.cpp
   src/platform/win32/clock.cpp

@@ -7,7 +7,16 @@
 
 namespace mw {
 
-Form2::Form2(const Form2Controls& controls, const Services& services) : c_(controls), s_(services)
+std::string hotkeyHelpCommand(const HotkeyStatus& hotkey)
+{
+    if (!hotkey.combination) return "none (the Options dialog sets one)";
+    const std::string shown = hotkeyText(*hotkey.combination);
+    if (hotkey.taken) return shown + " is held by another program";
+    return shown + " turns typing on or off";
+}
+
+Form2::Form2(const Form2Controls& controls, const Services& services, const HotkeyStatus& hotkey)
+    : c_(controls), s_(services), hotkey_(hotkey)
 {
     c_.PushButton1.onClick = [this] { PushButton1_Click(); };
     c_.PushButton1.onMouseMove = [this] { pointTo(MousePointer::Custom); };
@@ -35,17 +44,17 @@ void Form2::Form_Load()
     steps.step(112, [&] { c_.ListView1.setColumnWidth(2, 3600); });
     steps.step(114, [&] { c_.Label1.setBackColor(kWhite); });
     int line = 116;
-    for (const SpecialKey& key : kSpecialKeys) {
+    const auto addRow = [&](const std::string& key, const std::string& command) {
         int position = 0;
-        steps.step(line, [&] { position = c_.ListView1.addRow(std::string(key.helpKey)); });
+        steps.step(line, [&] { position = c_.ListView1.addRow(key); });
         // A row that could not be added gets no command: it would land in another row.
-        if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, helpCommand(key)); });
+        if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, command); });
         line += 4;
-    }
-    // Beyond the special keys: the pause inside a turn.
-    int position = 0;
-    steps.step(line, [&] { position = c_.ListView1.addRow(kDelayHelpKey); });
-    if (position > 0) steps.step(line + 2, [&] { c_.ListView1.setSubItem(position, kDelayHelpCommand); });
+    };
+    for (const SpecialKey& key : kSpecialKeys) addRow(std::string(key.helpKey), helpCommand(key));
+    // Below the special keys, the rest of the notation and the hotkey.
+    for (const HelpRow& row : kNotationHelpRows) addRow(row.key, row.command);
+    addRow(kHotkeyHelpKey, hotkeyHelpCommand(hotkey_));
 }
 
 void Form2::PushButton1_Click()

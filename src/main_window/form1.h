@@ -64,8 +64,9 @@ public:
     // whenever the Options dialog stored them.
     const RepeatOptions& repeatOptions() const { return repeatOptions_; }
 
-    // Shows the help window modally; the platform supplies it.
-    std::function<void()> showHelp;
+    // Shows the help window modally, with the hotkey as the program holds
+    // it; the platform supplies it.
+    std::function<void(const HotkeyStatus& hotkey)> showHelp;
     // Shows the Options dialog modally; true when OK stored its fields. The
     // platform supplies it.
     std::function<bool()> showOptions;

@@ -206,7 +206,7 @@ void Form1::PushButton3_Click()
     steps.step(100, [&] {
         if (!showHelp) fail("The help window is not available");
         const WhileOpen open(windowOpen_);
-        showHelp();
+        showHelp(hotkey_.status());
     });
 }
 

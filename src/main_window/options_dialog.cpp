@@ -7,11 +7,36 @@
 
 namespace mw {
 
+std::string commonShortcutQuestion(const HotkeyCombination& combination)
+{
+    return hotkeyText(combination) + " is a shortcut most programs use; while " + std::string(kApplicationName) +
+           " holds it, pressing it turns typing on or off instead. Use it anyway?";
+}
+
 OptionsDialog::OptionsDialog(const OptionsDialogControls& controls, const Services& services)
     : c_(controls), s_(services)
 {
     c_.ok.onClick = [this] { OK_Click(); };
     c_.cancel.onClick = [this] { Cancel_Click(); };
+    c_.hotkey.onFocusChange = [this](bool focused) { holdProgramHotkey(focused); };
+}
+
+OptionsDialog::~OptionsDialog()
+{
+    // The field may outlive the dialog (its window goes after it) and still
+    // lose the focus; the program's hotkey is claimed again now.
+    c_.hotkey.onFocusChange = nullptr;
+    holdProgramHotkey(false);
+}
+
+void OptionsDialog::holdProgramHotkey(bool hold)
+{
+    if (hold == programHotkeyHeld_) return;
+    programHotkeyHeld_ = hold;
+    if (hold)
+        s_.hotkey.suspend();
+    else
+        s_.hotkey.resume();
 }
 
 void OptionsDialog::Form_Load()
@@ -25,8 +50,7 @@ void OptionsDialog::Form_Load()
     // program uses instead, the default.
     steps.step(102, [&] {
         storedHotkey_ = s_.settings.read(setting::kHotkey, kDefaultHotkey);
-        const bool usable = storedHotkey_.empty() || parseHotkey(storedHotkey_);
-        c_.hotkey.setText(usable ? storedHotkey_ : kDefaultHotkey);
+        c_.hotkey.setCombination(readHotkeySetting(storedHotkey_).combination);
     });
     steps.step(104, [&] { before_ = loadRepeatOptions(s_.settings); });
     // Even after a failed read every field shows a value, the default.
@@ -39,16 +63,11 @@ void OptionsDialog::Form_Load()
     steps.step(108, [&] { c_.hotkey.setFocus(); });
 }
 
-void OptionsDialog::refuse(TextBox& field, const std::string& message)
-{
-    s_.dialogs.warning(message, kOptionsTitle);
-    field.setFocus();
-}
-
 void OptionsDialog::OK_Click()
 {
-    const std::string hotkey = c_.hotkey.text();
-    if (!hotkey.empty() && !parseHotkey(hotkey)) return refuse(c_.hotkey, kHotkeyFieldMessage);
+    const std::optional<HotkeyCombination> combination = c_.hotkey.combination();
+    const std::optional<std::string> hotkey = combination ? hotkeyNotation(*combination) : std::string();
+    if (!hotkey) return refuse(c_.hotkey, kHotkeyFieldMessage);
     RepeatOptions after = before_;
     for (std::size_t i = 0; i < kNumberOptions.size(); ++i) {
         const NumberOption& option = kNumberOptions[i];
@@ -58,13 +77,19 @@ void OptionsDialog::OK_Click()
     }
     for (std::size_t i = 0; i < kSwitchOptions.size(); ++i)
         after.*kSwitchOptions[i].value = c_.switches[i]->checked();
+    // The setting stays as written while it names the combination shown.
+    const HotkeySetting stored = readHotkeySetting(storedHotkey_);
+    const bool hotkeyChanged = !stored.complaint.empty() || stored.combination != combination;
+    if (hotkeyChanged && combination && isCommonShortcut(*combination) &&
+        !s_.dialogs.question(commonShortcutQuestion(*combination), kOptionsTitle))
+        return c_.hotkey.setFocus();
 
     // From here the store may hold new values, even if a write fails: the
     // caller reads back what it holds.
     stored_ = true;
     NumberedSteps steps(s_.dialogs, "Options.OK_Click");
     steps.step(100, [&] {
-        if (hotkey != storedHotkey_) s_.settings.write(setting::kHotkey, hotkey);
+        if (hotkeyChanged) s_.settings.write(setting::kHotkey, *hotkey);
     });
     steps.step(102, [&] { storeRepeatOptions(s_.settings, before_, after); });
     steps.step(104, [&] { c_.form.close(); });

@@ -14,13 +14,18 @@ namespace mw {
 // The line of the tray menu and of the system menu that opens the dialog.
 inline constexpr const char* kOptionsMenuText = "Options\xE2\x80\xA6";
 inline constexpr const char* kOptionsTitle = "Options";
-// What the user is told when the Hotkey field holds no usable combination.
+// What the user is told when the Hotkey field holds a combination the key
+// notation has no name for (Ctrl+Space, Ctrl+Alt+;).
 inline constexpr const char* kHotkeyFieldMessage =
-    "Hotkey must be one key with Ctrl or Alt in the key notation, such as ^%{F11}, or empty for no hotkey.";
+    "Hotkey must be Ctrl or Alt with a letter, a digit or a key the Help window lists, such as Ctrl+Alt+F11, "
+    "or empty for no hotkey.";
+
+// Asked on OK before a hotkey that programs commonly use is stored.
+std::string commonShortcutQuestion(const HotkeyCombination& combination);
 
 struct OptionsDialogControls {
     Form& form;
-    TextBox& hotkey;
+    HotkeyBox& hotkey;
     std::array<TextBox*, kNumberOptions.size()> numbers;    // in the order of kNumberOptions
     std::array<CheckBox*, kSwitchOptions.size()> switches;  // in the order of kSwitchOptions
     Button& ok;
@@ -30,6 +35,7 @@ struct OptionsDialogControls {
 class OptionsDialog {
 public:
     OptionsDialog(const OptionsDialogControls& controls, const Services& services);
+    ~OptionsDialog();
     OptionsDialog(const OptionsDialog&) = delete;
     OptionsDialog& operator=(const OptionsDialog&) = delete;
 
@@ -37,7 +43,9 @@ public:
     void Form_Load();
     // Checks the fields top to bottom; the first that holds no usable value
     // is named with its range and gets the focus, and nothing is stored.
-    // Otherwise stores what changed and closes the dialog.
+    // Then a new hotkey that programs commonly use is asked about; No leaves
+    // the dialog open on the hotkey field with nothing stored. Otherwise
+    // stores what changed and closes the dialog.
     void OK_Click();
     void Cancel_Click();
 
@@ -45,13 +53,23 @@ public:
     bool stored() const { return stored_; }
 
 private:
-    void refuse(TextBox& field, const std::string& message);
+    template <class Field>
+    void refuse(Field& field, const std::string& message)
+    {
+        s_.dialogs.warning(message, kOptionsTitle);
+        field.setFocus();
+    }
+    // While the hotkey field has the focus the program's own hotkey is let
+    // go, so that pressing it there enters it in the field rather than
+    // turning typing on or off.
+    void holdProgramHotkey(bool hold);
 
     OptionsDialogControls c_;
     Services s_;
     std::string storedHotkey_;  // the setting as written, which may name no combination
     RepeatOptions before_;
     bool stored_ = false;
+    bool programHotkeyHeld_ = false;
 };
 
 }  // namespace mw

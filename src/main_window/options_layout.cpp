@@ -18,16 +18,16 @@ constexpr ControlLayout label(const char* name, const char* text, int row, int t
     return {name, K::Label, "", text, kLabelLeft, rowTop(row) + 45, kLabelWidth, kLabelHeight, tab, kText, true,
             controlId};
 }
-constexpr ControlLayout field(const char* name, int row, int tab, int controlId)
+constexpr ControlLayout field(const char* name, int row, int tab, int controlId, ControlKind kind = K::EditBox)
 {
-    return {name, K::EditBox, "", "", kFieldLeft, rowTop(row), kFieldWidth, kFieldHeight, tab, kText, true, controlId};
+    return {name, kind, "", "", kFieldLeft, rowTop(row), kFieldWidth, kFieldHeight, tab, kText, true, controlId};
 }
 
 // Each label carries its field's access key; the number fields are named
 // after their settings and say their range, which the messages repeat.
 constexpr std::array kControls{
-    label("HotkeyLabel", "Hot&key (such as ^%{F11}; empty: none):", 0, 0, 3001),
-    field("Hotkey", 0, 1, id::kHotkey),
+    label("HotkeyLabel", "Hot&key (press the keys; Backspace: none):", 0, 0, 3001),
+    field("Hotkey", 0, 1, id::kHotkey, K::HotkeyBox),
     label("JitterLabel", "&Jitter (0 to 3600 seconds):", 1, 2, id::kNumberLabels[0]),
     field("Jitter", 1, 3, id::kNumberFields[0]),
     label("StopAfterTurnsLabel", "Stop after &turns (0 to 1000000; 0: never):", 2, 4, id::kNumberLabels[1]),

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/global_hotkey.h"
 #include "platform/settings_store.h"
+#include "typing/hotkey.h"
 
 namespace mw {
 
@@ -28,6 +29,7 @@ public:
     bool taken() const { return taken_; }
     // The combination the program holds, which its own keys must not press.
     std::optional<HotkeyCombination> held() const { return taken_ ? std::nullopt : combination_; }
+    HotkeyStatus status() const { return {combination_, taken_}; }
 
 private:
     SettingsStore& settings_;

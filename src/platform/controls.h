@@ -4,8 +4,10 @@
 // controls, and the Win32 controls stay free of logic.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "global_hotkey.h"
 #include "window_handle.h"
 
 namespace mw {
@@ -93,6 +95,19 @@ public:
     // the user types next replaces it.
     virtual void setFocus() = 0;
     std::function<void()> onChange;
+};
+
+// A field the user presses a key combination into; it holds one combination
+// or nothing.
+class HotkeyBox {
+public:
+    virtual ~HotkeyBox() = default;
+    // What the field shows; none when it is empty.
+    virtual std::optional<HotkeyCombination> combination() const = 0;
+    virtual void setCombination(const std::optional<HotkeyCombination>& combination) = 0;
+    virtual void setFocus() = 0;
+    // The field got (true) or lost (false) the keyboard focus.
+    std::function<void(bool focused)> onFocusChange;
 };
 
 class ProgressBar {

@@ -17,6 +17,13 @@ public:
         const Scope open(*this);
         showWarning(text, title);
     }
+    // A message box asking a question, with Yes and No; true for Yes. No is
+    // the default button, so an Enter pressed on the way does not say Yes.
+    bool question(const std::string& text, const std::string& title)
+    {
+        const Scope open(*this);
+        return askQuestion(text, title);
+    }
     // An input box with OK and Cancel; nullopt when cancelled or closed.
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& initial)
@@ -28,6 +35,7 @@ public:
 
 protected:
     virtual void showWarning(const std::string& text, const std::string& title) = 0;
+    virtual bool askQuestion(const std::string& text, const std::string& title) = 0;
     virtual std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                                  const std::string& initial) = 0;
 

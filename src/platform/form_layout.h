@@ -7,9 +7,21 @@
 
 namespace mw {
 
-// TextBox is the multi-line key box; EditBox a single-line field. A
-// DefaultButton is the push button that Enter presses.
-enum class ControlKind { Frame, ProgressBar, ListView, PushButton, DefaultButton, TextBox, EditBox, CheckBox, Label };
+// TextBox is the multi-line key box; EditBox a single-line field; HotkeyBox
+// a field the user presses a key combination into. A DefaultButton is the
+// push button that Enter presses.
+enum class ControlKind {
+    Frame,
+    ProgressBar,
+    ListView,
+    PushButton,
+    DefaultButton,
+    TextBox,
+    EditBox,
+    HotkeyBox,
+    CheckBox,
+    Label
+};
 
 struct FontSpec {
     std::string_view face;

@@ -27,8 +27,11 @@ public:
     virtual void release(Id id) = 0;
     // The combinations the program holds now.
     virtual std::vector<HotkeyCombination> held() const = 0;
-    // Lets the program's own keystrokes through while they may press one of
-    // the combinations, and claims them again afterwards.
+    // Lets keystrokes through that press the combinations (the program's own,
+    // or the user's in the Options dialog's hotkey field), and claims them
+    // again afterwards. Suspensions nest: the combinations are claimed again
+    // at the resume() of the last one. A combination claimed meanwhile is
+    // tried at once (another program may hold it) and held from then on.
     virtual void suspend() = 0;
     virtual void resume() = 0;
 };

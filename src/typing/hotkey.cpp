@@ -1,5 +1,9 @@
 #include "typing/hotkey.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "platform/failure.h"
 #include "typing/key_notation.h"
 #include "typing/key_table.h"
@@ -24,6 +28,18 @@ std::optional<std::uint16_t> keyOf(const KeyEvent& event)
     if (event.kind == KeyEvent::Kind::Delay) return std::nullopt;
     return event.virtualKey;
 }
+
+// The shortcuts programs commonly use. With Ctrl, or Ctrl+Shift: select all,
+// copy, paste, cut, undo, redo, save, print, find, new, open, close and new
+// tab.
+constexpr std::string_view kControlLetters = "ACVXZYSPFNOWT";
+// And without Ctrl: Alt+F4 closes a window, Alt+Tab switches windows, F1
+// opens a program's help.
+constexpr std::array<HotkeyCombination, 3> kOtherShortcuts{{
+    {.alt = true, .virtualKey = vk::kF1 + 3},
+    {.alt = true, .virtualKey = vk::kTab},
+    {.virtualKey = vk::kF1},
+}};
 
 }  // namespace
 
@@ -62,6 +78,26 @@ HotkeySetting readHotkeySetting(const std::string& written)
                           " turns automatic typing on and off instead."};
 }
 
+std::optional<std::string> hotkeyNotation(const HotkeyCombination& combination)
+{
+    if (!combination.control && !combination.alt) return std::nullopt;
+    std::string key;
+    const std::uint16_t code = combination.virtualKey;
+    if (code >= 'A' && code <= 'Z')
+        key = static_cast<char>(code - 'A' + 'a');
+    else if (code >= '0' && code <= '9')
+        key = static_cast<char>(code);
+    else if (const SpecialKey* special = findSpecialKey(code); special && !special->modifierCode)
+        key.append("{").append(special->codes[0]).append("}");
+    else
+        return std::nullopt;
+    std::string notation;
+    if (combination.shift) notation += '+';
+    if (combination.control) notation += '^';
+    if (combination.alt) notation += '%';
+    return notation + key;
+}
+
 std::string hotkeyText(const HotkeyCombination& combination)
 {
     std::string text;
@@ -70,6 +106,14 @@ std::string hotkeyText(const HotkeyCombination& combination)
     if (combination.shift) text += "Shift+";
     if (const SpecialKey* key = findSpecialKey(combination.virtualKey)) return text + std::string(key->shown);
     return text + static_cast<char>(combination.virtualKey);
+}
+
+bool isCommonShortcut(const HotkeyCombination& combination)
+{
+    if (combination.control && !combination.alt)
+        return combination.virtualKey < 0x80 &&
+               kControlLetters.find(static_cast<char>(combination.virtualKey)) != std::string_view::npos;
+    return std::find(kOtherShortcuts.begin(), kOtherShortcuts.end(), combination) != kOtherShortcuts.end();
 }
 
 bool pressesHotkey(const std::vector<KeyInput>& inputs, const HotkeyCombination& combination)

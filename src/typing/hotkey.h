@@ -17,6 +17,14 @@ inline constexpr const char* kDefaultHotkey = "^%{F11}";
 // program the user types in.
 std::optional<HotkeyCombination> parseHotkey(const std::string& notation);
 
+// The hotkey as the program holds it: the combination its setting names (none
+// when the user switched it off), and whether another program holds it
+// instead, so that the program works without it.
+struct HotkeyStatus {
+    std::optional<HotkeyCombination> combination;
+    bool taken = false;
+};
+
 // The setting "Hotkey" as written: the combination it names (none when the
 // user switched the hotkey off with an empty value), and, for a value that
 // names none, what the user is told and the default used instead.
@@ -26,8 +34,19 @@ struct HotkeySetting {
 };
 HotkeySetting readHotkeySetting(const std::string& written);
 
+// The combination in the key notation, as the setting "Hotkey" holds it:
+// "^%{F12}" for Ctrl+Alt+F12, "+^k" for Ctrl+Shift+K. parseHotkey reads it
+// back as the same combination. Nothing for a combination that parseHotkey
+// would refuse: no Ctrl or Alt, or a key the notation has no name for (Space,
+// the punctuation keys, the keypad's digits).
+std::optional<std::string> hotkeyNotation(const HotkeyCombination& combination);
+
 // As menus show it: "Ctrl+Alt+F11".
 std::string hotkeyText(const HotkeyCombination& combination);
+
+// A shortcut most programs have (Ctrl+V pastes, Alt+F4 closes): held as the
+// program's hotkey, it would stop doing that in every program.
+bool isCommonShortcut(const HotkeyCombination& combination);
 
 // Whether the inputs, as the target's layout made them, press the
 // combination's key while its Ctrl and Alt are down: the program's own keys

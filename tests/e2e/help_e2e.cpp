@@ -3,7 +3,6 @@
 
 #include "driver.h"
 #include "help/form2.h"
-#include "typing/key_table.h"
 #include "help/form2_layout.h"
 #include "main_window/form1_layout.h"
 
@@ -23,13 +22,19 @@ TEST(Help, OpensModallyWithTheKeyCodesAndClosesByButtonOrEscape)
     Marrowind app;
     const HWND help = openHelp(app);
     ASSERT_NE(help, nullptr);
+    // The 43 key codes, then the rest of the notation and the hotkey.
     const auto rows = listRows(GetDlgItem(help, mw::form2_id::kListView1));
-    ASSERT_EQ(rows.size(), mw::kSpecialKeys.size() + 1);
+    ASSERT_EQ(rows.size(), 43 + mw::kNotationHelpRows.size() + 1);
     EXPECT_EQ(rows.front().text, "BACKSPACE");
     EXPECT_EQ(rows.front().subItem, "{BACKSPACE}, {BS}, or {BKSP}");
     EXPECT_EQ(rows[42].text, "ALT");
     EXPECT_EQ(rows[42].subItem, "{ALT}");
-    EXPECT_EQ(rows.back().subItem, mw::kDelayHelpCommand);
+    for (std::size_t i = 0; i < mw::kNotationHelpRows.size(); ++i) {
+        EXPECT_EQ(rows[43 + i].text, mw::kNotationHelpRows[i].key);
+        EXPECT_EQ(rows[43 + i].subItem, mw::kNotationHelpRows[i].command);
+    }
+    EXPECT_EQ(rows.back().text, "HOTKEY");
+    EXPECT_EQ(rows.back().subItem, "Ctrl+Alt+F11 turns typing on or off");
     EXPECT_EQ(text(GetDlgItem(help, mw::form2_id::kLabel1)),
               L"The best way to test this software is to work with a blank Notepad file. Start > Run > Notepad  "
               L"[enter]. Below is the text you can input for the pressing of special keys:");

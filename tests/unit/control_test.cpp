@@ -6,6 +6,7 @@
 #include "shell/product.h"
 #include "typing/hotkey.h"
 #include "typing/key_notation.h"
+#include "typing/key_table.h"
 #include "typing/key_translation.h"
 #include "typing/typing_engine.h"
 
@@ -92,6 +93,50 @@ TEST(HotkeySetting, OneKeyWithCtrlOrAltAndNothingElse)
         const auto combination = parseHotkey(c.written);
         EXPECT_EQ(combination ? hotkeyText(*combination) : "", c.shown) << c.written;
     }
+}
+
+TEST(HotkeySetting, WrittenInTheNotationItReadsBackAsTheSameCombination)
+{
+    using C = HotkeyCombination;
+    struct Case {
+        C combination;  // {control, alt, shift, key}
+        const char* written;  // nullptr: the notation has no hotkey for it
+    };
+    const Case cases[] = {
+        {{true, true, false, 0x7B}, "^%{F12}"},      {{true, false, true, 'K'}, "+^k"},
+        {{false, true, false, '0'}, "%0"},           {{true, true, true, 0x2E}, "+^%{DELETE}"},
+        {{true, false, false, 0x08}, "^{BACKSPACE}"}, {{true, false, false, 0x6B}, "^{ADD}"},
+        {{false, false, true, 'K'}, nullptr},        {{false, false, false, 0x7A}, nullptr},
+        {{true, true, false, 0x20}, nullptr},        {{true, false, false, 0xBA}, nullptr},  // Space, ";"
+        {{true, true, false, 0x80}, nullptr},        {{true, false, true, 0x10}, nullptr},   // F17, Shift
+    };
+    for (const Case& c : cases) {
+        const std::optional<std::string> written = hotkeyNotation(c.combination);
+        EXPECT_EQ(written.value_or("none"), c.written ? c.written : "none");
+        if (written) {
+            EXPECT_EQ(parseHotkey(*written), c.combination) << *written;
+        }
+    }
+    // Every key of the table that is no modifier, and the letters and digits.
+    for (const SpecialKey& key : kSpecialKeys) {
+        if (key.modifierCode) continue;
+        const C combination{false, true, false, key.virtualKey};
+        EXPECT_EQ(parseHotkey(*hotkeyNotation(combination)), combination) << key.codes[0];
+    }
+    for (const char key : std::string("AZ09"))
+        EXPECT_EQ(parseHotkey(*hotkeyNotation({true, false, false, static_cast<std::uint16_t>(key)})),
+                  (C{true, false, false, static_cast<std::uint16_t>(key)}));
+}
+
+TEST(HotkeySetting, CommonShortcutsAreCtrlLettersProgramsUseAltF4AltTabAndF1)
+{
+    for (const char* common : {"^a", "^c", "^v", "^x", "^z", "^y", "^s", "^p", "^f", "^n", "^o", "^w", "^t", "+^v",
+                               "+^t", "%{F4}", "%{TAB}"})
+        EXPECT_TRUE(isCommonShortcut(*parseHotkey(common))) << common;
+    EXPECT_TRUE(isCommonShortcut({false, false, false, 0x70})) << "F1 alone";
+    for (const char* other : {"^b", "^%v", "%v", "^{F4}", "^%{F11}", "^1"})
+        EXPECT_FALSE(isCommonShortcut(*parseHotkey(other))) << other;
+    EXPECT_FALSE(isCommonShortcut({false, false, true, 0x70})) << "Shift+F1";
 }
 
 TEST(HotkeySetting, TheProgramsOwnKeysPressItAsTheTargetsLayoutMakesThem)

@@ -14,6 +14,7 @@
 #include "integration/sys_tray.h"
 #include "platform/win32/failure_barrier.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/global_hotkey.h"
 #include "platform/win32/hwnd.h"
 #include "platform/win32/window_system.h"
 #include "platform/win32/notification_area.h"
@@ -300,6 +301,55 @@ TEST(TrayNotifications, EachCodeTheProgramActsOnBecomesItsEventAndOthersNone)
         {WM_MBUTTONDBLCLK, true, std::nullopt},               {NIN_BALLOONSHOW, true, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(trayEventOf(c.code, c.menuReported), c.event) << c.code;
+}
+
+TEST_F(ListControl, AHotkeyFieldGivesBackTheCombinationItWasGiven)
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
+    constexpr std::array controls{
+        ControlLayout{"Hotkey1", ControlKind::HotkeyBox, "", "", 120, 120, 1800, 330, 0, kArial9Bold, true, 2101},
+    };
+    const FormLayout layout{"HotkeyForm", "Hotkey form", 3000, 1500, kArial9Bold, controls};
+    FormWindow window(layout, kStyle, nullptr, nullptr);
+    HotkeyBox& field = window.hotkeyBox(2101);
+    // Delete is the navigation block's: the control names it so by the
+    // extended flag, which is no part of the combination.
+    for (const std::optional<HotkeyCombination>& combination :
+         {std::optional<HotkeyCombination>{{true, true, false, VK_DELETE}}, {{true, false, true, 'K'}},
+          {{false, true, false, VK_F4}}, std::optional<HotkeyCombination>{}}) {
+        field.setCombination(combination);
+        EXPECT_EQ(field.combination(), combination);
+    }
+    field.setCombination(HotkeyCombination{true, true, false, VK_DELETE});
+    EXPECT_EQ(SendMessageW(window.control(2101), HKM_GETHOTKEY, 0, 0),
+              MAKEWORD(VK_DELETE, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT));
+}
+
+TEST(GlobalHotkey, SuspensionsNestAndACombinationClaimedMeanwhileIsHeldFromTheLastResume)
+{
+    Win32GlobalHotkey program, other;
+    const HotkeyCombination first{true, true, true, VK_F9}, second{true, true, true, VK_F10};
+    const auto free = [&](const HotkeyCombination& combination) {
+        const bool taken = other.claim(1, combination, {});
+        other.release(1);
+        return taken;
+    };
+    ASSERT_TRUE(program.claim(1, first, {}));
+    EXPECT_FALSE(free(first));
+    program.suspend();
+    program.suspend();
+    program.resume();
+    EXPECT_TRUE(free(first)) << "let go until the last resume";
+    program.resume();
+    EXPECT_FALSE(free(first));
+
+    program.suspend();
+    EXPECT_TRUE(program.claim(1, second, {})) << "free, as far as other programs go";
+    EXPECT_TRUE(free(second)) << "yet not held while suspended";
+    program.resume();
+    EXPECT_FALSE(free(second));
+    program.release(1);
 }
 
 TEST(StepTimer, OnlyTheLastStepScheduledRunsAndACancelledOneNever)

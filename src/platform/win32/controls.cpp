@@ -5,6 +5,7 @@
 
 #include "platform/form_layout.h"
 #include "platform/win32/utf.h"
+#include "typing/virtual_keys.h"
 
 namespace mw::win32 {
 
@@ -13,10 +14,7 @@ namespace mw::win32 {
 void ColorBrush::set(Color color)
 {
     color_ = color;
-    if (color & 0x80000000u)
-        solid_.reset();
-    else
-        solid_.reset(CreateSolidBrush(rgb()));
+    solid_.reset();
 }
 
 COLORREF ColorBrush::rgb() const
@@ -29,7 +27,7 @@ HBRUSH ColorBrush::brush() const
 {
     // System colour brushes are the system's own and must not be deleted.
     if (color_ & 0x80000000u) return GetSysColorBrush(static_cast<int>(color_ & 0xFFu));
-    if (!solid_) const_cast<ColorBrush*>(this)->set(color_);
+    if (!solid_) solid_.reset(CreateSolidBrush(rgb()));
     return solid_.get();
 }
 
@@ -136,6 +134,92 @@ void Win32TextBox::setFocus()
 void Win32TextBox::command(WORD code)
 {
     if (code == EN_CHANGE && !settingText_ && onChange) onChange();
+}
+
+// --- HotkeyBox ---------------------------------------------------------------
+
+namespace {
+
+bool isDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+}  // namespace
+
+Win32HotkeyBox::Win32HotkeyBox(HWND hwnd, std::string accessKeys) : hwnd_(hwnd), accessKeys_(std::move(accessKeys))
+{
+    // A hotkey needs Ctrl or Alt: a key pressed with neither, or with Shift
+    // alone, becomes Ctrl+Alt and the key.
+    SendMessageW(hwnd_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+}
+
+std::optional<HotkeyCombination> Win32HotkeyBox::combination() const
+{
+    const auto value = static_cast<WORD>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
+    const BYTE key = LOBYTE(value), modifiers = HIBYTE(value);
+    if (key == 0) return std::nullopt;
+    // HOTKEYF_EXT tells the navigation block's keys from the keypad's; both
+    // are the same virtual key to a hotkey.
+    return HotkeyCombination{(modifiers & HOTKEYF_CONTROL) != 0, (modifiers & HOTKEYF_ALT) != 0,
+                             (modifiers & HOTKEYF_SHIFT) != 0, key};
+}
+
+void Win32HotkeyBox::setCombination(const std::optional<HotkeyCombination>& combination)
+{
+    WORD value = 0;
+    if (combination) {
+        BYTE modifiers = (combination->control ? HOTKEYF_CONTROL : 0) | (combination->alt ? HOTKEYF_ALT : 0) |
+                         (combination->shift ? HOTKEYF_SHIFT : 0);
+        // Named as the navigation block's key (Del), not the keypad's (Num Del).
+        if (vk::isExtended(combination->virtualKey)) modifiers |= HOTKEYF_EXT;
+        value = MAKEWORD(static_cast<BYTE>(combination->virtualKey), modifiers);
+    }
+    SendMessageW(hwnd_, HKM_SETHOTKEY, value, 0);
+}
+
+std::optional<LRESULT> Win32HotkeyBox::childMessage(UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        beforeModifiers_.reset();
+        if (onFocusChange) onFocusChange(message == WM_SETFOCUS);
+        return std::nullopt;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        return keyDown(static_cast<WORD>(wParam));
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (!isDown(VK_SHIFT) && !isDown(VK_CONTROL) && !isDown(VK_MENU)) beforeModifiers_.reset();
+        return std::nullopt;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        // Each key came as a key going down first. Wine's control reads the
+        // character again as the key of its scan code, and a key a program
+        // sends without one (an on-screen keyboard) became another key.
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> Win32HotkeyBox::keyDown(WORD key)
+{
+    if (vk::isModifier(key)) {
+        if (!beforeModifiers_) beforeModifiers_ = static_cast<WORD>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
+        return std::nullopt;
+    }
+    const bool altAlone = isDown(VK_MENU) && !isDown(VK_CONTROL) && !isDown(VK_SHIFT);
+    if (!altAlone || key > 0xFF || accessKeys_.find(static_cast<char>(key)) == std::string::npos) {
+        beforeModifiers_.reset();  // the control takes the key with the modifiers
+        return std::nullopt;
+    }
+    // Alt and an access key: the dialog navigation moves the focus to its
+    // field with the character that follows, as from every other field, and
+    // this field keeps what it held. The control lets go of the Alt it saw
+    // go down, as the Alt's release goes to the next field.
+    SendMessageW(hwnd_, WM_SYSKEYUP, VK_MENU, 0xC0000001);
+    if (beforeModifiers_) SendMessageW(hwnd_, HKM_SETHOTKEY, *beforeModifiers_, 0);
+    beforeModifiers_.reset();
+    return 0;
 }
 
 // --- ProgressBar ------------------------------------------------------------

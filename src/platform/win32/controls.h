@@ -4,6 +4,7 @@
 // handle. Notifications reach them through the form's one router.
 #include <map>
 #include <optional>
+#include <string>
 
 #include "platform/controls.h"
 #include "platform/list_view.h"
@@ -21,9 +22,16 @@ public:
     virtual void mouseMoved() {}
     // The brush for WM_CTLCOLORSTATIC, or null for the default.
     virtual HBRUSH backgroundBrush(HDC /*dc*/) { return nullptr; }
+    // A message to the control's own window, before the control has it; an
+    // answer keeps it from the control.
+    virtual std::optional<LRESULT> childMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/)
+    {
+        return std::nullopt;
+    }
 };
 
-// A colour's brush, owned, remade when the colour changes.
+// A colour's brush, owned, made when it is first painted with and again
+// after the colour changes.
 class ColorBrush {
 public:
     void set(Color color);
@@ -33,7 +41,8 @@ public:
 
 private:
     Color color_ = kWhite;
-    UniqueBrush solid_;
+    // A cache of the colour, not part of the value: filled by brush().
+    mutable UniqueBrush solid_;
 };
 
 class Win32Button final : public Button, public RoutedControl {
@@ -105,6 +114,28 @@ public:
 private:
     HWND hwnd_;
     bool settingText_ = false;
+};
+
+// The hotkey control (msctls_hotkey32): the user presses the combination.
+// Tab, Enter and Escape never reach it (the dialog navigation takes them as it
+// does everywhere in the window); Backspace and Delete empty it.
+class Win32HotkeyBox final : public HotkeyBox, public RoutedControl {
+public:
+    // accessKeys: the window's access keys (upper case), which Alt moves to
+    // their fields with from this one too.
+    Win32HotkeyBox(HWND hwnd, std::string accessKeys);
+    std::optional<HotkeyCombination> combination() const override;
+    void setCombination(const std::optional<HotkeyCombination>& combination) override;
+    void setFocus() override { SetFocus(hwnd_); }
+    std::optional<LRESULT> childMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::optional<LRESULT> keyDown(WORD key);
+    HWND hwnd_;
+    std::string accessKeys_;
+    // What the control held when the first modifier of the keys now down was
+    // pressed: the control empties itself until a key comes with them.
+    std::optional<WORD> beforeModifiers_;
 };
 
 class Win32ProgressBar final : public ProgressBar, public RoutedControl {

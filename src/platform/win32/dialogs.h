@@ -14,6 +14,7 @@ public:
 
 protected:
     void showWarning(const std::string& text, const std::string& title) override;
+    bool askQuestion(const std::string& text, const std::string& title) override;
     std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                          const std::string& initial) override;
 

@@ -1,6 +1,7 @@
 #include "platform/win32/form_window.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/failure.h"
 #include "platform/win32/failure_barrier.h"
@@ -39,6 +40,8 @@ ChildClass childClassFor(ControlKind kind)
                 WS_EX_CLIENTEDGE};
     case ControlKind::EditBox:
         return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::HotkeyBox:
+        return {HOTKEY_CLASSW, WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::CheckBox:
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::Label:
@@ -103,6 +106,20 @@ void FormWindow::createControls()
         SetWindowSubclass(child, &FormWindow::childProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
         children_[control->id] = child;
     }
+}
+
+std::string FormWindow::accessKeys() const
+{
+    std::string keys;
+    for (const ControlLayout& control : layout_.controls) {
+        const std::string_view text = control.text;
+        std::size_t amp = text.find('&');
+        while (amp != std::string_view::npos && amp + 1 < text.size() && text[amp + 1] == '&')
+            amp = text.find('&', amp + 2);
+        if (amp != std::string_view::npos && amp + 1 < text.size())
+            keys += static_cast<char>(std::toupper(static_cast<unsigned char>(text[amp + 1])));
+    }
+    return keys;
 }
 
 HFONT FormWindow::font(const FontSpec& design)
@@ -280,108 +297,163 @@ void FormWindow::loadCustomPointer(const std::string& path)
 
 LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const std::optional<LRESULT> answer = answerMessage(message, wParam, lParam);
+    return answer ? *answer : defaultProc(message, wParam, lParam);
+}
+
+// Each message's parameters are taken apart here, once; the members that
+// answer them get their meaning. No answer leaves the message to the default.
+std::optional<LRESULT> FormWindow::answerMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
     case WM_COMMAND:
-        if (lParam) {
-            if (RoutedControl* route = routeFor(reinterpret_cast<HWND>(lParam))) route->command(HIWORD(wParam));
-            return 0;
-        }
-        // Enter and Escape, as the dialog navigation translates them.
-        if (onDialogCommand && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-            onDialogCommand(LOWORD(wParam));
-            return 0;
-        }
-        break;
-    case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (RoutedControl* route = routeFor(header.hwndFrom)) return route->notify(header);
-        break;
-    }
-    case WM_TIMER: {
-        const auto it = timers_.find(wParam);
-        if (it != timers_.end()) {
-            it->second->tick();
-            return 0;
-        }
-        break;
-    }
+        return commandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY:
+        return notifyMessage(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_TIMER:
+        return timerMessage(wParam);
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        if (RoutedControl* route = routeFor(reinterpret_cast<HWND>(lParam)))
-            if (HBRUSH brush = route->backgroundBrush(dc)) return reinterpret_cast<LRESULT>(brush);
-        SetBkColor(dc, background_.rgb());
-        return reinterpret_cast<LRESULT>(background_.brush());
-    }
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.brush());
-        return 1;
-    }
+    case WM_CTLCOLORBTN:
+        return controlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND:
+        return eraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && pointer_ != MousePointer::Default) {
-            if (pointer_ == MousePointer::Hourglass)
-                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-            else
-                SetCursor(customCursor_ ? customCursor_.get() : LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        }
-        break;
+        return setCursorShape(LOWORD(lParam));
     case WM_MOUSEMOVE:
         if (onMouseMove) onMouseMove();
         return 0;
     case WM_SIZE:
         if (onResize) onResize();
         return 0;
-    case WM_GETDPISCALEDSIZE: {
-        // The size the design has at the new DPI, so that the rectangle the
-        // system then suggests fits the window exactly.
-        *reinterpret_cast<SIZE*>(lParam) = layoutSize(static_cast<int>(wParam));
-        return TRUE;
-    }
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        applyLayout();
-        // The suggested rectangle, in one move: the system chose it to keep
-        // the window under the pointer and on the monitor it moved to.
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
+    case WM_GETDPISCALEDSIZE:
+        return dpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
+    case WM_DPICHANGED:
+        return dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_CLOSE:
-        if (onClose) {
-            onClose();
-            return 0;
-        }
-        break;
     case WM_ENDSESSION:
-        // Logging off or shutting down: the process ends after this, so the
-        // shutdown runs now.
-        if (wParam && onClose) onClose();
-        return 0;
     case WM_DESTROY:
+        return lifecycleMessage(message, wParam != 0);
+    case WM_ACTIVATE:
+    case WM_SETFOCUS:
+    case WM_NEXTDLGCTL:
+        return focusMessage(message, wParam, lParam);
+    default:
+        return onOtherMessage ? onOtherMessage(message, wParam, lParam) : std::nullopt;
+    }
+}
+
+std::optional<LRESULT> FormWindow::commandMessage(WORD id, WORD code, HWND child)
+{
+    if (child) {
+        if (RoutedControl* route = routeFor(child)) route->command(code);
+        return 0;
+    }
+    // Enter and Escape, as the dialog navigation translates them.
+    if (onDialogCommand && (id == IDOK || id == IDCANCEL)) {
+        onDialogCommand(id);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::notifyMessage(const NMHDR& header)
+{
+    if (RoutedControl* route = routeFor(header.hwndFrom)) return route->notify(header);
+    return std::nullopt;
+}
+
+std::optional<LRESULT> FormWindow::timerMessage(UINT_PTR id)
+{
+    const auto it = timers_.find(id);
+    if (it == timers_.end()) return std::nullopt;
+    it->second->tick();
+    return 0;
+}
+
+LRESULT FormWindow::controlColors(HDC dc, HWND child)
+{
+    if (RoutedControl* route = routeFor(child))
+        if (HBRUSH brush = route->backgroundBrush(dc)) return reinterpret_cast<LRESULT>(brush);
+    SetBkColor(dc, background_.rgb());
+    return reinterpret_cast<LRESULT>(background_.brush());
+}
+
+LRESULT FormWindow::eraseBackground(HDC dc)
+{
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    FillRect(dc, &client, background_.brush());
+    return 1;
+}
+
+std::optional<LRESULT> FormWindow::setCursorShape(WORD hitTest)
+{
+    if (hitTest != HTCLIENT || pointer_ == MousePointer::Default) return std::nullopt;
+    if (pointer_ == MousePointer::Hourglass)
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    else
+        SetCursor(customCursor_ ? customCursor_.get() : LoadCursorW(nullptr, IDC_HAND));
+    return TRUE;
+}
+
+LRESULT FormWindow::dpiScaledSize(int newDpi, SIZE& size) const
+{
+    // The size the design has at the new DPI, so that the rectangle the
+    // system then suggests fits the window exactly.
+    size = layoutSize(newDpi);
+    return TRUE;
+}
+
+LRESULT FormWindow::dpiChanged(int newDpi, const RECT& suggested)
+{
+    dpi_ = newDpi;
+    applyLayout();
+    // The suggested rectangle, in one move: the system chose it to keep the
+    // window under the pointer and on the monitor it moved to.
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+std::optional<LRESULT> FormWindow::lifecycleMessage(UINT message, bool flag)
+{
+    switch (message) {
+    case WM_CLOSE:
+        if (!onClose) return std::nullopt;
+        onClose();
+        return 0;
+    case WM_ENDSESSION:
+        // Logging off or shutting down (the flag): the process ends after
+        // this, so the shutdown runs now.
+        if (flag && onClose) onClose();
+        return 0;
+    default:  // WM_DESTROY
         // Only stopped: a tick can be on the stack below this message (its
         // error box dispatched the close), and it goes on using its timer.
         for (auto& [id, timer] : timers_) timer->ownerGone();
         if (onDestroyed) onDestroyed();
         return 0;
+    }
+}
+
+std::optional<LRESULT> FormWindow::focusMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
     case WM_ACTIVATE:
-        // As a dialog box does: the control that had the keyboard focus gets it
-        // back when the window is active again (the default would give it to
-        // the window itself, where the arrow keys do nothing).
+        // As a dialog box does: the control that had the keyboard focus gets
+        // it back when the window is active again (the default would give it
+        // to the window itself, where the arrow keys do nothing).
         if (LOWORD(wParam) == WA_INACTIVE) {
             rememberFocus();
-        } else if (!HIWORD(wParam)) {
-            restoreFocus();
-            return 0;
+            return std::nullopt;
         }
-        break;
+        if (HIWORD(wParam)) return std::nullopt;  // activated while minimised
+        restoreFocus();
+        return 0;
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
-    case WM_NEXTDLGCTL:
+    default:  // WM_NEXTDLGCTL
         // A label's access key (Alt+letter): the dialog navigation puts the
         // focus on the label, then asks for the next control in tab order.
         // The window's own procedure has to do both, as a dialog box's does.
@@ -389,12 +461,7 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // unanswered, as before.
         nextDialogControl(wParam, lParam != 0);
         return 0;
-    default:
-        if (onOtherMessage)
-            if (const std::optional<LRESULT> answer = onOtherMessage(message, wParam, lParam)) return *answer;
-        break;
     }
-    return defaultProc(message, wParam, lParam);
 }
 
 LRESULT CALLBACK FormWindow::childProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -415,9 +482,12 @@ std::string FormWindow::childLocation(HWND child) const
 
 LRESULT FormWindow::childMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    RoutedControl* const route = routeFor(hwnd);
+    if (route)
+        if (const std::optional<LRESULT> answer = route->childMessage(message, wParam, lParam)) return *answer;
     switch (message) {
     case WM_MOUSEMOVE:
-        if (RoutedControl* route = routeFor(hwnd)) route->mouseMoved();
+        if (route) route->mouseMoved();
         break;
     case WM_GETDLGCODE:
         // A multi-line edit asks for every key, Tab included; let Tab move the

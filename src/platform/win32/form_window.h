@@ -39,6 +39,7 @@ public:
     Win32Label& label(int id) { return make<Win32Label>(id, control(id)); }
     Win32CheckBox& checkBox(int id) { return make<Win32CheckBox>(id, control(id)); }
     Win32TextBox& textBox(int id) { return make<Win32TextBox>(id, control(id)); }
+    Win32HotkeyBox& hotkeyBox(int id) { return make<Win32HotkeyBox>(id, control(id), accessKeys()); }
     Win32ProgressBar& progressBar(int id) { return make<Win32ProgressBar>(id, control(id)); }
     Win32ListView& listView(int id) { return make<Win32ListView>(id, control(id), dpi_); }
     Win32Timer& timer(UINT_PTR id);
@@ -91,7 +92,24 @@ private:
     SIZE layoutSize(int dpi) const;
     void sizeToLayout();
     HFONT font(const FontSpec& design);
+    // The letters after a single "&" in the controls' texts, upper case.
+    std::string accessKeys() const;
     RoutedControl* routeFor(HWND child) const;
+    // The window's messages, one member per concern; nullopt leaves the
+    // message to the default procedure.
+    std::optional<LRESULT> answerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> commandMessage(WORD id, WORD code, HWND child);
+    std::optional<LRESULT> notifyMessage(const NMHDR& header);
+    std::optional<LRESULT> timerMessage(UINT_PTR id);
+    LRESULT controlColors(HDC dc, HWND child);
+    LRESULT eraseBackground(HDC dc);
+    std::optional<LRESULT> setCursorShape(WORD hitTest);
+    LRESULT dpiScaledSize(int newDpi, SIZE& size) const;
+    LRESULT dpiChanged(int newDpi, const RECT& suggested);
+    // WM_CLOSE, WM_ENDSESSION (flag: the session ends) and WM_DESTROY.
+    std::optional<LRESULT> lifecycleMessage(UINT message, bool flag);
+    // WM_ACTIVATE, WM_SETFOCUS and WM_NEXTDLGCTL.
+    std::optional<LRESULT> focusMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void rememberFocus();
     void restoreFocus();
     // WM_NEXTDLGCTL: the control given (a label only), or the next (which 0)

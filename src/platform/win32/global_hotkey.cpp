@@ -26,8 +26,10 @@ bool Win32GlobalHotkey::claim(Id id, const HotkeyCombination& combination, std::
 {
     release(id);
     Claim claim{combination, std::move(pressed)};
-    // While the program's own keys go in, a new claim waits for the resume.
-    if (!suspended_ && !registerClaim(id, claim)) return false;
+    if (!registerClaim(id, claim)) return false;
+    // Suspended, it is only tried: whether another program holds it is told
+    // now, and it is registered at the last resume().
+    if (suspensions_ > 0 && UnregisterHotKey(hwnd(), id)) claim.registered = false;
     claims_[id] = std::move(claim);
     return true;
 }
@@ -49,14 +51,15 @@ std::vector<HotkeyCombination> Win32GlobalHotkey::held() const
 
 void Win32GlobalHotkey::suspend()
 {
-    suspended_ = true;
+    ++suspensions_;
     for (auto& [id, claim] : claims_)
         if (claim.registered && UnregisterHotKey(hwnd(), id)) claim.registered = false;
 }
 
 void Win32GlobalHotkey::resume()
 {
-    suspended_ = false;
+    if (suspensions_ > 0) --suspensions_;
+    if (suspensions_ > 0) return;
     for (auto& [id, claim] : claims_)
         if (!claim.registered) registerClaim(id, claim);
 }

@@ -29,7 +29,7 @@ private:
     // Only the claims the system granted: one another program holds is
     // forgotten at once.
     std::map<Id, Claim> claims_;
-    bool suspended_ = false;
+    int suspensions_ = 0;  // suspend() calls not yet resumed
 };
 
 }  // namespace mw::win32

@@ -44,7 +44,8 @@ int run()
     Win32RunningCopies copies(L"Local\\Marrowind.Running", L"MarrowindForm", widen(kProductTitle));
     if (!startAsTheOnlyCopy(copies, clock)) return 0;
 
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES |
+                                                          ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&classes);
 
     Win32WindowSystem windows;
@@ -94,7 +95,7 @@ int run()
                                  window.timer(2)};
     ProgramState program;
     Form1 form1(controls, services, program);
-    form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
+    form1.showHelp = [&](const HotkeyStatus& status) { showHelpWindow(window.hwnd(), services, status); };
     form1.showOptions = [&] { return showOptionsWindow(window.hwnd(), services); };
     // "Options…" at the end of the system menu (Alt+Space); the menu is the
     // window's and goes with it.

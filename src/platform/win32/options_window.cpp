@@ -2,9 +2,7 @@
 
 #include "main_window/options_dialog.h"
 #include "main_window/options_layout.h"
-#include "platform/win32/event_loop.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/icons.h"
+#include "platform/win32/modal_window.h"
 
 namespace mw::win32 {
 
@@ -14,20 +12,12 @@ static_assert(options_id::kOk == IDOK && options_id::kCancel == IDCANCEL);
 
 bool showOptionsWindow(HWND owner, const Services& services)
 {
-    // Made before the window: a window still there when the loop ends (the
-    // program is quitting) is destroyed with its object, and its last
-    // message sets this.
-    bool open = true;
-    const ProgramIcons icons = loadProgramIcons();
-    // Fixed border, a close box and neither minimise nor maximise button.
-    FormWindow window(optionsLayout(), {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner},
-                      icons.big.get(), icons.small.get());
-    // A window with WS_EX_DLGMODALFRAME shows only an icon given to the window itself.
-    SendMessageW(window.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
-    SendMessageW(window.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
+    // The close box is Cancel: the window goes and nothing is stored.
+    ModalWindow modal(optionsLayout(), owner);
+    FormWindow& window = modal.window();
     namespace id = options_id;
     OptionsDialogControls controls{window,
-                                   window.textBox(id::kHotkey),
+                                   window.hotkeyBox(id::kHotkey),
                                    {},
                                    {},
                                    window.button(id::kOk),
@@ -38,17 +28,7 @@ bool showOptionsWindow(HWND owner, const Services& services)
         controls.switches[i] = &window.checkBox(id::kSwitches[i]);
     OptionsDialog dialog(controls, services);
 
-    // The owner is enabled again before the window goes, so the activation
-    // returns to it rather than to another program. The close box is Cancel.
-    window.onClose = [&] {
-        EnableWindow(owner, TRUE);
-        DestroyWindow(window.hwnd());
-    };
-    window.onDestroyed = [&] { open = false; };
-
-    window.centre();
-    EnableWindow(owner, FALSE);
-    ShowWindow(window.hwnd(), SW_SHOW);
+    modal.show();
     // Opened from the tray while the main window is hidden there, it is the
     // window the user works in.
     SetForegroundWindow(window.hwnd());
@@ -56,7 +36,7 @@ bool showOptionsWindow(HWND owner, const Services& services)
     // is active and a failing read is reported over it.
     dialog.Form_Load();
 
-    runModal(open, owner);
+    modal.runUntilClosed();
     return dialog.stored();
 }
 

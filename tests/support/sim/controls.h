@@ -121,6 +121,32 @@ private:
     std::string text_;
 };
 
+class SimHotkeyBox final : public HotkeyBox {
+public:
+    std::optional<HotkeyCombination> combination() const override { return combination_; }
+    void setCombination(const std::optional<HotkeyCombination>& combination) override { combination_ = combination; }
+    void setFocus() override
+    {
+        ++focusRequests;
+        focus(true);
+    }
+    // The user presses a combination into the field, or empties it (none).
+    void press(const std::optional<HotkeyCombination>& combination) { combination_ = combination; }
+    // The focus comes or goes, as the window system tells the field.
+    void focus(bool focused)
+    {
+        if (focused == focused_) return;
+        focused_ = focused;
+        if (onFocusChange) onFocusChange(focused);
+    }
+
+    int focusRequests = 0;
+
+private:
+    std::optional<HotkeyCombination> combination_;
+    bool focused_ = false;
+};
+
 class SimProgressBar final : public ProgressBar {
 public:
     int max() const override { return max_; }

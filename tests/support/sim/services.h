@@ -100,6 +100,9 @@ public:
     };
     std::vector<Shown> warnings;
     std::vector<Shown> prompts;
+    std::vector<Shown> questions;
+    // Answers the yes/no questions give, in order (true: Yes).
+    std::deque<bool> questionAnswers;
     // Answers the input box gives, in order; nullopt is Cancel. When they run
     // out the box is cancelled.
     std::deque<std::optional<std::string>> answers;
@@ -112,6 +115,14 @@ protected:
     {
         warnings.push_back({text, title});
         if (whileWarningOpen) whileWarningOpen();
+    }
+    bool askQuestion(const std::string& text, const std::string& title) override
+    {
+        questions.push_back({text, title});
+        if (questionAnswers.empty()) fail("No answer scripted for the question");
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
     }
     std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                          const std::string&) override
@@ -567,8 +578,11 @@ public:
         for (const auto& [id, claim] : claims) out.push_back(claim.first);
         return out;
     }
-    void suspend() override { suspended = true; }
-    void resume() override { suspended = false; }
+    void suspend() override { ++suspended; }
+    void resume() override
+    {
+        if (suspended > 0) --suspended;
+    }
     // The user presses the combination claimed under the id.
     void press(Id id = kMainHotkeyId)
     {
@@ -588,7 +602,7 @@ public:
 
     std::map<Id, std::pair<HotkeyCombination, std::function<void()>>> claims;
     bool heldElsewhere = false;
-    bool suspended = false;
+    int suspended = 0;  // suspensions not yet resumed
 };
 
 }  // namespace mw::sim
