@@ -21,6 +21,8 @@ struct Form1Controls {
     CheckBox& Check4;
     CheckBox& Check8;
     Timer& Timer1;
+    // One-shot: checks the key text once the user has paused after a change.
+    Timer& Timer2;
 };
 
 }  // namespace mw

@@ -88,7 +88,8 @@ int run()
                                  window.textBox(id::kText2),
                                  window.checkBox(id::kCheck4),
                                  window.checkBox(id::kCheck8),
-                                 window.timer(1)};
+                                 window.timer(1),
+                                 window.timer(2)};
     ProgramState program;
     Form1 form1(controls, services, program);
     form1.showHelp = [&] { showHelpWindow(window.hwnd(), services); };
