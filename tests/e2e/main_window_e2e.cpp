@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "driver.h"
 #include "platform/win32/notification_area.h"
@@ -121,6 +122,24 @@ TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
     }
     Marrowind again(false);
     EXPECT_EQ(text(again.control(id::kText2)), L"hello {ENTER}");
+}
+
+TEST(MainWindow, AKeyTextThatDoesNotParseShowsABalloonOnTheBoxOnceTheUserPauses)
+{
+    Marrowind app;
+    const DWORD process = app.process().id();
+    app.writeKeys(L"abc{ENTER");
+    // Its title cannot be read back under Wine (TTM_GETTITLE gives nothing).
+    std::optional<std::string> balloon;
+    EXPECT_TRUE(waitUntil([&] { return (balloon = shownBalloon(process)).has_value(); }, 5s));
+    EXPECT_EQ(balloon, std::optional<std::string>("Unmatched \"{\" at position 4."));
+    EXPECT_EQ(app.errorDialog(), nullptr);
+    EXPECT_EQ(regQuery(kSettingsKey, "Textbox"), std::optional<std::string>("abc{ENTER"));
+
+    // Mended, the text shows none, also after the pause.
+    typeUnicode(L"}");
+    EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "Textbox") == std::optional<std::string>("abc{ENTER}"); }));
+    EXPECT_FALSE(waitUntil([&] { return shownBalloon(process).has_value(); }, 3s)) << "a balloon over a text that parses";
 }
 
 TEST(MainWindow, ALongPastedKeyTextIsKeptWholeStoredAndRestored)
