@@ -104,6 +104,32 @@ TEST(MainWindow, RefreshListPicksUpANewWindowAndShowsUnicodeTitlesExactly)
     }();
 }
 
+TEST(MainWindow, AClosedTargetIsGoneAfterRefreshListAndDueTurnsStillSaySo)
+{
+    Target bystander(L"Marrowind Bystander");
+    Target doomed(L"Marrowind Closing Target");
+    Marrowind app;
+    const HWND list = app.control(id::kListView1);
+    app.writeKeys(L"k");
+    app.selectTarget("Marrowind Closing Target");
+    app.chooseInterval(2);  // every 5 seconds: the countdown shows between the turns
+    app.press(id::kPushButton4);
+    ASSERT_TRUE(waitUntil([&] { return !doomed.typed().empty(); }, 15s));
+    doomed.close();
+    const auto closedSaid = [&] { return app.status() == L"Nothing typed: the window chosen for typing has closed."; };
+    ASSERT_TRUE(waitUntil(closedSaid, 15s)) << narrow(app.status());
+
+    app.press(id::kPushButton1);
+    EXPECT_TRUE(waitUntil([&] { return !listHas(list, "Marrowind Closing Target"); }, 5s));
+    EXPECT_TRUE(listHas(list, "Marrowind Bystander"));
+    // The next due turn says so again, and types into no window the list shows.
+    ASSERT_TRUE(waitUntil([&] { return !closedSaid(); }, 10s));
+    EXPECT_TRUE(waitUntil(closedSaid, 15s)) << narrow(app.status());
+    EXPECT_FALSE(listHas(list, "Marrowind Closing Target"));
+    EXPECT_TRUE(bystander.typed().empty());
+    app.press(id::kPushButton4);
+}
+
 TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
 {
     {
