@@ -25,22 +25,20 @@ public:
     Source(const std::string& written, bool readModifierCodes) : written_(written)
     {
         if (!readModifierCodes) return;
-        read_.reserve(written.size());
         // One scan left to right: no code overlaps another, and none is made
-        // by reading one, so this is the same as replacing each in turn.
+        // by reading one, so this is the same as replacing each in turn. The
+        // text is copied only from its first code on.
         for (std::size_t i = 0; i < written.size();) {
-            bool code = false;
-            if (written[i] == '{') {
-                for (std::size_t k = 0; k < std::size(kModifierCodes); ++k) {
-                    if (std::string_view(written).substr(i, kModifierCodes[k].size()) != kModifierCodes[k]) continue;
-                    codes_.push_back({read_.size(), kModifierCodes[k].size()});
-                    read_ += kModifierOfCode[k];
-                    i += kModifierCodes[k].size();
-                    code = true;
-                    break;
-                }
+            const std::size_t code = written[i] == '{' ? modifierCodeAt(i) : kNoCode;
+            if (code == kNoCode) {
+                if (!codes_.empty()) read_ += written[i];
+                ++i;
+                continue;
             }
-            if (!code) read_ += written[i++];
+            if (codes_.empty()) read_.assign(written, 0, i);
+            codes_.push_back({read_.size(), kModifierCodes[code].size()});
+            read_ += kModifierOfCode[code];
+            i += kModifierCodes[code].size();
         }
     }
 
@@ -69,6 +67,15 @@ public:
     }
 
 private:
+    static constexpr std::size_t kNoCode = std::size(kModifierCodes);
+    // Which modifier code is written at byte i, or kNoCode.
+    std::size_t modifierCodeAt(std::size_t i) const
+    {
+        for (std::size_t k = 0; k < std::size(kModifierCodes); ++k)
+            if (std::string_view(written_).substr(i, kModifierCodes[k].size()) == kModifierCodes[k]) return k;
+        return kNoCode;
+    }
+
     struct Code {
         std::size_t at;      // its byte in what is read
         std::size_t length;  // its bytes as written
@@ -92,7 +99,8 @@ bool isDigits(const std::string& text)
 
 class Parser {
 public:
-    explicit Parser(const Source& source) : source_(source), keys_(source.text()) {}
+    // Without events the parser only checks: a long text costs no memory.
+    Parser(const Source& source, bool events) : source_(source), keys_(source.text()), recording_(events) {}
 
     // The events, or the first fault (thrown as a KeyTextError).
     std::vector<KeyEvent> run()
@@ -152,6 +160,10 @@ private:
         return c.codePoint;
     }
 
+    void emit(const KeyEvent& event)
+    {
+        if (recording_) events_.push_back(event);
+    }
     static KeyEvent special(std::uint16_t key) { return KeyEvent{KeyEvent::Kind::VirtualKey, key, 0, true}; }
     static KeyEvent character(char32_t cp) { return KeyEvent{KeyEvent::Kind::Character, 0, cp, true}; }
 
@@ -179,7 +191,7 @@ private:
         std::vector<std::uint16_t> pressed;
         for (std::uint16_t m : pending_) {
             if (held(m)) continue;
-            events_.push_back(special(m));
+            emit(special(m));
             held_.push_back(m);
             pressed.push_back(m);
         }
@@ -191,7 +203,7 @@ private:
         for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
             KeyEvent up = special(*it);
             up.down = false;
-            events_.push_back(up);
+            emit(up);
             held_.erase(std::find(held_.begin(), held_.end(), *it));
         }
     }
@@ -200,9 +212,9 @@ private:
         const auto pressed = pressPending();
         for (int n = 0; n < times; ++n) {
             key.down = true;
-            events_.push_back(key);
+            emit(key);
             key.down = false;
-            events_.push_back(key);
+            emit(key);
         }
         release(pressed);
     }
@@ -270,11 +282,12 @@ private:
         KeyEvent pause;
         pause.kind = KeyEvent::Kind::Delay;
         pause.delayMs = static_cast<std::uint32_t>(ms);
-        events_.push_back(pause);
+        emit(pause);
     }
 
     const Source& source_;
     const std::string& keys_;
+    const bool recording_;
     std::vector<KeyEvent> events_;
     std::vector<std::uint16_t> pending_;
     std::size_t pendingAt_ = 0;  // the byte of the first pending modifier
@@ -285,7 +298,7 @@ private:
 std::vector<KeyEvent> parseOrFail(const Source& source)
 {
     try {
-        return Parser(source).run();
+        return Parser(source, true).run();
     } catch (const KeyTextError& error) {
         fail(error.message);
     }
@@ -298,7 +311,7 @@ std::string translateModifierCodes(const std::string& keys) { return Source(keys
 std::optional<KeyTextError> checkKeyText(const std::string& text)
 {
     try {
-        Parser(Source(text, true)).run();
+        Parser(Source(text, true), false).run();
     } catch (const KeyTextError& error) {
         return error;
     }
