@@ -46,7 +46,7 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     cSysTray1.KeySelected = [this] { ShowRequested(); };
     s_.hotkey.onPressed = [this] { Hotkey_Pressed(); };
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
-    c_.Timer2.onTick = [this] { Timer2_Timer(); };
+    c_.Timer3.onTick = [this] { Timer3_Timer(); };
 }
 
 Form1::~Form1()
@@ -121,7 +121,7 @@ void Form1::Form_Load()
     steps.step(136, [&] {
         c_.Text2.setText(s_.settings.read(setting::kTextbox, kDefaultKeyText));
         // The stored text is no edit of the user's: no balloon over it.
-        c_.Timer2.setInterval(0);
+        c_.Timer3.setInterval(0);
     });
     steps.step(138, [&] { c_.ListView1.addColumn("Select One Application To Type Into"); });
     steps.step(140, [&] { c_.ListView1.addColumn("Handle"); });
@@ -292,9 +292,9 @@ void Form1::Text2_Change()
         }
     });
     steps.step(104, [&] { session_.restartCharacters(); });
-    // The text is checked once the user pauses (Timer2_Timer): a balloon at
+    // The text is checked once the user pauses (Timer3_Timer): a balloon at
     // every keystroke would name the brace not yet closed.
-    steps.step(106, [&] { c_.Timer2.setInterval(kKeyTextPauseMs); });
+    steps.step(106, [&] { c_.Timer3.setInterval(kKeyTextPauseMs); });
 }
 
 void Form1::PushButton1_Click()
@@ -419,12 +419,12 @@ void Form1::Timer1_Timer()
     steps.step(130, [&] { session_.restartCount(); });
 }
 
-void Form1::Timer2_Timer()
+void Form1::Timer3_Timer()
 {
     // Once per pause; the next change starts the wait again.
-    c_.Timer2.setInterval(0);
+    c_.Timer3.setInterval(0);
     if (program_.Closing) return;
-    NumberedSteps steps = handlerSteps("Form1.Timer2");
+    NumberedSteps steps = handlerSteps("Form1.Timer3");
     // A text that does not parse says where, in the box's own balloon; nothing
     // else changes, and a turn would report the same. One that parses takes a
     // balloon still up away.

@@ -54,7 +54,7 @@ public:
     void PushButton4_Click();
     void ListView2_Click();
     void Timer1_Timer();
-    void Timer2_Timer();
+    void Timer3_Timer();
 
     // Seconds of the interval option chosen now.
     std::int32_t GetIntervalSeconds() const { return session_.GetIntervalSeconds(); }

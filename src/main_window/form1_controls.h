@@ -22,7 +22,7 @@ struct Form1Controls {
     CheckBox& Check8;
     Timer& Timer1;
     // One-shot: checks the key text once the user has paused after a change.
-    Timer& Timer2;
+    Timer& Timer3;
 };
 
 }  // namespace mw
