@@ -426,8 +426,8 @@ void Form1::Timer3_Timer()
     if (program_.Closing) return;
     NumberedSteps steps = handlerSteps("Form1.Timer3");
     // A text that does not parse says where, in the box's own balloon; nothing
-    // else changes, and a turn would report the same. One that parses takes a
-    // balloon still up away.
+    // else changes (a turn would refuse the text all the same). One that
+    // parses takes a balloon still up away.
     steps.step(100, [&] {
         if (const auto error = checkKeyText(c_.Text2.text()))
             c_.Text2.showBalloon(kKeyTextBalloonTitle, error->message + ".");
