@@ -1,10 +1,13 @@
 // Any key string either parses into events in which every key that goes down
 // comes up again and no modifier stays down (in every batch, too), or fails
-// with a Failure before any event exists. Only well-formed UTF-8 parses, and
+// with a Failure before any event exists; the check of the text as written
+// finds a fault exactly then, at a character of the text, and its message
+// names that position. Only well-formed UTF-8 parses, and
 // every character it gives is a Unicode scalar value; translated, with Caps
 // Lock on or off, every batch leaves no key down and the lock as the text says.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/failure.h"
@@ -37,12 +40,17 @@ void requireBalanced(const std::vector<mw::KeyEvent>& events)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string keys(reinterpret_cast<const char*>(data), size);
+    const std::optional<mw::KeyTextError> error = mw::checkKeyText(keys);
     std::vector<mw::KeyEvent> events;
     try {
         events = mw::parseKeyString(mw::translateModifierCodes(keys));
     } catch (const mw::Failure&) {
+        if (!error || error->position < 1 || error->position > mw::utf8CharacterCount(keys)) __builtin_trap();
+        if (error->message.find(" at position " + std::to_string(error->position)) == std::string::npos)
+            __builtin_trap();
         return 0;
     }
+    if (error) __builtin_trap();
     if (!mw::isWellFormedUtf8(keys)) __builtin_trap();
     for (const mw::KeyEvent& e : events)
         if (e.kind == mw::KeyEvent::Kind::Character && !mw::isScalarValue(e.character)) __builtin_trap();

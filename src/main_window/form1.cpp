@@ -6,6 +6,7 @@
 #include "shell/product.h"
 #include "shell/skin.h"
 #include "typing/hotkey.h"
+#include "typing/key_notation.h"
 
 namespace mw {
 
@@ -47,6 +48,7 @@ Form1::Form1(const Form1Controls& controls, const Services& services, ProgramSta
     cSysTray1.MenuRequested = [this] { cSysTray1_MenuRequested(); };
     cSysTray1.KeySelected = [this] { ShowRequested(); };
     c_.Timer1.onTick = [this] { Timer1_Timer(); };
+    c_.Timer3.onTick = [this] { Timer3_Timer(); };
 }
 
 Form1::~Form1()
@@ -117,7 +119,11 @@ void Form1::Form_Load()
         cSysTray1.setTrayTip(kProductTitle);
     });
     steps.step(134, [&] { cSysTray1.setInTray(true); });
-    steps.step(136, [&] { c_.Text2.setText(s_.settings.read(setting::kTextbox, kDefaultKeyText)); });
+    steps.step(136, [&] {
+        c_.Text2.setText(s_.settings.read(setting::kTextbox, kDefaultKeyText));
+        // The stored text is no edit of the user's: no balloon over it.
+        c_.Timer3.setInterval(0);
+    });
     steps.step(138, [&] { c_.ListView1.addColumn("Select One Application To Type Into"); });
     steps.step(140, [&] { c_.ListView1.addColumn("Handle"); });
     steps.step(142, [&] { c_.ListView1.setColumnWidth(1, 7000); });
@@ -297,6 +303,9 @@ void Form1::Text2_Change()
         }
     });
     steps.step(104, [&] { session_.restartCharacters(); });
+    // The text is checked once the user pauses (Timer3_Timer): a balloon at
+    // every keystroke would name the brace not yet closed.
+    steps.step(106, [&] { c_.Timer3.setInterval(kKeyTextPauseMs); });
 }
 
 void Form1::PushButton1_Click()
@@ -419,6 +428,23 @@ void Form1::Timer1_Timer()
         steps.step(128, [&] { session_.typeTurn(c_.Text2.text()); });
     }
     steps.step(130, [&] { session_.restartCount(); });
+}
+
+void Form1::Timer3_Timer()
+{
+    // Once per pause; the next change starts the wait again.
+    c_.Timer3.setInterval(0);
+    if (program_.Closing) return;
+    NumberedSteps steps = handlerSteps("Form1.Timer3");
+    // A text that does not parse says where, in the box's own balloon; nothing
+    // else changes (a turn would refuse the text all the same). One that
+    // parses takes a balloon still up away.
+    steps.step(100, [&] {
+        if (const auto error = checkKeyText(c_.Text2.text()))
+            c_.Text2.showBalloon(kKeyTextBalloonTitle, error->message + ".");
+        else
+            c_.Text2.hideBalloon();
+    });
 }
 
 }  // namespace mw

@@ -21,6 +21,11 @@
 
 namespace mw {
 
+// A text in the key box that does not parse is shown once the user has
+// stopped changing it for this long, in a balloon with this title.
+inline constexpr int kKeyTextPauseMs = 700;
+inline constexpr const char* kKeyTextBalloonTitle = "Key text";
+
 class Form1 {
 public:
     Form1(const Form1Controls& controls, const Services& services, ProgramState& program);
@@ -52,6 +57,7 @@ public:
     void PushButton4_Click();
     void ListView2_Click();
     void Timer1_Timer();
+    void Timer3_Timer();
 
     // Seconds of the interval option chosen now.
     std::int32_t GetIntervalSeconds() const { return session_.GetIntervalSeconds(); }

@@ -22,6 +22,8 @@ struct Form1Controls {
     CheckBox& Check8;
     Timer& Timer1;
     Timer& Timer2;  // the sequences' one-second tick
+    // One-shot: checks the key text once the user has paused after a change.
+    Timer& Timer3;
 };
 
 }  // namespace mw

@@ -94,6 +94,12 @@ public:
     // Gives it the keyboard focus with its whole text selected, so that what
     // the user types next replaces it.
     virtual void setFocus() = 0;
+    // A balloon tip pointing at the box, with a title and a text, as the box
+    // shows one for text it cannot take; another replaces it. The user can
+    // dismiss it too.
+    virtual void showBalloon(const std::string& title, const std::string& text) = 0;
+    // Takes a balloon that is up away; nothing when none is.
+    virtual void hideBalloon() = 0;
     std::function<void()> onChange;
 };
 

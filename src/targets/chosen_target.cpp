@@ -41,6 +41,8 @@ TurnTarget ChosenTarget::resolve()
         // Its program restarted: the window of the same program, title and
         // class takes its place.
         if (findAgain() != kNoWindow) break;
+        // Its row goes from the list, which shows only windows that exist.
+        rebuild_();
         return {kNoWindow, kChosenWindowClosedText};
     case TargetList::Choice::NotListed:
         rebuild_();

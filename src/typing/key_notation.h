@@ -5,11 +5,15 @@
 // the special characters ("{+}", "{{}"), repeat a key ("{a 10}") and pause
 // the turn for so many milliseconds ("{DELAY 500}").
 //
+// "{SHIFT}", "{CTRL}" and "{ALT}" hold a modifier as "+", "^" and "%" do.
+//
 // A whole string is parsed before anything is sent: a string that does not
-// parse yields a Failure and no events. Every key pressed is released, and so
-// is every modifier, within the events of one string.
+// parse yields its first fault, with the position of the character at fault,
+// and no events. Every key pressed is released, and so is every modifier,
+// within the events of one string.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,25 @@ inline constexpr int kMaxRepeatCount = 1000;
 // "{DELAY n}" pauses for n milliseconds, 1 to this many (ten minutes).
 inline constexpr std::uint32_t kMaxDelayMs = 600000;
 
+// Why a key text does not parse and where: the 1-based position counts
+// characters (code points) of the text as the user wrote it, and the message
+// names it too ("Unknown key code {FOO} at position 7").
+struct KeyTextError {
+    std::size_t position = 0;
+    std::string message;
+};
+
+// "{SHIFT}", "{CTRL}" and "{ALT}" (exactly so written) become "+", "^", "%".
+std::string translateModifierCodes(const std::string& keys);
+
+// The key text as the user writes it, modifier codes included: its first
+// fault, or nothing when it parses.
+std::optional<KeyTextError> checkKeyText(const std::string& text);
+// The key text as the user writes it, modifier codes included; a text that
+// does not parse raises a Failure with checkKeyText's message.
+std::vector<KeyEvent> parseKeyText(const std::string& text);
+// Key notation whose modifier codes were translated already (or that has none,
+// as a hotkey); a Failure with the same messages, positions counted in keys.
 std::vector<KeyEvent> parseKeyString(const std::string& keys);
 
 // Splits events into batches of at most about maxEvents each. A batch that

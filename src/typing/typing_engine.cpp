@@ -1,23 +1,6 @@
 #include "typing/typing_engine.h"
 
 namespace mw {
-namespace {
-
-void replaceAll(std::string& text, const std::string& from, const std::string& to)
-{
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
-}  // namespace
-
-std::string translateModifierCodes(std::string keys)
-{
-    replaceAll(keys, "{SHIFT}", "+");
-    replaceAll(keys, "{CTRL}", "^");
-    replaceAll(keys, "{ALT}", "%");
-    return keys;
-}
 
 std::string outcomeText(SendOutcome outcome, TurnHold hold, Clock& clock)
 {

@@ -636,6 +636,34 @@ void clickListRow(HWND list, int row, int button)
     clickAt(centre, button);
 }
 
+std::optional<std::string> shownBalloon(DWORD processId)
+{
+    struct Search {
+        DWORD process;
+        HWND found = nullptr;
+    } search{processId};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (process != s.process || _wcsicmp(name, TOOLTIPS_CLASSW) != 0 || !IsWindowVisible(window) ||
+                !(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON))
+                return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return std::nullopt;
+    // A tooltip answers its window text with the tip it shows.
+    wchar_t text[512] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &ignored);
+    return narrow(text);
+}
+
 // --- Registry ---------------------------------------------------------------
 
 namespace {

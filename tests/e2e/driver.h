@@ -93,6 +93,10 @@ std::vector<ListRow> listRows(HWND list);
 int listSelected(HWND list);  // 0-based, -1 when none
 void clickListRow(HWND list, int row, int button = 1);
 
+// The text of a balloon tooltip a process shows (an edit control's own or one
+// of the program's); nothing while none is up.
+std::optional<std::string> shownBalloon(DWORD processId);
+
 // "reg query" as the user would run it, returning the value's data.
 std::optional<std::string> regQuery(const std::string& key, const std::string& value);
 void regDeleteKey(const std::string& key);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "driver.h"
 #include "platform/win32/notification_area.h"
@@ -103,6 +104,32 @@ TEST(MainWindow, RefreshListPicksUpANewWindowAndShowsUnicodeTitlesExactly)
     }();
 }
 
+TEST(MainWindow, AClosedTargetIsGoneAfterRefreshListAndDueTurnsStillSaySo)
+{
+    Target bystander(L"Marrowind Bystander");
+    Target doomed(L"Marrowind Closing Target");
+    Marrowind app;
+    const HWND list = app.control(id::kListView1);
+    app.writeKeys(L"k");
+    app.selectTarget("Marrowind Closing Target");
+    app.chooseInterval(2);  // every 5 seconds: the countdown shows between the turns
+    app.press(id::kPushButton4);
+    ASSERT_TRUE(waitUntil([&] { return !doomed.typed().empty(); }, 15s));
+    doomed.close();
+    const auto closedSaid = [&] { return app.status() == L"Nothing typed: the window chosen for typing has closed."; };
+    ASSERT_TRUE(waitUntil(closedSaid, 15s)) << narrow(app.status());
+
+    app.press(id::kPushButton1);
+    EXPECT_TRUE(waitUntil([&] { return !listHas(list, "Marrowind Closing Target"); }, 5s));
+    EXPECT_TRUE(listHas(list, "Marrowind Bystander"));
+    // The next due turn says so again, and types into no window the list shows.
+    ASSERT_TRUE(waitUntil([&] { return !closedSaid(); }, 10s));
+    EXPECT_TRUE(waitUntil(closedSaid, 15s)) << narrow(app.status());
+    EXPECT_FALSE(listHas(list, "Marrowind Closing Target"));
+    EXPECT_TRUE(bystander.typed().empty());
+    app.press(id::kPushButton4);
+}
+
 TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
 {
     {
@@ -121,6 +148,24 @@ TEST(MainWindow, TypedKeyTextIsStoredAtOnceAndRestoredAtTheNextStart)
     }
     Marrowind again(false);
     EXPECT_EQ(text(again.control(id::kText2)), L"hello {ENTER}");
+}
+
+TEST(MainWindow, AKeyTextThatDoesNotParseShowsABalloonOnTheBoxOnceTheUserPauses)
+{
+    Marrowind app;
+    const DWORD process = app.process().id();
+    app.writeKeys(L"abc{ENTER");
+    // Its title cannot be read back under Wine (TTM_GETTITLE gives nothing).
+    std::optional<std::string> balloon;
+    EXPECT_TRUE(waitUntil([&] { return (balloon = shownBalloon(process)).has_value(); }, 5s));
+    EXPECT_EQ(balloon, std::optional<std::string>("Unmatched \"{\" at position 4."));
+    EXPECT_EQ(app.errorDialog(), nullptr);
+    EXPECT_EQ(regQuery(kSettingsKey, "Textbox"), std::optional<std::string>("abc{ENTER"));
+
+    // Mended, the text shows none, also after the pause.
+    typeUnicode(L"}");
+    EXPECT_TRUE(waitUntil([&] { return regQuery(kSettingsKey, "Textbox") == std::optional<std::string>("abc{ENTER}"); }));
+    EXPECT_FALSE(waitUntil([&] { return shownBalloon(process).has_value(); }, 3s)) << "a balloon over a text that parses";
 }
 
 TEST(MainWindow, ALongPastedKeyTextIsKeptWholeStoredAndRestored)

@@ -28,7 +28,7 @@ struct SimMainWindow : sim::SimPlatform {
         PushButton3{designText("PushButton3")}, PushButton4{designText("PushButton4")};
     sim::SimTextBox Text2;
     sim::SimCheckBox Check4, Check8;
-    sim::SimTimer Timer1, Timer2;
+    sim::SimTimer Timer1, Timer2, Timer3;
 
     SimMainWindow() { Check8.setVisible(findControl(form1Layout(), "Check8")->visible); }
 
@@ -36,7 +36,8 @@ struct SimMainWindow : sim::SimPlatform {
     {
         return Form1Controls{form,        Frame1,      Frame2,      Frame3,      ProgressBar1,
                              ListView1,   ListView2,   PushButton1, PushButton2, PushButton3,
-                             PushButton4, Text2,       Check4,      Check8,      Timer1,      Timer2};
+                             PushButton4, Text2,       Check4,      Check8,      Timer1,
+                             Timer2,      Timer3};
     }
 };
 

@@ -35,6 +35,28 @@ TEST_F(Form1Test, AFailingWriteOfTheKeyTextIsReportedAndOneCharacterModeStillSta
     EXPECT_EQ(sim.keys.typed(), "ax");
 }
 
+TEST_F(Form1Test, AKeyTextThatDoesNotParseShowsABalloonWithItsPositionOnceTheUserPauses)
+{
+    sim.settings.values[setting::kTextbox] = "{";
+    form1->Form_Load();
+    EXPECT_EQ(sim.Timer3.interval(), 0) << "the stored text is no edit of the user's";
+
+    sim.Text2.setText("Hello {FOO} world");
+    EXPECT_FALSE(sim.Text2.balloon) << "not while the user types";
+    EXPECT_EQ(sim.Timer3.interval(), kKeyTextPauseMs);
+    sim.Timer3.tick();
+    ASSERT_TRUE(sim.Text2.balloon);
+    EXPECT_EQ(sim.Text2.balloon->title, "Key text");
+    EXPECT_EQ(sim.Text2.balloon->text, "Unknown key code {FOO} at position 7.");
+    EXPECT_EQ(sim.Timer3.interval(), 0) << "once per pause";
+    EXPECT_EQ(sim.settings.values[setting::kTextbox], "Hello {FOO} world");
+    EXPECT_TRUE(sim.dialogs.warnings.empty());
+
+    sim.Text2.setText("Hello {F5} world");
+    sim.Timer3.tick();
+    EXPECT_FALSE(sim.Text2.balloon) << "a text that parses takes it away";
+}
+
 TEST_F(Form1Test, FirstLoadFillsTheListsAndShowsTheStoredKeyTextOrWritesTheDefaultBack)
 {
     sim.windows.add("Untitled - Notepad");

@@ -100,54 +100,78 @@ TEST(KeyNotation, EveryBraceCodeOfTheKeyTablePressesItsKeyInAnyCase)
     }
 }
 
-TEST(KeyNotation, MalformedStringsFailWithAClearDescription)
+TEST(KeyNotation, AMalformedTextNamesItsFirstFaultAtItsPositionAsWritten)
 {
     struct Case {
         std::string keys;
-        std::string says;
+        std::size_t position;
+        std::string message;  // " at position n" follows the first part, the second after it
+        std::string after = {};
     };
+    const std::string bad = "Bad repeat count in ", delay = ": write the milliseconds, 1 to 600000, as in {DELAY 500}";
+    const std::string noKey = " has no key to apply to", whole = ": write a whole number, as in {ENTER 3}";
     const Case cases[] = {
-        {"{", "Unmatched \"{\""},
-        {"ab{ENTER", "Unmatched \"{\" at position 3"},
-        {"{}", "Unmatched \"{\""},
-        {"a}", "Unmatched \"}\" at position 2"},
-        {"{FOO}", "Unknown key code {FOO}"},
-        {"{shift}a", "Unknown key code {shift}"},
-        {"{F0}", "Unknown key code {F0}"},
-        {"{F17}", "Unknown key code {F17}"},
-        {"(ab", "Unmatched \"(\""},
-        {"ab)", "Unmatched \")\" at position 3"},
-        {"+", "no key to apply to"},
-        {"a^", "no key to apply to"},
-        {"(+)", "no key to apply to"},
-        {"{a x}", "Bad repeat count"},
-        {"{a -1}", "Bad repeat count"},
-        {"{a }", "Bad repeat count"},
-        {"{a 1001}", "above the limit of 1000"},
-        {"{a 99999999999}", "Bad repeat count"},
-        // Malformed UTF-8, at its position in characters.
-        {"ok\xFF", "not valid UTF-8 text at position 3"},
-        {"\xC3\xA4\xC0\x80", "not valid UTF-8 text at position 2"},  // overlong NUL
-        {"a\xED\xA0\x80", "not valid UTF-8 text at position 2"},      // encoded surrogate
-        {"\xF4\x90\x80\x80", "not valid UTF-8 text at position 1"},  // above U+10FFFF
-        {"ab\xE2\x82", "not valid UTF-8 text at position 3"},          // cut short
-        {"{\xC3\xA4\x80}", "not valid UTF-8 text at position 3"},
-        {"\xC3\xA4}", "Unmatched \"}\" at position 2"},
-        {"ab{DELAY}", "Bad delay {DELAY} at position 3"},
-        {"{DELAY 0}", "Bad delay {DELAY 0} at position 1"},
-        {"{DELAY 600001}", "1 to 600000"},
-        {"{DELAY x}", "Bad delay"},
-        {"{DELAY -5}", "Bad delay"},
-        {"+{DELAY 5}a", "has no key to apply to"},
+        {"Hello {FOO} world", 7, "Unknown key code {FOO}"},
+        {"{F99}", 1, "Unknown key code {F99}"},
+        {"{F0 2}", 1, "Unknown key code {F0}"},
+        {"a{shift}a", 2, "Unknown key code {shift}"},
+        {"abc{ENTER", 4, "Unmatched \"{\""},
+        {"{", 1, "Unmatched \"{\""},
+        {"{}", 1, "Unmatched \"{\""},
+        {"a}", 2, "Unmatched \"}\""},
+        {"+(abc", 2, "Unmatched \"(\""},
+        {"((a)", 1, "Unmatched \"(\""},
+        {"abc)", 4, "Unmatched \")\""},
+        {"abc+", 4, "Modifier \"+\"", noKey},
+        {"a+^", 2, "Modifier \"+\"", noKey},
+        {"(%)", 2, "Modifier \"%\"", noKey},
+        {"+{DELAY 5}a", 1, "Modifier \"+\"", noKey},
+        {"(a+", 3, "Modifier \"+\"", noKey},
+        {"{DELAY}", 1, "Bad delay {DELAY}", delay},
+        {"ab{delay 0}", 3, "Bad delay {delay 0}", delay},
+        {"{DELAY 600001}", 1, "Bad delay {DELAY 600001}", delay},
+        {"{DELAY -5}", 1, "Bad delay {DELAY -5}", delay},
+        {"{a 1001}", 1, "Repeat count above 1000 in {a 1001}"},
+        {"{a x}", 1, bad + "{a x}", whole},
+        {"{a }", 1, bad + "{a }", whole},
+        {"{a 99999999999}", 1, bad + "{a 99999999999}", whole},
+        // Characters, not bytes nor UTF-16 units, count.
+        {"\xC3\x84\xE2\x82\xAC\xF0\x9F\x98\x80{FOO}", 4, "Unknown key code {FOO}"},
+        {"ok\xFF", 3, "Invalid UTF-8 text"},
+        {"\xC3\xA4\xC0\x80", 2, "Invalid UTF-8 text"},  // overlong NUL
+        {"a\xED\xA0\x80", 2, "Invalid UTF-8 text"},      // encoded surrogate
+        {"\xF4\x90\x80\x80", 1, "Invalid UTF-8 text"},  // above U+10FFFF
+        {"ab\xE2\x82", 3, "Invalid UTF-8 text"},          // cut short
+        {"{\xC3\xA4\x80}", 3, "Invalid UTF-8 text"},
+        // The modifier codes count as written, and are named so.
+        {"{SHIFT}{CTRL}x{FOO}", 15, "Unknown key code {FOO}"},
+        {"ab{CTRL}", 3, "Modifier {CTRL}", noKey},
+        {"{ALT}({SHIFT})", 7, "Modifier {SHIFT}", noKey},
+        {"{a{SHIFT}}", 1, "Unknown key code {a{SHIFT}}"},
     };
     for (const Case& c : cases) {
+        const std::string message = c.message + " at position " + std::to_string(c.position) + c.after;
+        const auto error = checkKeyText(c.keys);
+        ASSERT_TRUE(error) << c.keys;
+        EXPECT_EQ(error->position, c.position) << c.keys;
+        EXPECT_EQ(error->message, message) << c.keys;
+        // The throwing parses say the same; the one of translated text counts
+        // in what it was given, which differs only after a modifier code.
+        try {
+            parseKeyText(c.keys);
+            ADD_FAILURE() << c.keys;
+        } catch (const Failure& e) {
+            EXPECT_EQ(e.what(), message) << c.keys;
+        }
+        if (translateModifierCodes(c.keys) != c.keys) continue;
         try {
             parseKeyString(c.keys);
-            ADD_FAILURE() << "parsed: " << c.keys;
+            ADD_FAILURE() << c.keys;
         } catch (const Failure& e) {
-            EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << c.keys << " -> " << e.what();
+            EXPECT_EQ(e.what(), message) << c.keys;
         }
     }
+    EXPECT_FALSE(checkKeyText("{SHIFT}a{CTRL}(bc){ALT}{F4}{DELAY 5}"));
 }
 
 // Every key that goes down comes up again, and nothing is down at the end.

@@ -290,6 +290,7 @@ TEST(ChosenWindow, IsFoundAgainByItsProgramTitleAndClassAndNoOtherWindowGetsTheK
     next.sim.windows.destroy(notes);
     second();
     EXPECT_EQ(next.sim.Frame2.caption(), kChosenWindowClosedText);
+    EXPECT_EQ(next.form1->targets().rowOf(notes), 0) << "its row is gone from the list";
     const WindowHandle restarted = open(next, "Notes - Notepad");
     second();
     ASSERT_EQ(next.sim.keys.batches.size(), 2u);

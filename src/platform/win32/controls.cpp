@@ -131,8 +131,73 @@ void Win32TextBox::setFocus()
     SetFocus(hwnd_);
     SendMessageW(hwnd_, EM_SETSEL, 0, -1);
 }
+void Win32TextBox::showBalloon(const std::string& title, const std::string& text)
+{
+    // The edit control's own balloon (comctl32 6): it points at the caret and
+    // goes when the user clicks it or types on.
+    const std::wstring wideTitle = widen(title);
+    const std::wstring wideText = widen(text);
+    EDITBALLOONTIP tip{};
+    tip.cbStruct = sizeof tip;
+    tip.pszTitle = wideTitle.c_str();
+    tip.pszText = wideText.c_str();
+    tip.ttiIcon = TTI_WARNING;
+    if (SendMessageW(hwnd_, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) return;
+    showOwnBalloon(wideTitle, wideText);
+}
+
+void Win32TextBox::hideBalloon()
+{
+    SendMessageW(hwnd_, EM_HIDEBALLOONTIP, 0, 0);
+    hideOwnBalloon();
+}
+
+void Win32TextBox::showOwnBalloon(const std::wstring& title, const std::wstring& text)
+{
+    // Only while the user is in the box: a balloon of this kind stays until it
+    // is taken away, which the next change or leaving the box does.
+    if (GetFocus() != hwnd_) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK;
+    tool.hwnd = hwnd_;
+    tool.uId = 1;
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    if (!ownBalloon_ || !IsWindow(ownBalloon_)) {
+        ownBalloon_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                      WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetAncestor(hwnd_, GA_ROOT), nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+        if (!ownBalloon_) return;
+        SendMessageW(ownBalloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(ownBalloon_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(ownBalloon_, TTM_SETTITLEW, TTI_WARNING, reinterpret_cast<LPARAM>(title.c_str()));
+    // As wide as the box at most, its stem on the box's lower edge near the
+    // left, where the text starts.
+    RECT box{};
+    GetWindowRect(hwnd_, &box);
+    SendMessageW(ownBalloon_, TTM_SETMAXTIPWIDTH, 0, box.right - box.left);
+    const int x = box.left + std::min<LONG>(24, (box.right - box.left) / 2);
+    SendMessageW(ownBalloon_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, box.bottom - 2));
+    SendMessageW(ownBalloon_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32TextBox::hideOwnBalloon()
+{
+    if (!ownBalloon_ || !IsWindow(ownBalloon_)) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    tool.uId = 1;
+    SendMessageW(ownBalloon_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Win32TextBox::command(WORD code)
 {
+    // The edit control's own balloon goes as the user types on or leaves the
+    // box; so does the program's in its place.
+    if (code == EN_CHANGE || code == EN_KILLFOCUS) hideOwnBalloon();
     if (code == EN_CHANGE && !settingText_ && onChange) onChange();
 }
 

@@ -109,11 +109,19 @@ public:
     std::string text() const override;
     void setText(const std::string& text) override;
     void setFocus() override;
+    void showBalloon(const std::string& title, const std::string& text) override;
+    void hideBalloon() override;
     void command(WORD code) override;
 
 private:
+    // A balloon tooltip of the program's own, where the edit control shows
+    // none (Wine's, or one before comctl32 6).
+    void showOwnBalloon(const std::wstring& title, const std::wstring& text);
+    void hideOwnBalloon();
+
     HWND hwnd_;
     bool settingText_ = false;
+    HWND ownBalloon_ = nullptr;  // owned by the box's window, destroyed with it
 };
 
 // The hotkey control (msctls_hotkey32): the user presses the combination.

@@ -92,7 +92,8 @@ int run()
                                  window.checkBox(id::kCheck4),
                                  window.checkBox(id::kCheck8),
                                  window.timer(1),
-                                 window.timer(2)};
+                                 window.timer(2),
+                                 window.timer(3)};
     ProgramState program;
     Form1 form1(controls, services, program);
     form1.showHelp = [&](const HotkeyStatus& status) { showHelpWindow(window.hwnd(), services, status); };

@@ -1,6 +1,7 @@
 #pragma once
 // In-memory controls for tests: they hold their state and raise their events
 // as the real controls do, plus helpers to act as the user.
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -114,8 +115,15 @@ public:
         if (onChange) onChange();
     }
     void setFocus() override { ++focusRequests; }
+    void showBalloon(const std::string& title, const std::string& text) override { balloon = Balloon{title, text}; }
+    void hideBalloon() override { balloon.reset(); }
 
+    struct Balloon {
+        std::string title;
+        std::string text;
+    };
     int focusRequests = 0;
+    std::optional<Balloon> balloon;  // the one up
 
 private:
     std::string text_;
