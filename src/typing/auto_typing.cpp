@@ -1,5 +1,7 @@
 #include "typing/auto_typing.h"
 
+#include "typing/key_notation.h"
+
 namespace mw {
 
 AutoTyping::AutoTyping(const Services& services, TurnQueue& queue, View view, std::uint32_t randomStart)
@@ -11,6 +13,12 @@ AutoTyping::~AutoTyping()
 {
     turn_.reset();  // a turn under way lets go of its keys
     queue_.leave(this);
+}
+
+std::vector<std::string> AutoTyping::keysOf(const std::string& text)
+{
+    if (auto keys = keyUnits(text)) return std::move(*keys);
+    return {text};
 }
 
 void AutoTyping::setOptions(const SessionOptions& options)

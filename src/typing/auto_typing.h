@@ -81,8 +81,11 @@ public:
     void restartCount() { schedule_.restartCount(); }
     const Schedule& schedule() const { return schedule_; }
 
-    // One-key mode: the keys of a text turn by turn, and the position of the next.
-    static std::vector<std::string> keysOf(const std::string& text) { return oneCharacterUnits(text); }
+    // One-key mode: the keys of a text turn by turn (a character, a brace code
+    // with its repeat, a prefix with its key or group), and the position of
+    // the next. A text that does not parse is one turn, which says why
+    // nothing is typed.
+    static std::vector<std::string> keysOf(const std::string& text);
     std::int32_t CharPosition() const { return schedule_.CharPosition(); }
     bool positionWithin(std::size_t keys) const { return schedule_.positionWithin(keys); }
     void nextCharacter() { schedule_.nextCharacter(); }

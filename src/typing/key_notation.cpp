@@ -100,42 +100,62 @@ bool isDigits(const std::string& text)
 class Parser {
 public:
     // Without events the parser only checks: a long text costs no memory.
-    Parser(const Source& source, bool events) : source_(source), keys_(source.text()), recording_(events) {}
+    // With units it notes the text's keys one by one.
+    Parser(const Source& source, bool events, bool units = false)
+        : source_(source), keys_(source.text()), recording_(events), recordingUnits_(units)
+    {
+    }
 
     // The events, or the first fault (thrown as a KeyTextError).
     std::vector<KeyEvent> run()
     {
         std::size_t i = 0;
         while (i < keys_.size()) {
-            const char c = keys_[i];
-            switch (c) {
-            case '+': modifier(vk::kShift, i); ++i; break;
-            case '^': modifier(vk::kControl, i); ++i; break;
-            case '%': modifier(vk::kMenu, i); ++i; break;
-            case '~': press(special(vk::kReturn), 1); ++i; break;
-            case '\r':
-                // CR LF, CR or LF: one line break, one Enter.
-                i += (i + 1 < keys_.size() && keys_[i + 1] == '\n') ? 2 : 1;
-                press(special(vk::kReturn), 1);
-                break;
-            case '\n': press(special(vk::kReturn), 1); ++i; break;
-            case '(': openGroup(i); ++i; break;
-            case ')': closeGroup(i); ++i; break;
-            case '{': i = brace(i); break;
-            case '}': fault(i, "Unmatched \"}\""); break;
-            default: {
-                const char32_t cp = decode(i);
-                press(character(cp), 1);
-                break;
-            }
-            }
+            // A key of its own begins where no group is open and no modifier
+            // waits: it ends once both hold again after it.
+            if (groups_.empty() && pending_.empty()) unitStart_ = i;
+            wasDelay_ = false;
+            step(i);
+            if (recordingUnits_ && groups_.empty() && pending_.empty() && !wasDelay_)
+                units_.push_back(source_.written(unitStart_, i));
         }
         noPendingModifier();
         if (!groups_.empty()) fault(groups_.front().at, "Unmatched \"(\"");
         return std::move(events_);
     }
 
+    // The keys of the text one by one, as written: a character, a brace code
+    // with its repeat, a prefix with the key or group it applies to.
+    std::vector<std::string> takeUnits() { return std::move(units_); }
+
 private:
+    // Reads what starts at byte i; advances i past it.
+    void step(std::size_t& i)
+    {
+        const char c = keys_[i];
+        switch (c) {
+        case '+': modifier(vk::kShift, i); ++i; break;
+        case '^': modifier(vk::kControl, i); ++i; break;
+        case '%': modifier(vk::kMenu, i); ++i; break;
+        case '~': press(special(vk::kReturn), 1); ++i; break;
+        case '\r':
+            // CR LF, CR or LF: one line break, one Enter.
+            i += (i + 1 < keys_.size() && keys_[i + 1] == '\n') ? 2 : 1;
+            press(special(vk::kReturn), 1);
+            break;
+        case '\n': press(special(vk::kReturn), 1); ++i; break;
+        case '(': openGroup(i); ++i; break;
+        case ')': closeGroup(i); ++i; break;
+        case '{': i = brace(i); break;
+        case '}': fault(i, "Unmatched \"}\""); break;
+        default: {
+            const char32_t cp = decode(i);
+            press(character(cp), 1);
+            break;
+        }
+        }
+    }
+
     struct Group {
         std::size_t at;                      // the byte of its "("
         std::vector<std::uint16_t> pressed;  // the modifiers it holds
@@ -279,6 +299,7 @@ private:
             fault(i, "Bad delay " + this->code(i, close),
                   ": write the milliseconds, 1 to " + std::to_string(kMaxDelayMs) + ", as in {DELAY 500}");
         noPendingModifier();
+        wasDelay_ = true;
         KeyEvent pause;
         pause.kind = KeyEvent::Kind::Delay;
         pause.delayMs = static_cast<std::uint32_t>(ms);
@@ -288,11 +309,15 @@ private:
     const Source& source_;
     const std::string& keys_;
     const bool recording_;
+    const bool recordingUnits_;
     std::vector<KeyEvent> events_;
     std::vector<std::uint16_t> pending_;
     std::size_t pendingAt_ = 0;  // the byte of the first pending modifier
     std::vector<std::uint16_t> held_;
     std::vector<Group> groups_;
+    std::size_t unitStart_ = 0;
+    bool wasDelay_ = false;
+    std::vector<std::string> units_;
 };
 
 std::vector<KeyEvent> parseOrFail(const Source& source)
@@ -319,6 +344,18 @@ std::optional<KeyTextError> checkKeyText(const std::string& text)
 }
 
 std::vector<KeyEvent> parseKeyText(const std::string& text) { return parseOrFail(Source(text, true)); }
+
+std::optional<std::vector<std::string>> keyUnits(const std::string& text)
+{
+    const Source source(text, true);
+    Parser parser(source, false, true);
+    try {
+        parser.run();
+    } catch (const KeyTextError&) {
+        return std::nullopt;
+    }
+    return parser.takeUnits();
+}
 
 std::vector<KeyEvent> parseKeyString(const std::string& keys) { return parseOrFail(Source(keys, false)); }
 

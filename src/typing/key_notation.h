@@ -43,6 +43,11 @@ std::optional<KeyTextError> checkKeyText(const std::string& text);
 // The key text as the user writes it, modifier codes included; a text that
 // does not parse raises a Failure with checkKeyText's message.
 std::vector<KeyEvent> parseKeyText(const std::string& text);
+// The keys of the text one by one, each as written: a character (a line
+// break one Enter), a brace code with its repeat, a prefix with the key or
+// group it applies to; a "{DELAY n}" is none. Nothing for a text that does
+// not parse.
+std::optional<std::vector<std::string>> keyUnits(const std::string& text);
 // Key notation whose modifier codes were translated already (or that has none,
 // as a hotkey); a Failure with the same messages, positions counted in keys.
 std::vector<KeyEvent> parseKeyString(const std::string& keys);

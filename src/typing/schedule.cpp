@@ -2,20 +2,8 @@
 
 #include <algorithm>
 
-#include "shell/utf8.h"
 
 namespace mw {
-
-std::vector<std::string> oneCharacterUnits(const std::string& text)
-{
-    std::vector<std::string> units;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = text.compare(i, 2, "\r\n") == 0 ? 2 : decodeUtf8(text, i).length;
-        units.push_back(text.substr(i, length));
-        i += length;
-    }
-    return units;
-}
 
 Schedule::Schedule(std::uint32_t randomStart) : random_(randomStart) {}
 

@@ -12,10 +12,6 @@
 
 namespace mw {
 
-// What one-character mode types turn by turn: the characters of the UTF-8
-// text, a CR LF line break counting as one, so that it goes as one Enter.
-std::vector<std::string> oneCharacterUnits(const std::string& text);
-
 // What one tick shows, and whether a turn is due.
 struct Countdown {
     int progressMax = 1;

@@ -226,5 +226,25 @@ TEST(KeyNotation, ShortStringsStayOneBatchAndEmptyOnesNone)
     for (const char* keys : {"+^%(abc{ENTER 3})", "%{F4}", "+(^(a)b)"}) expectBalanced(parseKeyString(keys));
 }
 
+TEST(KeyNotation, TheKeysOfATextOneByOneAsWritten)
+{
+    using Keys = std::vector<std::string>;
+    struct Case {
+        const char* text;
+        std::optional<Keys> keys;
+    };
+    const Case cases[] = {
+        {"+a{TAB}\xE4\xB8\xAD", Keys{"+a", "{TAB}", "\xE4\xB8\xAD"}},
+        {"{ENTER 3}x~", Keys{"{ENTER 3}", "x", "~"}},
+        {"^+(ab)c", Keys{"^+(ab)", "c"}},
+        {"{SHIFT}a{CTRL}{F5}", Keys{"{SHIFT}a", "{CTRL}{F5}"}},
+        {"a\r\nb\nc", Keys{"a", "\r\n", "b", "\n", "c"}},
+        {"a{DELAY 500}{+}", Keys{"a", "{+}"}},
+        {"", Keys{}},
+        {"ab{", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(keyUnits(c.text), c.keys) << c.text;
+}
+
 }  // namespace
 }  // namespace mw
