@@ -3,7 +3,7 @@ enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 set(MARROWIND_WIN32_DEFINES UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NTDDI_VERSION=0x0A000002)
-set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid winmm dwmapi imm32)
+set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid winmm dwmapi imm32 comdlg32)
 
 add_library(marrowind_win32 STATIC
   src/platform/win32/controls.cpp
@@ -13,6 +13,10 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/user_key_watch.cpp
   src/platform/win32/help_window.cpp
   src/platform/win32/options_window.cpp
+  src/platform/win32/report_list.cpp
+  src/platform/win32/drop_down.cpp
+  src/platform/win32/window_finder.cpp
+  src/platform/win32/file_dialogs.cpp
   src/platform/win32/icons.cpp
   src/platform/win32/notification_area.cpp
   src/platform/win32/clock.cpp

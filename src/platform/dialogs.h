@@ -1,5 +1,5 @@
 #pragma once
-// The program's modal dialogs. The base class counts the dialogs that are open,
+// The program's modal boxes. The base class counts the dialogs that are open,
 // so a handler can tell that it runs nested inside one (a timer tick arriving
 // while an error dialog waits for the user).
 #include <optional>
@@ -24,12 +24,19 @@ public:
         const Scope open(*this);
         return showInput(prompt, title, initial);
     }
+    // A message box with the question icon and Yes and No buttons; true for Yes.
+    bool ask(const std::string& text, const std::string& title)
+    {
+        const Scope open(*this);
+        return showQuestion(text, title);
+    }
     bool modalOpen() const { return open_ > 0; }
 
 protected:
     virtual void showWarning(const std::string& text, const std::string& title) = 0;
     virtual std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                                  const std::string& initial) = 0;
+    virtual bool showQuestion(const std::string& text, const std::string& title) = 0;
 
 private:
     struct Scope {

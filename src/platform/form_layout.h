@@ -8,8 +8,22 @@
 namespace mw {
 
 // TextBox is the multi-line key box; EditBox a single-line field. A
-// DefaultButton is the push button that Enter presses.
-enum class ControlKind { Frame, ProgressBar, ListView, PushButton, DefaultButton, TextBox, EditBox, CheckBox, Label };
+// DefaultButton is the push button that Enter presses. A DropDown is a list
+// to pick one line from, its height the height it drops down to; a
+// FinderTool the icon the user drags onto a window.
+enum class ControlKind {
+    Frame,
+    ProgressBar,
+    ListView,
+    PushButton,
+    DefaultButton,
+    TextBox,
+    EditBox,
+    CheckBox,
+    Label,
+    DropDown,
+    FinderTool
+};
 
 struct FontSpec {
     std::string_view face;

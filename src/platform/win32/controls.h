@@ -21,6 +21,8 @@ public:
     virtual void mouseMoved() {}
     // The brush for WM_CTLCOLORSTATIC, or null for the default.
     virtual HBRUSH backgroundBrush(HDC /*dc*/) { return nullptr; }
+    // The window moved to a monitor of another dots-per-inch.
+    virtual void setDpi(int /*dpi*/) {}
 };
 
 // A colour's brush, owned, remade when the colour changes.
@@ -41,6 +43,8 @@ public:
     explicit Win32Button(HWND hwnd) : hwnd_(hwnd) {}
     std::string caption() const override;
     void setCaption(const std::string& text) override;
+    bool enabled() const override;
+    void setEnabled(bool enabled) override;
     void command(WORD code) override;
     void mouseMoved() override;
 
@@ -132,7 +136,7 @@ public:
     LRESULT notify(const NMHDR& header) override;
     void mouseMoved() override;
     // Re-applies the column widths at a new dots-per-inch.
-    void setDpi(int dpi);
+    void setDpi(int dpi) override;
 
 protected:
     int appendRow(const std::string& text) override;

@@ -1,5 +1,6 @@
 #pragma once
-// The message box and the input box, modal to the window the user works in.
+// The message box, the question and the input box, modal to the window the
+// user works in.
 #include <optional>
 
 #include "platform/dialogs.h"
@@ -16,10 +17,16 @@ protected:
     void showWarning(const std::string& text, const std::string& title) override;
     std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                          const std::string& initial) override;
+    bool showQuestion(const std::string& text, const std::string& title) override;
 
 private:
     HWND owner() const;
     HWND owner_ = nullptr;
 };
+
+// The program's window the user works in, which a box is modal to: the main
+// window, or the window open over it (Help, Options, the Sequences window)
+// and the one open over that (the sequence editor).
+HWND workingWindow(HWND mainWindow);
 
 }  // namespace mw::win32

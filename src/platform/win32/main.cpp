@@ -9,6 +9,7 @@
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/failure_barrier.h"
+#include "platform/win32/file_dialogs.h"
 #include "platform/win32/files.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/global_hotkey.h"
@@ -61,8 +62,9 @@ int run()
     Win32StepTimer steps;
     Win32KeyPoster posting;
     Win32SettingsSections sections(kApplicationName, "Sequences");
+    Win32FileDialogs fileDialogs;
     const Services services{windows, settings, dialogs, files,  clock,   locale,  events,
-                            registry, tray,    keys,    hotkey, steps,   posting, sections};
+                            registry, tray,    keys,    hotkey, steps,   posting, sections, fileDialogs};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {
@@ -74,6 +76,7 @@ int run()
     FormWindow window(form1Layout(), {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr},
                       icons.big.get(), icons.small.get());
     dialogs.setOwner(window.hwnd());
+    fileDialogs.setOwner(window.hwnd());
 
     namespace id = form1_id;
     const Form1Controls controls{window,
