@@ -17,6 +17,8 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/drop_down.cpp
   src/platform/win32/window_finder.cpp
   src/platform/win32/file_dialogs.cpp
+  src/platform/win32/sequence_editor_window.cpp
+  src/platform/win32/sequences_window.cpp
   src/platform/win32/icons.cpp
   src/platform/win32/notification_area.cpp
   src/platform/win32/clock.cpp
