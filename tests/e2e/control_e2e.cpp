@@ -100,7 +100,7 @@ TEST(Control, TheTrayMenuShowsTurnsOnTypesAndExits)
     EXPECT_TRUE(waitUntil([&] { return text(app.control(id::kPushButton4)) == L"Turn On"; }));
 
     ASSERT_NE(app.openTrayMenu(), nullptr);
-    chooseFromMenu(4);  // Exit, past the separator and Options…
+    chooseFromMenu(6);  // Exit, past the Sequences submenu, the separator, Sequences… and Options…
     EXPECT_TRUE(app.waitForExit(5s));
 }
 

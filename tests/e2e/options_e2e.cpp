@@ -18,12 +18,13 @@ HWND waitForOptions(Marrowind& app)
     return dialog;
 }
 
-// Alt+Space in the main window, then the menu's last line, "Options…".
+// Alt+Space in the main window, then "Options…", the line above the last.
 HWND openFromSystemMenu(Marrowind& app)
 {
     bringToFront(app.window());
     pressKey(VK_SPACE, true);
     if (!waitForWindowOfClass(app.process().id(), L"#32768", 5s)) return nullptr;
+    pressKey(VK_UP);
     pressKey(VK_UP);
     pressKey(VK_RETURN);
     return waitForOptions(app);
@@ -35,7 +36,7 @@ TEST(Options, FromTheTrayMenuTheKeyboardAloneStoresWhatItShows)
 {
     Marrowind app;
     ASSERT_NE(app.openTrayMenu(), nullptr);
-    chooseFromMenu(3);  // Options…, past the separator
+    chooseFromMenu(5);  // Options…, past the Sequences submenu, the separator and Sequences…
     const HWND dialog = waitForOptions(app);
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(IsWindowEnabled(app.window())) << "modal";
