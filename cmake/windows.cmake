@@ -13,12 +13,6 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/user_key_watch.cpp
   src/platform/win32/help_window.cpp
   src/platform/win32/options_window.cpp
-  src/platform/win32/report_list.cpp
-  src/platform/win32/drop_down.cpp
-  src/platform/win32/window_finder.cpp
-  src/platform/win32/file_dialogs.cpp
-  src/platform/win32/sequence_editor_window.cpp
-  src/platform/win32/sequences_window.cpp
   src/platform/win32/icons.cpp
   src/platform/win32/notification_area.cpp
   src/platform/win32/clock.cpp
@@ -38,6 +32,12 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/global_hotkey.cpp
   src/platform/win32/step_timer.cpp
   src/platform/win32/virtual_key_numbers.cpp
+  src/platform/win32/report_list.cpp
+  src/platform/win32/drop_down.cpp
+  src/platform/win32/window_finder.cpp
+  src/platform/win32/file_dialogs.cpp
+  src/platform/win32/sequence_editor_window.cpp
+  src/platform/win32/sequences_window.cpp
 )
 target_link_libraries(marrowind_win32 PUBLIC marrowind_core ${MARROWIND_WIN32_LIBS})
 target_compile_definitions(marrowind_win32 PUBLIC ${MARROWIND_WIN32_DEFINES})

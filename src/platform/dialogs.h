@@ -1,5 +1,5 @@
 #pragma once
-// The program's modal boxes. The base class counts the dialogs that are open,
+// The program's modal dialogs. The base class counts the dialogs that are open,
 // so a handler can tell that it runs nested inside one (a timer tick arriving
 // while an error dialog waits for the user).
 #include <optional>
@@ -17,6 +17,13 @@ public:
         const Scope open(*this);
         showWarning(text, title);
     }
+    // A message box asking a question, with Yes and No; true for Yes. No is
+    // the default button, so an Enter pressed on the way does not say Yes.
+    bool question(const std::string& text, const std::string& title)
+    {
+        const Scope open(*this);
+        return askQuestion(text, title);
+    }
     // An input box with OK and Cancel; nullopt when cancelled or closed.
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& initial)
@@ -24,19 +31,13 @@ public:
         const Scope open(*this);
         return showInput(prompt, title, initial);
     }
-    // A message box with the question icon and Yes and No buttons; true for Yes.
-    bool ask(const std::string& text, const std::string& title)
-    {
-        const Scope open(*this);
-        return showQuestion(text, title);
-    }
     bool modalOpen() const { return open_ > 0; }
 
 protected:
     virtual void showWarning(const std::string& text, const std::string& title) = 0;
+    virtual bool askQuestion(const std::string& text, const std::string& title) = 0;
     virtual std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                                  const std::string& initial) = 0;
-    virtual bool showQuestion(const std::string& text, const std::string& title) = 0;
 
 private:
     struct Scope {

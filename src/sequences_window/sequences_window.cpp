@@ -176,10 +176,10 @@ void SequencesWindow::Delete_Click()
     const Sequence* selected = selectedSequence();
     if (!selected) return;
     const std::string name = selected->name;
-    std::string question = "Delete the sequence \"";
-    question += name;
-    question += "\"?";
-    if (!s_.dialogs.ask(question, kSequencesTitle)) return;
+    std::string asked = "Delete the sequence \"";
+    asked += name;
+    asked += "\"?";
+    if (!s_.dialogs.question(asked, kSequencesTitle)) return;
     const int row = c_.list.selected();
     runner_.remove(name);
     // The row that took its place is selected, so Delete can go on.
@@ -228,10 +228,10 @@ void SequencesWindow::Import_Click()
     }
     ImportRules rules;
     rules.replaceExisting = [this](const std::string& name) {
-        std::string question = "Replace the sequence \"";
-        question += name;
-        question += "\"?";
-        return s_.dialogs.ask(question, kSequencesTitle);
+        std::string asked = "Replace the sequence \"";
+        asked += name;
+        asked += "\"?";
+        return s_.dialogs.question(asked, kSequencesTitle);
     };
     rules.hotkeyHolder = [this](const std::string& hotkey, const std::string& except) {
         return hotkeyHolder(hotkey, except);

@@ -121,7 +121,7 @@ TEST(SequencesWindow, TheButtonsActOnTheSelectedSequenceAndDeleteAsksFirst)
     EXPECT_FALSE(w.runner.find("B")->on);
     EXPECT_EQ(w.onOff.caption(), kTurnOnCaption);
 
-    w.sim.dialogs.yesNo = {false, true};
+    w.sim.dialogs.questionAnswers = {false, true};
     w.remove.click();
     ASSERT_EQ(w.sim.dialogs.questions.size(), 1u);
     EXPECT_EQ(w.sim.dialogs.questions[0].text, "Delete the sequence \"B\"?");
@@ -218,7 +218,7 @@ TEST(SequencesWindow, ImportAsksBeforeReplacingAndAFileThatDoesNotReadChangesNot
     EXPECT_NE(w.warning().find("Line 3"), std::string::npos) << w.warning();
     EXPECT_EQ(w.names(), (Names{"A", "B"}));
 
-    w.sim.dialogs.yesNo = {true, false};
+    w.sim.dialogs.questionAnswers = {true, false};
     w.importButton.click();
     ASSERT_EQ(w.sim.dialogs.questions.size(), 2u);
     EXPECT_EQ(w.sim.dialogs.questions[0].text, "Replace the sequence \"A\"?");

@@ -16,13 +16,13 @@ namespace mw::win32 {
 class RoutedControl {
 public:
     virtual ~RoutedControl() = default;
+    // The window moved to a monitor of another dots-per-inch.
+    virtual void setDpi(int /*dpi*/) {}
     virtual void command(WORD /*code*/) {}
     virtual LRESULT notify(const NMHDR& /*header*/) { return 0; }
     virtual void mouseMoved() {}
     // The brush for WM_CTLCOLORSTATIC, or null for the default.
     virtual HBRUSH backgroundBrush(HDC /*dc*/) { return nullptr; }
-    // The window moved to a monitor of another dots-per-inch.
-    virtual void setDpi(int /*dpi*/) {}
 };
 
 // A colour's brush, owned, remade when the colour changes.

@@ -36,10 +36,11 @@ void Win32Dialogs::showWarning(const std::string& text, const std::string& title
                 MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
-bool Win32Dialogs::showQuestion(const std::string& text, const std::string& title)
+bool Win32Dialogs::askQuestion(const std::string& text, const std::string& title)
 {
+    // Topmost as the warning is; No is the default button.
     return MessageBoxW(owner(), widen(text).c_str(), widen(title).c_str(),
-                       MB_YESNO | MB_ICONQUESTION | MB_TOPMOST | MB_SETFOREGROUND) == IDYES;
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_TOPMOST | MB_SETFOREGROUND) == IDYES;
 }
 
 namespace {

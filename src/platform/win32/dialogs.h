@@ -1,6 +1,5 @@
 #pragma once
-// The message box, the question and the input box, modal to the window the
-// user works in.
+// The message box and the input box, modal to the window the user works in.
 #include <optional>
 
 #include "platform/dialogs.h"
@@ -15,9 +14,9 @@ public:
 
 protected:
     void showWarning(const std::string& text, const std::string& title) override;
+    bool askQuestion(const std::string& text, const std::string& title) override;
     std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                          const std::string& initial) override;
-    bool showQuestion(const std::string& text, const std::string& title) override;
 
 private:
     HWND owner() const;

@@ -101,12 +101,12 @@ public:
     };
     std::vector<Shown> warnings;
     std::vector<Shown> prompts;
+    std::vector<Shown> questions;
+    // Answers the yes/no questions give, in order (true: Yes).
+    std::deque<bool> questionAnswers;
     // Answers the input box gives, in order; nullopt is Cancel. When they run
     // out the box is cancelled.
     std::deque<std::optional<std::string>> answers;
-    std::vector<Shown> questions;
-    // Yes (true) or No, in order, for the questions asked.
-    std::deque<bool> yesNo;
     // Run while a warning or an input box is open, as a nested event would.
     std::function<void()> whileWarningOpen;
     std::function<void()> whileInputOpen;
@@ -117,6 +117,14 @@ protected:
         warnings.push_back({text, title});
         if (whileWarningOpen) whileWarningOpen();
     }
+    bool askQuestion(const std::string& text, const std::string& title) override
+    {
+        questions.push_back({text, title});
+        if (questionAnswers.empty()) fail("No answer scripted for the question");
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
+    }
     std::optional<std::string> showInput(const std::string& prompt, const std::string& title,
                                          const std::string&) override
     {
@@ -126,14 +134,6 @@ protected:
         auto answer = answers.front();
         answers.pop_front();
         return answer;
-    }
-    bool showQuestion(const std::string& text, const std::string& title) override
-    {
-        questions.push_back({text, title});
-        if (yesNo.empty()) fail("No answer scripted for the question");
-        const bool yes = yesNo.front();
-        yesNo.pop_front();
-        return yes;
     }
 };
 
