@@ -3,7 +3,7 @@ enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 set(MARROWIND_WIN32_DEFINES UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NTDDI_VERSION=0x0A000002)
-set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid winmm dwmapi imm32)
+set(MARROWIND_WIN32_LIBS comctl32 user32 gdi32 shell32 advapi32 ole32 uuid winmm dwmapi imm32 comdlg32)
 
 add_library(marrowind_win32 STATIC
   src/platform/win32/controls.cpp
@@ -33,6 +33,12 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/global_hotkey.cpp
   src/platform/win32/step_timer.cpp
   src/platform/win32/virtual_key_numbers.cpp
+  src/platform/win32/report_list.cpp
+  src/platform/win32/drop_down.cpp
+  src/platform/win32/window_finder.cpp
+  src/platform/win32/file_dialogs.cpp
+  src/platform/win32/sequence_editor_window.cpp
+  src/platform/win32/sequences_window.cpp
 )
 target_link_libraries(marrowind_win32 PUBLIC marrowind_core ${MARROWIND_WIN32_LIBS})
 target_compile_definitions(marrowind_win32 PUBLIC ${MARROWIND_WIN32_DEFINES})

@@ -66,6 +66,8 @@ public:
     const TargetList& targets() const { return targets_; }
     const ChosenTarget& target() const { return target_; }
     SequenceRunner& sequences() { return sequences_; }
+    // The main window's on/off hotkey, which no sequence may take.
+    const ProgramHotkey& programHotkey() const { return hotkey_; }
     // How turns repeat and keys go in, as stored: read at startup and again
     // whenever the Options dialog stored them.
     const RepeatOptions& repeatOptions() const { return repeatOptions_; }

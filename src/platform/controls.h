@@ -58,6 +58,8 @@ public:
     virtual ~Button() = default;
     virtual std::string caption() const = 0;
     virtual void setCaption(const std::string& text) = 0;
+    virtual bool enabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
 };

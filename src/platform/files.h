@@ -1,6 +1,6 @@
 #pragma once
-// Files beside the program: the program's folder and the optional files the
-// program looks for there.
+// Files beside the program (the program's folder and the optional files the
+// program looks for there), and files the user names.
 #include <string>
 
 namespace mw {
@@ -19,6 +19,9 @@ public:
     virtual bool isOrdinaryFile(const std::string& path) = 0;
     // Reads the whole file; raises a Failure when it cannot be read.
     virtual std::string readAll(const std::string& path) = 0;
+    // Writes the file afresh with the content; raises a Failure when it
+    // cannot be written.
+    virtual void writeAll(const std::string& path, const std::string& content) = 0;
 };
 
 }  // namespace mw

@@ -9,7 +9,9 @@ namespace mw {
 
 // TextBox is the multi-line key box; EditBox a single-line field; HotkeyBox
 // a field the user presses a key combination into. A DefaultButton is the
-// push button that Enter presses.
+// push button that Enter presses. A DropDown is a list to pick one line
+// from, its height the height it drops down to; a FinderTool the icon the
+// user drags onto a window.
 enum class ControlKind {
     Frame,
     ProgressBar,
@@ -20,7 +22,9 @@ enum class ControlKind {
     EditBox,
     HotkeyBox,
     CheckBox,
-    Label
+    Label,
+    DropDown,
+    FinderTool
 };
 
 struct FontSpec {

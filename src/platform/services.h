@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
+#include "platform/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/global_hotkey.h"
 #include "platform/key_injection.h"
@@ -33,6 +34,7 @@ struct Services {
     StepTimer& steps;
     KeyPosting& posting;
     SettingsSections& sections;
+    FileDialogs& fileDialogs;
 };
 
 }  // namespace mw

@@ -7,6 +7,7 @@ namespace mw {
 AutoTyping::AutoTyping(const Services& services, TurnQueue& queue, View view, std::uint32_t randomStart)
     : services_(services), queue_(queue), view_(std::move(view)), schedule_(randomStart)
 {
+    queue_.join(this);
 }
 
 AutoTyping::~AutoTyping()
@@ -80,6 +81,10 @@ void AutoTyping::runTurn(const std::string& keys, WindowHandle target, bool auto
                          std::function<void(SendOutcome)> then)
 {
     TurnOptions options = options_.turns;
+    // Another session's turn may come next and take the front: this one is
+    // over only once its target has taken its keys, lest the last of them
+    // reach the next target or none.
+    options.waitForLastKeys = queue_.shared();
     if (!automatic) {
         options.giveFocusBack = false;
         options.waitForIdleMs = 0;

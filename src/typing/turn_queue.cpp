@@ -4,6 +4,8 @@
 
 namespace mw {
 
+void TurnQueue::join(Owner) { ++members_; }
+
 void TurnQueue::request(Owner owner, std::function<void()> start)
 {
     if (holds(owner)) return;
@@ -25,6 +27,7 @@ void TurnQueue::finished(Owner owner)
 
 void TurnQueue::leave(Owner owner)
 {
+    --members_;
     withdraw(owner);
     if (running_ == owner) running_ = nullptr;
 }

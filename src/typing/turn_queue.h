@@ -10,6 +10,8 @@ namespace mw {
 class TurnQueue {
 public:
     using Owner = const void*;
+    // A session that takes its turns here, until it leaves.
+    void join(Owner owner);
     // Starts the turn at once when none runs, else once those before it are
     // over. A session has at most one turn waiting or running.
     void request(Owner owner, std::function<void()> start);
@@ -23,6 +25,9 @@ public:
     void leave(Owner owner);
 
     bool busy() const { return running_ != nullptr; }
+    // More than one session takes its turns here: a turn's keys must be in
+    // before the next turn may take the front from its target.
+    bool shared() const { return members_ > 1; }
     // The owner's turn waits or runs.
     bool holds(Owner owner) const;
 
@@ -35,6 +40,7 @@ private:
 
     Owner running_ = nullptr;
     bool starting_ = false;  // inside a turn's start
+    int members_ = 0;
     std::deque<Waiting> waiting_;
 };
 

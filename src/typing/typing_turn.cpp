@@ -322,8 +322,9 @@ void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs
 {
     KeyInjector& keys = context_.services.keys;
     // The last batch of a turn is not waited for unless the hotkey is held
-    // back for it: the turn is over once its keys are handed over.
-    if (batch_ >= batches_.size() && !heldBack_) return then();
+    // back for it or the options ask: the turn is over once its keys are
+    // handed over.
+    if (batch_ >= batches_.size() && !heldBack_ && !options_.waitForLastKeys) return then();
     keys.beginTaken(target_, !options_.background);
     waitThen_ = std::move(then);
     waitUntilMs_ = sinceMs + kTakenLongestMs;

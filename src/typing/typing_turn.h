@@ -34,6 +34,9 @@ struct TurnOptions {
     // The turn waits until the user has pressed no key and moved no mouse for
     // this long (automatic turns).
     int waitForIdleMs = 0;
+    // The turn is over once the target has taken its last keys, not as soon
+    // as they are handed to the system.
+    bool waitForLastKeys = false;
 };
 
 struct TypingContext {

@@ -10,7 +10,8 @@ import sys
 
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll",
-               "shell32.dll", "ole32.dll", "imm32.dll", "uxtheme.dll", "dwmapi.dll", "winmm.dll"}
+               "shell32.dll", "ole32.dll", "imm32.dll", "uxtheme.dll", "dwmapi.dll", "winmm.dll",
+               "comdlg32.dll"}
 
 
 class PE:

@@ -290,44 +290,68 @@ void bringToFront(HWND window)
     waitUntil([&] { return activeIn(top); }, 3s);
 }
 
+namespace {
+
+// Runs xdotool with the arguments, as the X server's own pointer events, and
+// waits until it is done; false when xdotool is not there.
+bool xdotool(const std::wstring& arguments)
+{
+    // Under Wine the pointer goes in the way a user's mouse gives it; the
+    // virtual desktop covers the X screen from its origin, so the coordinates
+    // are the same. Wine gives no waitable handle for a Linux process, so the
+    // command leaves a file when done. (No --sync: it waits for ever when the
+    // pointer is already there; the X server handles the events in order
+    // anyway.)
+    if (GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") == INVALID_FILE_ATTRIBUTES) return false;
+    static int serial = 0;
+    const std::wstring done = L"/tmp/marrowind-click-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++serial);
+    std::wstring doneOnZ = L"Z:" + done;
+    for (wchar_t& c : doneOnZ)
+        if (c == L'/') c = L'\\';
+    std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool " + arguments + L"; echo $? > " + done + L".tmp; mv " +
+                           done + L".tmp " + done + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        throw std::runtime_error("cannot run xdotool");
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+    const bool finished = waitUntil([&] { return GetFileAttributesW(doneOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
+    std::string status;
+    if (finished) {
+        std::ifstream file(doneOnZ.c_str());
+        std::getline(file, status);
+    }
+    DeleteFileW(doneOnZ.c_str());
+    if (!finished || status != "0") throw std::runtime_error("xdotool could not act: " + status);
+    return true;
+}
+
+std::wstring at(POINT screen) { return std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y); }
+
+// A mouse event of SendInput at a point of the screen.
+INPUT mouseInput(POINT screen, DWORD flags)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+}  // namespace
+
 void clickAt(POINT screen, int button)
 {
-    // Under Wine the click goes in as the X server's own pointer events, the
-    // way a user's mouse gives them; the virtual desktop covers the X screen
-    // from its origin, so the coordinates are the same. Wine gives no waitable
-    // handle for a Linux process, so the command leaves a file when done. (No
-    // --sync: it waits for ever when the pointer is already there; the X
-    // server handles the move and the click in order anyway.)
-    if (GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES) {
-        static int serial = 0;
-        const std::wstring done = L"/tmp/marrowind-click-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                  std::to_wstring(++serial);
-        std::wstring doneOnZ = L"Z:" + done;
-        for (wchar_t& c : doneOnZ)
-            if (c == L'/') c = L'\\';
-        std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool mousemove " + std::to_wstring(screen.x) + L" " +
-                               std::to_wstring(screen.y) + L" click " + std::to_wstring(button) + L"; echo $? > " +
-                               done + L".tmp; mv " + done + L".tmp " + done + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-            throw std::runtime_error("cannot run xdotool");
-        if (info.hThread) CloseHandle(info.hThread);
-        if (info.hProcess) CloseHandle(info.hProcess);
-        const bool finished =
-            waitUntil([&] { return GetFileAttributesW(doneOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10s);
-        std::string status;
-        if (finished) {
-            std::ifstream file(doneOnZ.c_str());
-            std::getline(file, status);
-        }
-        DeleteFileW(doneOnZ.c_str());
-        if (!finished || status != "0") throw std::runtime_error("xdotool could not click: " + status);
+    const bool right = button == 3;
+    if (xdotool(L"mousemove " + at(screen) + L" click " + std::to_wstring(button))) {
         // Wine can miss the release when the press closed a popup of its own
         // under the pointer (a menu) and then holds the button down for good;
         // the X server's button is up, so Wine is told.
-        const bool right = button == 3;
         if (!waitUntil([&] { return (GetAsyncKeyState(right ? VK_RBUTTON : VK_LBUTTON) & 0x8000) == 0; }, 500ms)) {
             INPUT up{};
             up.type = INPUT_MOUSE;
@@ -336,18 +360,24 @@ void clickAt(POINT screen, int button)
         }
         return;
     }
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1));
-        input.mi.dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    const bool right = button == 3;
-    inputs[1].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
+    INPUT inputs[3] = {mouseInput(screen, MOUSEEVENTF_MOVE),
+                       mouseInput(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                       mouseInput(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+void dragMouse(POINT from, POINT to)
+{
+    // On its way, as a hand moves it: the program under the pointer sees it
+    // leave the press and arrive.
+    const POINT halfway{(from.x + to.x) / 2, (from.y + to.y) / 2};
+    if (xdotool(L"mousemove " + at(from) + L" mousedown 1 mousemove " + at(halfway) + L" mousemove " + at(to) +
+                L" mouseup 1"))
+        return;
+    INPUT inputs[5] = {mouseInput(from, MOUSEEVENTF_MOVE), mouseInput(from, MOUSEEVENTF_LEFTDOWN),
+                       mouseInput(halfway, MOUSEEVENTF_MOVE), mouseInput(to, MOUSEEVENTF_MOVE),
+                       mouseInput(to, MOUSEEVENTF_LEFTUP)};
+    SendInput(5, inputs, sizeof(INPUT));
 }
 
 namespace {
@@ -614,6 +644,19 @@ std::vector<ListRow> listRows(HWND list)
     return rows;
 }
 
+std::vector<std::vector<std::string>> listCells(HWND list, int columns)
+{
+    const RemoteBuffer remote(list, 8192);
+    std::vector<std::vector<std::string>> rows;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < columns; ++column) cells.push_back(cellText(remote, list, row, column));
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
 int listSelected(HWND list)
 {
     return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -856,7 +899,10 @@ Marrowind::Marrowind(bool freshSettings) : Marrowind(Options{freshSettings, true
 
 Marrowind::Marrowind(const Options& options)
 {
-    if (options.freshSettings) regDeleteKey(kSettingsKey);
+    if (options.freshSettings) {
+        regDeleteKey(kSettingsKey);
+        regDeleteKey(kSequencesKey);
+    }
     const std::wstring exe = options.exe.empty() ? binFolder() + L"\\Marrowind.exe" : options.exe;
     if (options.traced) {
         static int serial = 0;

@@ -65,6 +65,9 @@ RECT screenRect(HWND window);
 void bringToFront(HWND window);
 // button: 1 left, 3 right.
 void clickAt(POINT screen, int button = 1);
+// Presses the left button at one point, moves to the other and lets go
+// there, as a user drags.
+void dragMouse(POINT from, POINT to);
 void click(HWND control);
 void typeUnicode(const std::wstring& text);
 void pressKey(WORD virtualKey, bool alt = false, bool ctrl = false);
@@ -90,6 +93,8 @@ struct ListRow {
     std::string subItem;
 };
 std::vector<ListRow> listRows(HWND list);
+// Every row, each with the cells of its first so many columns.
+std::vector<std::vector<std::string>> listCells(HWND list, int columns);
 int listSelected(HWND list);  // 0-based, -1 when none
 void clickListRow(HWND list, int row, int button = 1);
 
@@ -105,6 +110,9 @@ void regAdd(const std::string& key, const std::string& value, const std::string&
 // The settings key of the program.
 inline const std::string kSettingsKey =
     "HKCU\\Software\\VB and VBA Program Settings\\Marrowind\\Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
+
+// The sequences' settings, one key each under this one.
+inline const std::string kSequencesKey = "HKCU\\Software\\VB and VBA Program Settings\\Marrowind\\Sequences";
 
 // A settings store holding exactly these values, as an earlier run left it.
 void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values);
@@ -158,7 +166,7 @@ extern std::function<void(const std::string& fault)> programFault;
 class Marrowind {
 public:
     struct Options {
-        bool freshSettings = true;
+        bool freshSettings = true;  // no settings and no sequences
         bool waitForMainWindow = true;
         std::wstring exe;    // empty: the built program
         bool traced = true;  // started with its exception trace (a little slower)

@@ -21,12 +21,13 @@ HWND waitForOptions(Marrowind& app)
     return dialog;
 }
 
-// Alt+Space in the main window, then the menu's last line, "Options…".
+// Alt+Space in the main window, then "Options…", the line above the last.
 HWND openFromSystemMenu(Marrowind& app)
 {
     bringToFront(app.window());
     pressKey(VK_SPACE, true);
     if (!waitForWindowOfClass(app.process().id(), L"#32768", 5s)) return nullptr;
+    pressKey(VK_UP);
     pressKey(VK_UP);
     pressKey(VK_RETURN);
     return waitForOptions(app);

@@ -6,6 +6,8 @@
 #include "main_window/form1_layout.h"
 #include "main_window/options_layout.h"
 #include "main_window/repeat_options.h"
+#include "sequences_window/sequence_editor_layout.h"
+#include "sequences_window/sequences_layout.h"
 
 namespace mw {
 namespace {
@@ -23,7 +25,7 @@ TEST(FormLayout, TwipsScaleByTheRealDpi)
 
 TEST(FormLayout, EveryControlSitsInsideItsContainer)
 {
-    for (const FormLayout* layout : {&form1Layout(), &optionsLayout()})
+    for (const FormLayout* layout : {&form1Layout(), &optionsLayout(), &sequencesLayout(), &sequenceEditorLayout()})
     for (const ControlLayout& control : layout->controls) {
         const FormLayout& form = *layout;
         SCOPED_TRACE(std::string(form.name) + "." + std::string(control.name));
@@ -101,6 +103,31 @@ TEST(Form1Layout, ButtonsUseTheLargerFontAndTheMinimisedBoxStartsHidden)
         EXPECT_EQ(control.font.face, "Arial");
         EXPECT_TRUE(control.font.bold);
         EXPECT_EQ(control.visible, control.name != "Check8") << control.name;
+    }
+}
+
+TEST(SequenceLayouts, IdsTabStopsAndAccessKeysAreUniqueAndEachLabelLeadsToItsField)
+{
+    for (const FormLayout* form : {&sequencesLayout(), &sequenceEditorLayout()}) {
+        SCOPED_TRACE(std::string(form->name));
+        std::set<int> ids;
+        std::map<int, const ControlLayout*> byTab;
+        std::set<char> keys;
+        for (const ControlLayout& control : form->controls) {
+            EXPECT_TRUE(ids.insert(control.id).second) << control.name;
+            EXPECT_TRUE(byTab.emplace(control.tabIndex, &control).second) << control.name;
+            if (const std::size_t amp = control.text.find('&'); amp != std::string_view::npos) {
+                EXPECT_TRUE(keys.insert(static_cast<char>(std::tolower(control.text[amp + 1]))).second)
+                    << control.name;
+            }
+        }
+        // A label's access key puts the focus in the control after it.
+        for (const auto& [tab, control] : byTab) {
+            if (control->kind != ControlKind::Label || control->text.find('&') == std::string_view::npos) continue;
+            ASSERT_TRUE(byTab.count(tab + 1)) << control->name;
+            const ControlKind next = byTab.at(tab + 1)->kind;
+            EXPECT_TRUE(next != ControlKind::Label && next != ControlKind::Frame) << control->name;
+        }
     }
 }
 

@@ -89,6 +89,23 @@ TEST(SequenceRunnerTest, EachSequenceTypesAtItsOwnIntervalIntoTheWindowItsRuleFi
     EXPECT_EQ(r.runner.stateOf("B"), "On, next in 00:00:02");
 }
 
+TEST(SequenceRunnerTest, ATurnEndsOnceItsTargetTookItsKeysBeforeTheNextTakesTheFront)
+{
+    Runner r;
+    const WindowHandle first = r.open("first.exe", "First");
+    const WindowHandle second = r.open("second.exe", "Second");
+    r.runner.add(Runner::sequence("A", "aaaa", 1, "first.exe"));
+    r.runner.add(Runner::sequence("B", "bbbb", 1, "second.exe"));
+    // Handed to the system, keys still go to whichever window is in front
+    // when they are read: the next turn waits until they are in.
+    std::vector<std::string> order;
+    r.sim.keys.onSend = [&] { order.push_back("send"); };
+    r.sim.keys.onWait = [&] { order.push_back("taken?"); };
+    r.seconds(1);
+    EXPECT_EQ(order, (std::vector<std::string>{"send", "taken?", "send", "taken?"}));
+    EXPECT_EQ(r.sim.keys.waitedFor, (std::vector<WindowHandle>{first, second}));
+}
+
 TEST(SequenceRunnerTest, ASequenceWaitsForItsProgramAndTypesOnceItsWindowIsThere)
 {
     Runner r;

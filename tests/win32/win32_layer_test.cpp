@@ -209,6 +209,33 @@ TEST_F(ListControl, AColumnOneTwipWideStillHoldsItsText)
     EXPECT_LE(ListView_GetColumnWidth(window.control(kListId), 1), 1);
 }
 
+TEST_F(ListControl, AReportListKeepsItsSelectionOnTheSameRowAsRowsComeAndGoAndCanHaveNone)
+{
+    FormWindow window(kLayout, kStyle, nullptr, nullptr);
+    Win32ReportList& list = window.reportList(kListId);
+    int events = 0;
+    list.onSelectionChanged = [&] { ++events; };
+    list.addColumn("Name", 1000);
+    list.addColumn("State", 1000);
+    for (int row = 0; row < 3; ++row) {
+        list.insertRow(row);
+        list.setCell(row, 0, std::string(1, static_cast<char>('a' + row)));
+    }
+    list.setCell(1, 1, "On, next in 00:00:04");
+    EXPECT_EQ(list.selected(), -1) << "none until one is chosen";
+    list.select(1);
+    list.insertRow(0);
+    list.setCell(0, 0, "first");
+    EXPECT_EQ(list.selected(), 2);
+    EXPECT_EQ(list.cell(2, 0), "b");
+    EXPECT_EQ(list.cell(2, 1), "On, next in 00:00:04");
+    list.removeRow(3);
+    EXPECT_EQ(list.selected(), 2);
+    list.select(-1);
+    EXPECT_EQ(list.selected(), -1);
+    EXPECT_EQ(events, 0) << "only the user's choice is an event";
+}
+
 TEST_F(TopmostBand, ATargetRaisedAndReleasedStaysWhereItIs)
 {
     const HWND target = CreateWindowExW(0, L"STATIC", L"target", WS_OVERLAPPEDWINDOW, 300, 200, 400, 300, nullptr,

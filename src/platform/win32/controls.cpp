@@ -35,6 +35,14 @@ HBRUSH ColorBrush::brush() const
 
 std::string Win32Button::caption() const { return windowText(hwnd_); }
 void Win32Button::setCaption(const std::string& text) { SetWindowTextW(hwnd_, widen(text).c_str()); }
+bool Win32Button::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+void Win32Button::setEnabled(bool value)
+{
+    // A disabled window keeps the focus and no key reaches it any more: the
+    // focus moves on first, as the dialog manager would move it.
+    if (!value && GetFocus() == hwnd_) SendMessageW(GetParent(hwnd_), WM_NEXTDLGCTL, 0, FALSE);
+    EnableWindow(hwnd_, value ? TRUE : FALSE);
+}
 void Win32Button::command(WORD code)
 {
     if (code == BN_CLICKED && onClick) onClick();

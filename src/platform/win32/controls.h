@@ -17,6 +17,8 @@ namespace mw::win32 {
 class RoutedControl {
 public:
     virtual ~RoutedControl() = default;
+    // The window moved to a monitor of another dots-per-inch.
+    virtual void setDpi(int /*dpi*/) {}
     virtual void command(WORD /*code*/) {}
     virtual LRESULT notify(const NMHDR& /*header*/) { return 0; }
     virtual void mouseMoved() {}
@@ -50,6 +52,8 @@ public:
     explicit Win32Button(HWND hwnd) : hwnd_(hwnd) {}
     std::string caption() const override;
     void setCaption(const std::string& text) override;
+    bool enabled() const override;
+    void setEnabled(bool enabled) override;
     void command(WORD code) override;
     void mouseMoved() override;
 
@@ -171,7 +175,7 @@ public:
     LRESULT notify(const NMHDR& header) override;
     void mouseMoved() override;
     // Re-applies the column widths at a new dots-per-inch.
-    void setDpi(int dpi);
+    void setDpi(int dpi) override;
 
 protected:
     int appendRow(const std::string& text) override;

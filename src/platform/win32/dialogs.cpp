@@ -9,14 +9,24 @@
 
 namespace mw::win32 {
 
-HWND Win32Dialogs::owner() const
+HWND workingWindow(HWND mainWindow)
 {
-    // The window the user works in: the Help window while it is open over
-    // the main window, so that a box is never behind it.
-    if (!owner_ || !IsWindow(owner_)) return nullptr;
-    const HWND popup = GetLastActivePopup(owner_);
-    return popup && IsWindowVisible(popup) && IsWindowEnabled(popup) ? popup : owner_;
+    // So that a box is never behind the window the user works in. Down the
+    // windows last active over each other; one disabled by a window over it
+    // is passed through, and the box goes over the last enabled one.
+    if (!mainWindow || !IsWindow(mainWindow)) return nullptr;
+    HWND working = mainWindow;
+    HWND window = mainWindow;
+    for (int depth = 0; depth < 8; ++depth) {
+        const HWND popup = GetLastActivePopup(window);
+        if (!popup || popup == window || !IsWindowVisible(popup)) break;
+        window = popup;
+        if (IsWindowEnabled(window)) working = window;
+    }
+    return working;
 }
+
+HWND Win32Dialogs::owner() const { return workingWindow(owner_); }
 
 void Win32Dialogs::showWarning(const std::string& text, const std::string& title)
 {

@@ -23,4 +23,9 @@ private:
     HWND owner_ = nullptr;
 };
 
+// The program's window the user works in, which a box is modal to: the main
+// window, or the window open over it (Help, Options, the Sequences window)
+// and the one open over that (the sequence editor).
+HWND workingWindow(HWND mainWindow);
+
 }  // namespace mw::win32

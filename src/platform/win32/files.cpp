@@ -1,5 +1,7 @@
 #include "platform/win32/files.h"
 
+#include <algorithm>
+
 #include "platform/failure.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/utf.h"
@@ -65,6 +67,19 @@ std::string Win32Files::readAll(const std::string& path)
         if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) fail(describeError(GetLastError()));
         if (n == 0) return content;
         content.append(buffer, n);
+    }
+}
+
+void Win32Files::writeAll(const std::string& path, const std::string& content)
+{
+    const UniqueFile file(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) fail(describeError(GetLastError()));
+    for (std::size_t done = 0; done < content.size();) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
+        DWORD n = 0;
+        if (!WriteFile(file.get(), content.data() + done, chunk, &n, nullptr)) fail(describeError(GetLastError()));
+        done += n;
     }
 }
 

@@ -12,6 +12,7 @@ public:
     bool exists(const std::string& path) override;
     bool isOrdinaryFile(const std::string& path) override;
     std::string readAll(const std::string& path) override;
+    void writeAll(const std::string& path, const std::string& content) override;
 };
 
 }  // namespace mw::win32

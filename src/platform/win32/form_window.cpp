@@ -46,6 +46,11 @@ ChildClass childClassFor(ControlKind kind)
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::Label:
         return {L"STATIC", SS_LEFT | SS_NOTIFY, 0};
+    case ControlKind::DropDown:
+        return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::FinderTool:
+        // Painted by its control object; SS_NOTIFY lets the mouse reach it.
+        return {L"STATIC", SS_NOTIFY, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -149,8 +154,7 @@ void FormWindow::applyLayout()
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(control.font)), TRUE);
     }
-    for (const auto& control : controls_)
-        if (auto* list = dynamic_cast<Win32ListView*>(control.get())) list->setDpi(dpi_);
+    for (const auto& control : controls_) control->setDpi(dpi_);
 }
 
 SIZE FormWindow::layoutSize(int dpi) const

@@ -15,6 +15,9 @@
 #include "platform/controls.h"
 #include "platform/form_layout.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/drop_down.h"
+#include "platform/win32/report_list.h"
+#include "platform/win32/window_finder.h"
 #include "platform/win32/window_class.h"
 
 namespace mw::win32 {
@@ -42,6 +45,9 @@ public:
     Win32HotkeyBox& hotkeyBox(int id) { return make<Win32HotkeyBox>(id, control(id), accessKeys()); }
     Win32ProgressBar& progressBar(int id) { return make<Win32ProgressBar>(id, control(id)); }
     Win32ListView& listView(int id) { return make<Win32ListView>(id, control(id), dpi_); }
+    Win32ReportList& reportList(int id) { return make<Win32ReportList>(id, control(id), dpi_); }
+    Win32DropDownList& dropDown(int id) { return make<Win32DropDownList>(id, control(id)); }
+    Win32WindowFinder& finder(int id) { return make<Win32WindowFinder>(id, control(id)); }
     Win32Timer& timer(UINT_PTR id);
 
     // Centres the window on its monitor's work area.

@@ -1,14 +1,18 @@
 // The program: builds the main window from its design, hands its controls and
 // the Win32 services to the main window's logic, runs the startup and then the
 // message loop.
+#include <memory>
+
 #include "main_window/form1.h"
 #include "main_window/form1_layout.h"
 #include "main_window/options_dialog.h"
+#include "main_window/tray_menu.h"
 #include "platform/failure.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/failure_barrier.h"
+#include "platform/win32/file_dialogs.h"
 #include "platform/win32/files.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/global_hotkey.h"
@@ -21,6 +25,7 @@
 #include "platform/win32/options_window.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/running_copies.h"
+#include "platform/win32/sequences_window.h"
 #include "platform/win32/settings_sections.h"
 #include "platform/win32/settings_store.h"
 #include "platform/win32/step_timer.h"
@@ -34,9 +39,11 @@
 namespace mw::win32 {
 namespace {
 
-// The system menu's "Options…": below the system's own commands (0xF000 and
-// up), with the low four bits clear, which the system uses itself.
+// The system menu's "Options…" and "Sequences…": below the system's own
+// commands (0xF000 and up), with the low four bits clear, which the system
+// uses itself.
 constexpr UINT kOptionsCommand = 0x0010;
+constexpr UINT kSequencesCommand = 0x0020;
 
 int run()
 {
@@ -62,8 +69,9 @@ int run()
     Win32StepTimer steps;
     Win32KeyPoster posting;
     Win32SettingsSections sections(kApplicationName, "Sequences");
+    Win32FileDialogs fileDialogs;
     const Services services{windows, settings, dialogs, files,  clock,   locale,  events,
-                            registry, tray,    keys,    hotkey, steps,   posting, sections};
+                            registry, tray,    keys,    hotkey, steps,   posting, sections, fileDialogs};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {
@@ -75,6 +83,7 @@ int run()
     FormWindow window(form1Layout(), {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr},
                       icons.big.get(), icons.small.get());
     dialogs.setOwner(window.hwnd());
+    fileDialogs.setOwner(window.hwnd());
 
     namespace id = form1_id;
     const Form1Controls controls{window,
@@ -98,11 +107,21 @@ int run()
     Form1 form1(controls, services, program);
     form1.showHelp = [&](const HotkeyStatus& status) { showHelpWindow(window.hwnd(), services, status); };
     form1.showOptions = [&] { return showOptionsWindow(window.hwnd(), services); };
-    // "Options…" at the end of the system menu (Alt+Space); the menu is the
-    // window's and goes with it.
+    // Built when first asked for; destroyed before the main window's logic,
+    // whose sequences it shows.
+    std::unique_ptr<Win32SequencesWindow> sequencesWindow;
+    form1.showSequences = [&] {
+        if (!sequencesWindow)
+            sequencesWindow = std::make_unique<Win32SequencesWindow>(
+                window.hwnd(), services, form1.sequences(), [&form1] { return form1.programHotkey().combination(); });
+        sequencesWindow->show();
+    };
+    // "Options…" and "Sequences…" at the end of the system menu (Alt+Space);
+    // the menu is the window's and goes with it.
     const HMENU systemMenu = GetSystemMenu(window.hwnd(), FALSE);
     AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(systemMenu, MF_STRING, kOptionsCommand, widen(kOptionsMenuText).c_str());
+    AppendMenuW(systemMenu, MF_STRING, kSequencesCommand, widen(kSequencesWindowMenuText).c_str());
     form1.programIcon = Picture{Picture::Type::Icon, reinterpret_cast<std::uintptr_t>(icons.small.get())};
     // Closing by any means (close box, system menu, Alt+F4, the taskbar, Task
     // Manager, logging off) runs the shutdown once; it is never refused.
@@ -119,6 +138,7 @@ int run()
     // prompt, the balloon wait), and that handler still uses them.
     form1.endProgram = [&] {
         ShowWindow(window.hwnd(), SW_HIDE);
+        if (sequencesWindow) sequencesWindow->hide();
         PostQuitMessage(0);
     };
     window.onDestroyed = [] { PostQuitMessage(0); };
@@ -128,6 +148,10 @@ int run()
     window.onOtherMessage = [&](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kOptionsCommand) {
             form1.OptionsRequested();
+            return 0;
+        }
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kSequencesCommand) {
+            form1.SequencesRequested();
             return 0;
         }
         if (message != showRequest) return std::nullopt;

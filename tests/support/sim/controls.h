@@ -56,14 +56,18 @@ public:
     explicit SimButton(std::string caption = {}) : caption_(std::move(caption)) {}
     std::string caption() const override { return caption_; }
     void setCaption(const std::string& text) override { caption_ = text; }
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    // As the user: a disabled button takes no click.
     void click()
     {
-        if (onClick) onClick();
+        if (enabled_ && onClick) onClick();
         eventHandled();
     }
 
 private:
     std::string caption_;
+    bool enabled_ = true;
 };
 
 // A captioned control with a background colour: a frame or a label.

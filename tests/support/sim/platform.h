@@ -21,6 +21,7 @@ struct SimPlatform {
     SimStepTimer steps{clock};
     SimKeyPoster posting;
     SimSettingsSections sections;
+    SimFileDialogs fileDialogs;
 
     // While it lives, the steps of a job run once each event is handled.
     SimPlatform() : previousHook_(afterEvent()) { afterEvent() = [this] { steps.settle(); }; }
@@ -33,7 +34,7 @@ struct SimPlatform {
     Services services()
     {
         return Services{windows, settings, dialogs, files, clock,  locale, events,
-                        registry, tray,    keys,   hotkey, steps, posting, sections};
+                        registry, tray,    keys,   hotkey, steps, posting, sections, fileDialogs};
     }
 };
 

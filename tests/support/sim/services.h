@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
+#include "platform/file_dialogs.h"
 #include "platform/failure.h"
 #include "platform/files.h"
 #include "platform/global_hotkey.h"
@@ -151,12 +152,49 @@ public:
         if (it == contents.end() || unreadable.count(path)) fail("Path/File access error");
         return it->second;
     }
+    void writeAll(const std::string& path, const std::string& content) override
+    {
+        if (unwritable.count(path)) fail("Permission denied");
+        contents[path] = content;
+    }
 
     std::string folder = "C:\\Program Files\\Marrowind";
     std::string fileName = "Marrowind.exe";
     std::map<std::string, std::string> contents;
     std::map<std::string, bool> notOrdinary;
     std::map<std::string, bool> unreadable;
+    std::map<std::string, bool> unwritable;
+};
+
+// The open and save dialogs: each answers with the next path scripted, or is
+// cancelled when none is left.
+class SimFileDialogs final : public FileDialogs {
+public:
+    std::optional<std::string> chooseFileToOpen(const std::string& title, const FileType& type) override
+    {
+        return answer(title, type);
+    }
+    std::optional<std::string> chooseFileToSave(const std::string& title, const FileType& type,
+                                                const std::string& suggestedName) override
+    {
+        suggested = suggestedName;
+        return answer(title, type);
+    }
+    std::deque<std::string> paths;
+    std::vector<std::string> titles;
+    std::string suggested;
+    FileType lastType;
+
+private:
+    std::optional<std::string> answer(const std::string& title, const FileType& type)
+    {
+        titles.push_back(title);
+        lastType = type;
+        if (paths.empty()) return std::nullopt;
+        std::string path = paths.front();
+        paths.pop_front();
+        return path;
+    }
 };
 
 class SimClock final : public Clock {
