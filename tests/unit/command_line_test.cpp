@@ -1,7 +1,10 @@
-// The command line: its options as written.
+// The command line: its options as written, and an import's file read by the
+// start.
 #include <gtest/gtest.h>
 
-#include "commands/command_line.h"
+#include "commands/command.h"
+#include "sequences/sequence_file.h"
+#include "sim/services.h"
 
 namespace mw {
 namespace {
@@ -42,6 +45,32 @@ TEST(CommandLineTest, OptionsTakeEitherPrefixAnyCaseAndAtMostOneArgument)
             EXPECT_EQ(std::get<CommandLine>(parsed), (CommandLine{c.action, c.argument})) << shown;
         }
     }
+}
+
+TEST(CommandLineTest, AnImportIsReadByTheStartAndTravelsWholeOrFailsWithItsLine)
+{
+    sim::SimFiles files;
+    Sequence potion;
+    potion.name = "Potion";
+    potion.keys = "{F1}";
+    potion.target.program = "game.exe";
+    files.contents["good.json"] = writeSequenceFile({potion});
+    files.contents["bad.json"] = "{\"marrowind\": 1,\n \"sequences\": [{\"name\": \"x\", \"keys\": \"a\", \"every\": 0}]}";
+
+    const auto good = prepareCommand({CommandAction::Import, "good.json"}, files);
+    ASSERT_TRUE(std::holds_alternative<Command>(good));
+    const Command& command = std::get<Command>(good);
+    EXPECT_EQ(command.sequences, std::vector<Sequence>{potion});
+    EXPECT_EQ(decodeCommand(encodeCommand(command)), command);
+    EXPECT_EQ(decodeCommand("/dance\nPotion"), std::nullopt);
+    EXPECT_EQ(decodeCommand("/import\nnot json"), std::nullopt);
+
+    const auto bad = prepareCommand({CommandAction::Import, "bad.json"}, files);
+    ASSERT_TRUE(std::holds_alternative<std::string>(bad));
+    EXPECT_EQ(std::get<std::string>(bad).rfind("bad.json: Line 2: ", 0), 0u) << std::get<std::string>(bad);
+    const auto missing = prepareCommand({CommandAction::Import, "gone.json"}, files);
+    ASSERT_TRUE(std::holds_alternative<std::string>(missing));
+    EXPECT_EQ(std::get<std::string>(missing), "Cannot read gone.json: Path/File access error");
 }
 
 }  // namespace
