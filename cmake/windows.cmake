@@ -24,6 +24,9 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/registry.cpp
   src/platform/win32/registry_string.cpp
   src/platform/win32/running_copies.cpp
+  src/platform/win32/command_line.cpp
+  src/platform/win32/command_receiver.cpp
+  src/platform/win32/caller_console.cpp
   src/platform/win32/settings_store.cpp
   src/platform/win32/settings_sections.cpp
   src/platform/win32/window_system.cpp

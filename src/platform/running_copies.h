@@ -1,5 +1,8 @@
 #pragma once
 // The copies of the program in the user's session, as a new start sees them.
+#include <optional>
+#include <string>
+
 namespace mw {
 
 class RunningCopies {
@@ -12,6 +15,10 @@ public:
     // Asks the copies that run to show their main window; true when one
     // answered that it did. A copy that is closing answers no.
     virtual bool askToShow() = 0;
+    // Hands a command (UTF-8 text) to the copy that runs, without showing
+    // it; the number it answered with, or nullopt when no copy took it (none
+    // answered, or one closing, or one still starting).
+    virtual std::optional<int> sendCommand(const std::string& command) = 0;
     // Sleeps that long.
     virtual void pause(int milliseconds) = 0;
 };

@@ -5,6 +5,8 @@ namespace mw {
 
 inline constexpr const char* kProductTitle = "Quindelmarrow Vetch ul Orse Plim Scandivere Tollmark";
 inline constexpr const char* kApplicationName = "Marrowind";
+// The settings section under which each sequence has a section of its own.
+inline constexpr const char* kSequencesSection = "Sequences";
 inline constexpr const char* kSupportAddress = "support@marrowind.example";
 
 namespace setting {

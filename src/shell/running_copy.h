@@ -4,6 +4,8 @@
 // token up as soon as it begins to close, and then no longer shows itself: a
 // start in that moment finds the token held by a copy that cannot show
 // itself, waits for the token and runs.
+#include <functional>
+
 #include "platform/clock.h"
 #include "platform/running_copies.h"
 
@@ -13,6 +15,12 @@ namespace mw {
 // the token (one still starting, or closing), and how often it looks.
 inline constexpr int kWaitForRunningCopyMs = 5000;
 inline constexpr int kLookForRunningCopyEveryMs = 50;
+
+// What a start found: it took the token and goes on as the session's copy,
+// or a running copy answered its request, or a copy held the token for the
+// whole wait without answering.
+enum class RunningCopy { None, Answered, NoAnswer };
+RunningCopy findRunningCopy(RunningCopies& copies, Clock& clock, const std::function<bool()>& request);
 
 // Whether this start goes on as the session's copy; false when a running copy
 // showed itself, or held the token for the whole wait.

@@ -102,13 +102,26 @@ std::string takeUnixFile(const std::string& path)
     return text.str();
 }
 
+// Arguments for the shell, each in single quotes.
+std::wstring shellArguments(const std::vector<std::wstring>& arguments)
+{
+    std::wstring out;
+    for (const std::wstring& argument : arguments) {
+        out += L" '";
+        for (wchar_t c : argument) out += c == L'\'' ? std::wstring(L"'\\''") : std::wstring(1, c);
+        out += L"'";
+    }
+    return out;
+}
+
 }  // namespace
 
-Process Process::traced(const std::wstring& exe, const std::string& traceFile)
+Process Process::traced(const std::wstring& exe, const std::string& traceFile, const std::vector<std::wstring>& arguments)
 {
     const std::wstring name = exe.substr(exe.find_last_of(L"\\/") + 1);
     const std::vector<DWORD> before = processesNamed(name);
-    startUnix(L"/bin/sh -c \"WINEDEBUG=warn+seh exec wine '" + exe + L"' 2>'" + widen(traceFile) + L"'\"");
+    startUnix(L"/bin/sh -c \"WINEDEBUG=warn+seh exec wine '" + exe + L"'" + shellArguments(arguments) + L" 2>'" +
+              widen(traceFile) + L"'\"");
     DWORD id = 0;
     waitUntil(
         [&] {
@@ -777,6 +790,20 @@ void regAdd(const std::string& key, const std::string& value, const std::string&
     capture(L"reg.exe add \"" + widen(key) + L"\" /v \"" + widen(value) + L"\" /d \"" + widen(data) + L"\" /f", &exitCode);
 }
 
+void regSetStrings(const std::string& key, std::initializer_list<std::pair<const char*, const char*>> values)
+{
+    std::string path = key.substr(key.find('\\') + 1);  // under HKCU
+    HKEY handle = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, widen(path).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr))
+        throw std::runtime_error("cannot create " + key);
+    for (const auto& [name, data] : values) {
+        const std::wstring text = widen(data);
+        RegSetValueExW(handle, widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(handle);
+}
+
 void presetSettings(std::initializer_list<std::pair<const char*, const char*>> values)
 {
     regDeleteKey(kSettingsKey);
@@ -907,9 +934,11 @@ Marrowind::Marrowind(const Options& options)
     if (options.traced) {
         static int serial = 0;
         traceFile_ = "/tmp/marrowind-trace-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial) + ".log";
-        process_ = Process::traced(exe, traceFile_);
+        process_ = Process::traced(exe, traceFile_, options.arguments);
     } else {
-        process_ = Process(exe, L"");
+        std::wstring line;
+        for (const std::wstring& argument : options.arguments) line += L"\"" + argument + L"\" ";
+        process_ = Process(exe, line);
     }
     if (options.waitForMainWindow) waitForMainWindow();
 }
@@ -1008,7 +1037,43 @@ bool isFaultLine(const std::string& line)
     return true;
 }
 
+// The lines of a trace that show a fault, or nothing.
+std::string faultsIn(const std::string& trace)
+{
+    std::istringstream lines(trace);
+    std::string line, faults;
+    while (std::getline(lines, line))
+        if (isFaultLine(line)) faults += line + "\n";
+    return faults;
+}
+
 }  // namespace
+
+CommandRun runCommand(const std::vector<std::wstring>& arguments, Duration deadline)
+{
+    static int serial = 0;
+    const std::string base =
+        "/tmp/marrowind-command-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    const std::wstring trace = widen(base + ".log"), status = widen(base + ".status");
+    // The shell waits for the program and keeps its exit status: a start that
+    // only hands on a command can be over before any process list shows it.
+    startUnix(L"/bin/sh -c \"WINEDEBUG=warn+seh wine '" + binFolder() + L"\\Marrowind.exe'" +
+              shellArguments(arguments) + L" 2>'" + trace + L"'; echo $? >'" + status + L".part'; mv '" + status +
+              L".part' '" + status + L"'\"");
+    std::wstring statusOnZ = L"Z:" + status;
+    for (wchar_t& c : statusOnZ)
+        if (c == L'/') c = L'\\';
+    CommandRun run;
+    if (!waitUntil([&] { return GetFileAttributesW(statusOnZ.c_str()) != INVALID_FILE_ATTRIBUTES; }, deadline)) {
+        programFault("Marrowind with a command did not end within " + std::to_string(deadline.count()) + " ms");
+        return run;
+    }
+    run.exitCode = std::stoi(takeUnixFile(base + ".status"));
+    run.errorOutput = takeUnixFile(base + ".log");
+    if (const std::string faults = faultsIn(run.errorOutput); !faults.empty())
+        programFault("Marrowind with a command raised exceptions:\n" + faults);
+    return run;
+}
 
 void Marrowind::checkEnd(bool endedByItself)
 {
@@ -1017,11 +1082,8 @@ void Marrowind::checkEnd(bool endedByItself)
     const DWORD code = endedByItself ? process_.exitCode() : 0;
     if (code != 0) programFault("Marrowind ended with exit code " + std::to_string(code));
     if (traceFile_.empty()) return;
-    std::istringstream trace(takeUnixFile(traceFile_));
-    std::string line, faults;
-    while (std::getline(trace, line))
-        if (isFaultLine(line)) faults += line + "\n";
-    if (!faults.empty()) programFault("Marrowind raised exceptions:\n" + faults);
+    if (const std::string faults = faultsIn(takeUnixFile(traceFile_)); !faults.empty())
+        programFault("Marrowind raised exceptions:\n" + faults);
 }
 
 }  // namespace e2e

@@ -35,7 +35,8 @@ public:
     // Starts a program from a shell as Wine's loader does, so that Wine's
     // exception trace (warn+seh) of that program alone goes to traceFile (a
     // path of the Unix side), apart from everything else Wine prints.
-    static Process traced(const std::wstring& exe, const std::string& traceFile);
+    static Process traced(const std::wstring& exe, const std::string& traceFile,
+                          const std::vector<std::wstring>& arguments = {});
 
     DWORD id() const { return info_.dwProcessId; }
     bool running() const;
@@ -106,6 +107,9 @@ std::optional<std::string> shownBalloon(DWORD processId);
 std::optional<std::string> regQuery(const std::string& key, const std::string& value);
 void regDeleteKey(const std::string& key);
 void regAdd(const std::string& key, const std::string& value, const std::string& data);
+// String values written straight into the registry (creating the key), for
+// presets of many values.
+void regSetStrings(const std::string& key, std::initializer_list<std::pair<const char*, const char*>> values);
 
 // The settings key of the program.
 inline const std::string kSettingsKey =
@@ -170,6 +174,7 @@ public:
         bool waitForMainWindow = true;
         std::wstring exe;    // empty: the built program
         bool traced = true;  // started with its exception trace (a little slower)
+        std::vector<std::wstring> arguments = {};  // its command line, each one argument
     };
     explicit Marrowind(bool freshSettings = true);
     explicit Marrowind(const Options& options);
@@ -217,6 +222,17 @@ private:
     bool ended_ = false;
     std::string traceFile_;  // Unix path; empty when not traced
 };
+
+// A start of the program that ends by itself, as a script runs it: it hands
+// its command to the running copy, or fails. Its exit code as the shell that
+// started it saw it (-1 when it did not end in time), and what it and Wine
+// wrote to its standard error. Its end is checked for exceptions as every
+// end is; the exit code is the test's to check.
+struct CommandRun {
+    int exitCode = -1;
+    std::string errorOutput;
+};
+CommandRun runCommand(const std::vector<std::wstring>& arguments, Duration deadline = 30s);
 
 // The text of a message box's message.
 std::wstring messageBoxText(HWND box);

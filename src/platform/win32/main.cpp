@@ -9,6 +9,8 @@
 #include "main_window/tray_menu.h"
 #include "platform/failure.h"
 #include "platform/win32/clock.h"
+#include "platform/win32/command_line.h"
+#include "platform/win32/command_receiver.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/failure_barrier.h"
@@ -34,7 +36,6 @@
 #include "platform/win32/window_system.h"
 #include "shell/error_dialog.h"
 #include "shell/product.h"
-#include "shell/running_copy.h"
 
 namespace mw::win32 {
 namespace {
@@ -49,7 +50,11 @@ int run()
 {
     Win32Clock clock;
     Win32RunningCopies copies(L"Local\\Marrowind.Running", L"MarrowindForm", widen(kProductTitle));
-    if (!startAsTheOnlyCopy(copies, clock)) return 0;
+    // With a copy running, a start asks it to show itself, or hands it the
+    // command it was given, and ends. Otherwise it runs, and carries its
+    // command out once started.
+    const StartDecision start = startFromCommandLine(copies, clock);
+    if (!start.run) return start.exitCode;
 
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES |
                                                           ICC_HOTKEY_CLASS};
@@ -68,7 +73,7 @@ int run()
     Win32GlobalHotkey hotkey;
     Win32StepTimer steps;
     Win32KeyPoster posting;
-    Win32SettingsSections sections(kApplicationName, "Sequences");
+    Win32SettingsSections sections(kApplicationName, kSequencesSection);
     Win32FileDialogs fileDialogs;
     const Services services{windows, settings, dialogs, files,  clock,   locale,  events,
                             registry, tray,    keys,    hotkey, steps,   posting, sections, fileDialogs};
@@ -145,7 +150,9 @@ int run()
     const UINT showRequest = RegisterWindowMessageW(kShowMessageName);
     // The first copy may run elevated; the second start's request still gets in.
     ChangeWindowMessageFilterEx(window.hwnd(), showRequest, MSGFLT_ALLOW, nullptr);
-    window.onOtherMessage = [&](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    CommandReceiver commands(window.hwnd(), form1, dialogs, program);
+    window.onOtherMessage = [&](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+        if (const std::optional<LRESULT> answer = commands.handle(message, wParam, lParam)) return answer;
         if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kOptionsCommand) {
             form1.OptionsRequested();
             return 0;
@@ -175,6 +182,7 @@ int run()
         ShowWindow(window.hwnd(), SW_SHOW);
         SetForegroundWindow(window.hwnd());
     }
+    commands.open(start.command);
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);
