@@ -1,5 +1,8 @@
 #include "main_window/form1.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "main_window/tray_menu.h"
 #include "shell/numbers.h"
 #include "shell/pointer.h"
@@ -67,6 +70,20 @@ AutoTyping::View Form1::sessionView()
     AutoTyping::View view;
     view.status = [this](const std::string& text) { c_.Frame2.setCaption(text); };
     view.rebuildTargets = [this] { rebuildTargets(); };
+    // A long turn's progress takes the bar; once it is over the bar shows
+    // what it showed before.
+    view.progress = [this](std::size_t typed, std::size_t keys, const std::string& text) {
+        if (!barBeforeTurn_) barBeforeTurn_ = {c_.ProgressBar1.max(), c_.ProgressBar1.value()};
+        c_.Frame2.setCaption(text);
+        c_.ProgressBar1.setMax(static_cast<int>(std::min<std::size_t>(keys, INT_MAX)));
+        c_.ProgressBar1.setValue(static_cast<int>(std::min<std::size_t>(typed, INT_MAX)));
+    };
+    view.turnOver = [this](SendOutcome) {
+        if (!barBeforeTurn_) return;
+        c_.ProgressBar1.setMax(barBeforeTurn_->first);
+        c_.ProgressBar1.setValue(barBeforeTurn_->second);
+        barBeforeTurn_.reset();
+    };
     view.target = [this] { return target_.resolve(); };
     view.stopped = [this](const std::string& why) {
         if (program_.Closing) return;

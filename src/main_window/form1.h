@@ -4,6 +4,7 @@
 // numbered steps on them and show the result in the controls.
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "integration/sys_tray.h"
 #include "main_window/form1_controls.h"
@@ -132,6 +133,8 @@ private:
     // Set from a failed write of the key text until one succeeds: a store that
     // is down fails a write per keystroke, and one dialog says it for the run.
     bool keyTextWriteFailing_ = false;
+    // The bar's maximum and value while a long turn shows its progress there.
+    std::optional<std::pair<int, int>> barBeforeTurn_;
 };
 
 }  // namespace mw

@@ -92,6 +92,10 @@ void AutoTyping::runTurn(const std::string& keys, WindowHandle target, bool auto
     TurnEvents events;
     events.status = view_.status;
     events.rebuildList = view_.rebuildTargets;
+    events.progress = view_.progress;
+    if (!events.progress) events.progress = [status = view_.status](std::size_t, std::size_t, const std::string& text) {
+        status(text);
+    };
     events.finished = [this, automatic, then = std::move(then)](SendOutcome outcome) {
         if (view_.turnOver) view_.turnOver(outcome);
         afterTurn(outcome, automatic);

@@ -40,6 +40,8 @@ public:
         std::function<void(const std::string& why)> stopped;
         // A turn is over, and how it went (optional).
         std::function<void(SendOutcome)> turnOver;
+        // How far a long turn has come (optional; else the status says it).
+        std::function<void(std::size_t typed, std::size_t keys, const std::string& text)> progress;
     };
 
     // randomStart: the jitter's random generator starts there (fixed in tests).

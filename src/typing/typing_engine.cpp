@@ -24,6 +24,7 @@ std::string outcomeText(SendOutcome outcome, TurnHold hold, Clock& clock)
     case SendOutcome::StoppedByUserKeys: return kStoppedByUserKeysText;
     case SendOutcome::TurnedOff: return kTurnedOffText;
     case SendOutcome::ControlInBackground: return kControlInBackgroundText;
+    case SendOutcome::NoKeys: return kEmptyKeyTextText;
     }
     return {};
 }

@@ -34,6 +34,9 @@ inline constexpr const char* kControlInBackgroundText =
     "Nothing typed: Ctrl combinations reach only the window in front; turn off typing in the background in "
     "Options.";
 inline constexpr const char* kElevatedInFrontText = "Nothing typed: the window in front runs as administrator.";
+// A key text that does not parse follows this with its fault and position.
+inline constexpr const char* kNothingTypedText = "Nothing typed: ";
+inline constexpr const char* kEmptyKeyTextText = "Nothing typed: the key text is empty.";
 
 inline constexpr const char* kTurnedOffText = "Typing stopped, so the rest of the keys were not sent.";
 inline constexpr const char* kWaitingForIdleText = "Waiting for you to stop typing\xE2\x80\xA6";
@@ -57,6 +60,7 @@ enum class SendOutcome {
     StoppedByUserKeys,  // the user pressed keys while the turn typed
     TurnedOff,          // automatic typing was turned off, or the program closed, during the turn
     ControlInBackground,  // typing in the background, the text holds Ctrl for a key: nothing went
+    NoKeys,               // the key text is empty or does not parse: nothing went, no window was touched
 };
 
 }  // namespace mw

@@ -5,12 +5,14 @@
 
 #include "targets/foreground.h"
 #include "targets/window_list.h"
+#include "typing/held_modifiers.h"
 #include "typing/hotkey.h"
 #include "typing/key_notation.h"
 #include "typing/key_segments.h"
 #include "typing/posted_keys.h"
 #include "typing/turn_hold.h"
 #include "typing/typing_engine.h"
+#include "typing/virtual_keys.h"
 
 namespace mw {
 namespace {
@@ -27,6 +29,19 @@ constexpr int kKeyboardLookEveryMs = 20;
 constexpr int kTakenLongestMs = 60000;
 // Waiting for the user to be idle: looked at no more often than this.
 constexpr int kIdleLookAtMostMs = 250;
+
+// The keys (presses, modifiers aside) before each batch, and after the last.
+std::vector<std::size_t> keysBeforeEachBatch(const std::vector<std::vector<KeyEvent>>& batches)
+{
+    std::vector<std::size_t> before{0};
+    for (const std::vector<KeyEvent>& batch : batches) {
+        const auto keys = std::count_if(batch.begin(), batch.end(), [](const KeyEvent& e) {
+            return e.down && (e.kind == KeyEvent::Kind::Character || !vk::isModifier(e.virtualKey));
+        });
+        before.push_back(before.back() + static_cast<std::size_t>(keys));
+    }
+    return before;
+}
 
 }  // namespace
 
@@ -82,6 +97,11 @@ void TypingTurn::next(std::int64_t delayMs, std::function<void()> step)
 
 void TypingTurn::start()
 {
+    // A text with nothing to type, or one that does not parse, is the user's
+    // to mend: the turn touches no window and says what is wrong.
+    if (keyString_.empty()) return endWithoutKeys(kEmptyKeyTextText);
+    if (const std::optional<KeyTextError> fault = checkKeyText(keyString_))
+        return endWithoutKeys(kNothingTypedText + fault->message + ".");
     if (options_.waitForIdleMs > 0 && !options_.background) {
         waitForIdle();
         return;
@@ -139,10 +159,7 @@ void TypingTurn::prepare()
         steps_.step(110, [&] { system.show(target_); });
         beginKeys();
     };
-    if (keyString_.empty())
-        raise();
-    else
-        waitForKeyboard(raise);
+    waitForKeyboard(raise);
 }
 
 void TypingTurn::beginKeys()
@@ -153,6 +170,7 @@ void TypingTurn::beginKeys()
         const std::vector<KeyEvent> events = parseKeyString(translateModifierCodes(keyString_));
         controlInBackground = options_.background && holdsControl(events);
         batches_ = splitIntoBatches(events, kMaxEventsPerBatch);
+        keysBefore_ = keysBeforeEachBatch(batches_);
     });
     if (!running()) return;
     if (controlInBackground) return finish(SendOutcome::ControlInBackground);
@@ -167,6 +185,9 @@ void TypingTurn::beginKeys()
     // them): a turn stopped meanwhile goes no further.
     if (stopping()) return;
     translator_ = std::make_unique<KeyTranslator>(*layout_, keys.capsLockOn());
+    if (events_.progress)
+        progress_.emplace(keysBefore_.back(), context_.services.clock.monotonicMs(),
+                          context_.services.locale.format().thousandsSeparator);
     if (options_.background) {
         nextBatch();
         return;
@@ -273,10 +294,14 @@ void TypingTurn::sendSegment()
             // held through a wait, a click) or pressed a key.
             if (!inFront(context_.services.windows, target_)) return finish(SendOutcome::FocusLost);
             if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
-            const std::vector<KeyInput> part(inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
-                                             inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
-            const KeyInjector::Sent sent = context_.services.keys.send(part, target_);
-            sent_ = begin + sent.accepted;
+            KeyInjector& keys = context_.services.keys;
+            std::vector<KeyInput> part =
+                begin == 0 ? std::vector<KeyInput>{} : modifiersToPressAgain(inputs_, begin, keys.held());
+            const std::size_t again = part.size();
+            part.insert(part.end(), inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
+                        inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
+            const KeyInjector::Sent sent = keys.send(part, target_);
+            sent_ = begin + (sent.accepted > again ? sent.accepted - again : 0);
             // The watch on the user's keys starts once the first keys are in.
             // A keyboard hook holds every key until it answers, and under Wine
             // a Shift held that way just after the target came to the front
@@ -292,6 +317,7 @@ void TypingTurn::sendSegment()
             }
         }
         ++segment_;
+        reportProgress();
         if (segment_ < segments_.size()) {
             // Each wait is measured from when the last one was due, so that
             // the waits of a long text do not add up to more than they say.
@@ -346,6 +372,17 @@ void TypingTurn::lookAtTarget()
         if (context_.services.clock.monotonicMs() >= waitUntilMs_) return std::exchange(waitThen_, nullptr)();
         next(kLookEveryMs, [this] { lookAtTarget(); });
     });
+}
+
+void TypingTurn::reportProgress()
+{
+    if (!progress_) return;
+    // Within a batch, its keys are counted as the share of its inputs sent.
+    const std::size_t items = options_.background ? messages_.size() : inputs_.size();
+    const std::size_t inBatch = keysBefore_[batch_ + 1] - keysBefore_[batch_];
+    const std::size_t typed = keysBefore_[batch_] + (items == 0 ? 0 : inBatch * sent_ / items);
+    if (const std::optional<std::string> text = progress_->update(typed, context_.services.clock.monotonicMs()))
+        events_.progress(typed, progress_->keys(), *text);
 }
 
 void TypingTurn::releaseHeldKeys()
@@ -421,12 +458,22 @@ void TypingTurn::giveFocusBack(int attempt, std::int64_t attemptEndsMs)
     });
 }
 
+void TypingTurn::endWithoutKeys(std::string why)
+{
+    noKeysReason_ = std::move(why);
+    phase_ = Phase::Ending;
+    complete(SendOutcome::NoKeys);
+}
+
 void TypingTurn::complete(SendOutcome outcome)
 {
     if (phase_ == Phase::Done) return;
     phase_ = Phase::Done;
     context_.services.steps.cancel();
-    steps_.step(136, [&] { events_.status(outcomeText(outcome, hold_, context_.services.clock)); });
+    steps_.step(136, [&] {
+        events_.status(outcome == SendOutcome::NoKeys ? noKeysReason_
+                                                      : outcomeText(outcome, hold_, context_.services.clock));
+    });
     steps_.step(138, [&] { events_.rebuildList(); });
     if (events_.finished) events_.finished(outcome);
 }

@@ -18,6 +18,7 @@
 #include "typing/key_segments.h"
 #include "typing/key_translation.h"
 #include "typing/turn_hold.h"
+#include "typing/turn_progress.h"
 #include "typing/typing_outcome.h"
 
 namespace mw {
@@ -49,6 +50,9 @@ struct TurnEvents {
     std::function<void(const std::string&)> status;  // the status line, while it waits and when it ends
     std::function<void()> rebuildList;                // the window list, rebuilt once the turn is over
     std::function<void(SendOutcome)> finished;        // how it ended (Sent also when there was no target)
+    // How far a long turn has come: keys typed of all, and the status text
+    // that says so (optional).
+    std::function<void(std::size_t typed, std::size_t keys, const std::string& text)> progress;
 };
 
 class TypingTurn {
@@ -99,8 +103,12 @@ private:
     void finish(SendOutcome outcome);
     void giveFocusBack(int attempt, std::int64_t attemptEndsMs);
     void complete(SendOutcome outcome);
+    // Ends a turn that has no keys to type, the status saying why.
+    void endWithoutKeys(std::string why);
     // Lets go of every key the turn holds down now.
     void releaseHeldKeys();
+    // Tells how far the keys have come, when it is time to.
+    void reportProgress();
 
     TypingContext context_;
     WindowHandle target_ = kNoWindow;
@@ -123,6 +131,9 @@ private:
 
     std::vector<std::vector<KeyEvent>> batches_;
     std::size_t batch_ = 0;
+    // Keys pressed by the batches before each batch, and by all of them.
+    std::vector<std::size_t> keysBefore_;
+    std::optional<TurnProgress> progress_;
     std::unique_ptr<KeyboardLayout> layout_;
     std::unique_ptr<KeyTranslator> translator_;
     bool watchUserKeys_ = false;
@@ -137,6 +148,7 @@ private:
     bool heldBack_ = false;  // the hotkey is held back while the batch goes in
     std::int64_t planMs_ = 0;  // when the next segment is due, so delays do not add up
     TurnHold hold_ = TurnHold::None;
+    std::string noKeysReason_;
 };
 
 }  // namespace mw

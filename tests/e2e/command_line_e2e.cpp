@@ -67,12 +67,14 @@ TEST_F(CommandLine, TheRunningCopyTakesCommandsAnswersForThemAndStaysInTheTray)
 
 TEST_F(CommandLine, AStartWithACommandAndNoCopyRunningStartsAsUsualAndCarriesItOut)
 {
+    presetSettings({});
     regSetStrings(kSequencesKey + "\\Potion", {{"keys", "y"}, {"mode", "whole"}, {"program", "marrowind_target.exe"},
                                                {"on", "Off"}, {"every", "1"}, {"jitter", "0"},
                                                {"stopAfterTurns", "0"}, {"stopAfterMinutes", "0"},
                                                {"keyDelay", "0"}, {"keyHold", "0"}});
     Target target(L"Marrowind Test Target");
     Marrowind::Options options;
+    options.freshSettings = false;  // the sequence just stored stays
     options.arguments = {L"/on", L"potion"};
     Marrowind app(options);
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(app.window()) != FALSE; })) << "comes up as usual";

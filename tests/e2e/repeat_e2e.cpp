@@ -83,6 +83,20 @@ TEST(Repeat, TurnOffInTheMiddleOfALongTurnEndsItAtOnceWithNoKeyDown)
     EXPECT_EQ(target.typed(), std::string(typed, 'A'));
 }
 
+TEST(Repeat, OneKeyATickTypesABraceCodeOrAPrefixWithItsKeyAsOneKey)
+{
+    Target target(L"Marrowind Test Target");
+    presetSettings({{"OftenIndex", "6"}});  // one character of 'Keys' every second
+    Marrowind app(false);
+    app.selectTarget("Marrowind Test Target");
+    app.writeKeys(L"+a{TAB}b");
+    app.press(id::kPushButton4);
+    EXPECT_TRUE(waitUntil([&] { return target.typed().size() >= 3; }, 10s));
+    app.press(id::kPushButton4);
+    EXPECT_EQ(target.typed().substr(0, 3), "A\tb");
+    EXPECT_EQ(app.errorDialog(), nullptr);
+}
+
 TEST(Repeat, TheFocusGoesBackToTheWindowTheUserWasIn)
 {
     Target target(L"Marrowind Test Target");

@@ -1,8 +1,12 @@
 // "Type Now (Test)" into the recorder target, end to end.
+#include <algorithm>
+#include <vector>
 #include <gtest/gtest.h>
 
-#include "driver.h"
+#include "driver.h"  // before commctrl.h, which needs windows.h
 #include "main_window/form1_layout.h"
+
+#include <commctrl.h>
 
 namespace e2e {
 namespace {
@@ -141,20 +145,44 @@ TEST_F(CapsLockTyping, CapsLockInTheKeyTextLeavesTheLockAsTheTextSays)
     }
 }
 
-TEST_F(Typing, ARejectedKeyStringShowsOneErrorAtLine112AndTheTurnCompletes)
+TEST_F(Typing, ATextThatDoesNotParseOrIsEmptyRaisesNothingAndSaysWhy)
 {
     app.selectTarget("Marrowind Test Target");
-    app.writeKeys(L"{");
-    app.press(id::kPushButton2);
-    HWND box = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (box = app.errorDialog()) != nullptr; }));
-    const std::wstring message = messageBoxText(box);
-    EXPECT_NE(message.find(L"in Pellquist2021/08/31.mTypedKeys.TypeTextbox at line 112"), std::wstring::npos)
-        << narrow(message);
-    bringToFront(box);
-    pressKey(VK_RETURN);  // OK is the default button
-    EXPECT_TRUE(waitUntil([&] { return startsWith(app.status(), L"Auto Type Complete at "); }));
+    const struct {
+        const wchar_t* keys;
+        const wchar_t* status;
+    } cases[] = {{L"Hello {FOO} world", L"Nothing typed: Unknown key code {FOO} at position 7."},
+                 {L"", L"Nothing typed: the key text is empty."}};
+    for (const auto& c : cases) {
+        app.setKeys(c.keys);
+        bringToFront(app.window());
+        app.press(id::kPushButton2);
+        EXPECT_TRUE(waitUntil([&] { return app.status() == c.status; })) << narrow(app.status());
+        EXPECT_EQ(app.errorDialog(), nullptr);
+        EXPECT_EQ(GetForegroundWindow(), app.window()) << "the target was not raised";
+    }
     EXPECT_TRUE(characters(target.messages()).empty());
+}
+
+TEST_F(Typing, ALongTurnCountsItsKeysOnTheStatusLineAndTheBar)
+{
+    app.selectTarget("Marrowind Test Target");
+    app.setKeys(std::wstring(20000, L'q'));
+    app.press(id::kPushButton2);
+    const HWND bar = app.control(id::kProgressBar1);
+    std::vector<std::wstring> counts;
+    int barMax = 0;
+    ASSERT_TRUE(waitUntil([&] {
+        const std::wstring status = app.status();
+        if (startsWith(status, L"Typing\u2026 ") && (counts.empty() || counts.back() != status)) counts.push_back(status);
+        barMax = std::max(barMax, static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0)));
+        return startsWith(status, L"Auto Type Complete at ");
+    }, 60s));
+    EXPECT_EQ(target.typed(), std::string(20000, 'q'));
+    ASSERT_GE(counts.size(), 2u) << "the count rises while it types";
+    EXPECT_NE(counts.back().find(L" of 20,000"), std::wstring::npos) << narrow(counts.back());
+    EXPECT_GT(barMax, 0);
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 0) << "the bar as Type Now leaves it";
 }
 
 TEST(TypingConsole, AConsoleWindowReceivesALongTextWholeAndInOrder)

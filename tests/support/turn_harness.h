@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "sim/platform.h"
 #include "typing/typing_turn.h"
@@ -20,6 +21,9 @@ struct TurnHarness {
         events.status = [this](const std::string& text) { status = text; };
         events.rebuildList = [this] { ++rebuilds; };
         events.finished = [this](SendOutcome how) { outcome = how; };
+        events.progress = [this](std::size_t typed, std::size_t, const std::string& text) {
+            progress.push_back({typed, text, sim.clock.now});
+        };
         turn = std::make_unique<TypingTurn>(TypingContext{services, mainWindow}, target, keys, options,
                                             std::move(events));
         turn->start();
@@ -33,6 +37,12 @@ struct TurnHarness {
     std::string status;
     int rebuilds = 0;
     std::optional<SendOutcome> outcome;
+    struct Progress {
+        std::size_t typed;
+        std::string text;
+        std::int64_t atMs;
+    };
+    std::vector<Progress> progress;
     std::unique_ptr<TypingTurn> turn;
 };
 

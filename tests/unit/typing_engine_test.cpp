@@ -65,28 +65,24 @@ TEST_F(TypingTest, ModifierCodesAreTranslatedOnlyWhenWrittenInCapitals)
     EXPECT_EQ(codes, sent());
 }
 
-TEST_F(TypingTest, ARejectedKeyStringIsReportedAtLine112AndTheTurnStillCompletes)
+TEST_F(TypingTest, AnEmptyTextOrOneThatDoesNotParseTouchesNoWindowAndSaysWhy)
 {
-    for (const char* keys : {"{", "{shift}a"}) {
-        sim.dialogs.warnings.clear();
+    const struct {
+        const char* keys;
+        const char* status;
+    } cases[] = {
+        {"", "Nothing typed: the key text is empty."},
+        {"Hello {FOO} world", "Nothing typed: Unknown key code {FOO} at position 7."},
+        {"{shift}a", "Nothing typed: Unknown key code {shift} at position 1."},
+    };
+    for (const auto& c : cases) {
         sim.windows.calls.clear();
-        typeNow(keys);
-        EXPECT_TRUE(sim.keys.batches.empty()) << keys;
-        ASSERT_EQ(sim.dialogs.warnings.size(), 1u) << keys;
-        EXPECT_NE(sim.dialogs.warnings[0].text.find("in Pellquist2021/08/31.mTypedKeys.TypeTextbox at line 112"),
-                  std::string::npos);
-        EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
-        EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
+        typeNow(c.keys);
+        EXPECT_TRUE(sim.keys.batches.empty()) << c.keys;
+        EXPECT_TRUE(sim.dialogs.warnings.empty()) << c.keys;
+        EXPECT_TRUE(sim.windows.calls.empty()) << c.keys;
+        EXPECT_EQ(sim.Frame2.caption(), c.status);
     }
-}
-
-TEST_F(TypingTest, AnEmptyKeyStringStillRaisesAndReleasesTheTarget)
-{
-    typeNow("");
-    EXPECT_EQ(sim.windows.calls.front(), (Call{Call::Raise, target}));
-    EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
-    EXPECT_TRUE(sent().empty());
-    EXPECT_EQ(sim.Frame2.caption(), "Auto Type Complete at " + sim.clock.dateTimeText);
 }
 
 TEST(TypingTarget, NothingIsTypedWhenItIsGoneHungOrCannotComeToTheFront)
@@ -159,6 +155,44 @@ TEST_F(TypingTest, TypeNowShowsTheHourglassWhileTypingAndEmptiesTheProgressBar)
     EXPECT_EQ(during, MousePointer::Hourglass);
     EXPECT_EQ(sim.form.mousePointer(), MousePointer::Default);
     EXPECT_EQ(sim.ProgressBar1.value(), 0);
+}
+
+TEST(TypingProgress, ALongTurnCountsItsKeysRisingAndAShortOneShowsNone)
+{
+    test::TurnHarness turn;
+    const WindowHandle target = turn.sim.windows.add("Target");
+    TurnOptions paced;
+    paced.keyDelayMs = 2;  // 3,000 keys, shifted ones among them: six seconds
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += "a+bC";
+    turn.start(target, text, paced);
+    ASSERT_EQ(turn.outcome, SendOutcome::Sent);
+    ASSERT_GT(turn.progress.size(), 2u);
+    EXPECT_GE(turn.progress.front().atMs, kProgressAfterMs);
+    for (std::size_t i = 1; i < turn.progress.size(); ++i) {
+        EXPECT_GT(turn.progress[i].typed, turn.progress[i - 1].typed);
+        EXPECT_GE(turn.progress[i].atMs - turn.progress[i - 1].atMs, kProgressEveryMs);
+    }
+    EXPECT_EQ(turn.progress.front().text.rfind("Typing\xE2\x80\xA6 ", 0), 0u);
+    EXPECT_NE(turn.progress.back().text.find(" of 3,000"), std::string::npos) << turn.progress.back().text;
+
+    turn.progress.clear();
+    turn.start(target, "short", paced);
+    EXPECT_TRUE(turn.progress.empty());
+}
+
+TEST(TypingPaced, AModifierTheSystemLetGoOfMidTurnIsPressedAgainBeforeTheNextKey)
+{
+    test::TurnHarness turn;
+    const WindowHandle target = turn.sim.windows.add("Target");
+    TurnOptions paced;
+    paced.keyDelayMs = 50;
+    turn.sim.keys.afterSend = [&] {
+        if (turn.sim.keys.batches.size() == 1) turn.sim.keys.letGo(0x10);
+    };
+    turn.start(target, "+(abcd)e", paced);
+    EXPECT_EQ(turn.sim.keys.typed(), "ABCDe");
+    EXPECT_FALSE(turn.sim.keys.keyDown(0x10));
 }
 
 TEST_F(TypingTest, ALongKeyTextGoesInOrderedBatchesWithNothingLost)

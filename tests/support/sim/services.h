@@ -466,6 +466,7 @@ public:
         shortSend.reset();
         batches.push_back({inputs, target});
         for (std::size_t i = 0; i < accepted; ++i) take(inputs[i]);
+        if (afterSend) afterSend();
         if (accepted < inputs.size()) return {accepted, failSends ? std::string() : "The input was blocked"};
         return {accepted, {}};
     }
@@ -482,12 +483,19 @@ public:
         return answer;
     }
     std::int64_t userIdleMs() override { return idleMs ? idleMs() : 1000000000; }
-    // The user's keys, as the tests script them.
+    // The user's keys, as the tests script them, and the program's own.
     HeldInput held() override
     {
         if (onHeldLook) onHeldLook();
-        return userHolds;
+        HeldInput held = userHolds;
+        held.shift = held.shift || keyDown(0x10);
+        held.control = held.control || keyDown(0x11);
+        held.alt = held.alt || keyDown(0x12);
+        return held;
     }
+    // A key the system lets go of by itself, as Wine does with the modifiers
+    // when a window takes the focus.
+    void letGo(std::uint16_t key) { down_.erase(key); }
     std::unique_ptr<UserKeyWatch> watchUserKeys() override { return std::make_unique<Watch>(*this, userPresses); }
 
     // What arrived, as UTF-8; Ctrl and Alt combinations type nothing here.
@@ -506,6 +514,7 @@ public:
     std::optional<std::size_t> shortSend;  // the next send takes only so many
     std::deque<Taken> answers;             // of taken, one a look, then Yes
     std::function<void()> onSend;
+    std::function<void()> afterSend;  // once the keys of a send were taken
     std::function<void()> onWait;
     std::function<void()> onLayout;  // while the target's keyboard is read
     // The user: what they hold, and how many keys they pressed so far.
