@@ -275,13 +275,11 @@ void TypingTurn::sendSegment()
             if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
             const std::vector<KeyInput> part(inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
                                              inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
+            // The watch on the user's keys starts before the first keys go in:
+            // a key pressed while they go in counts too. (It holds no key up.)
+            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.keys.watchUserKeys();
             const KeyInjector::Sent sent = context_.services.keys.send(part, target_);
             sent_ = begin + sent.accepted;
-            // The watch on the user's keys starts once the first keys are in.
-            // A keyboard hook holds every key until it answers, and under Wine
-            // a Shift held that way just after the target came to the front
-            // was let go again before the target saw it.
-            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.keys.watchUserKeys();
             if (sent.accepted < part.size()) {
                 releaseHeldKeys();
                 // The session was locked or a security prompt came up under the
