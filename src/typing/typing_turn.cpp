@@ -297,10 +297,18 @@ void TypingTurn::sendSegment()
             const std::int64_t now = context_.services.clock.monotonicMs();
             return next(std::max<std::int64_t>(0, planMs_ - now), [this] { sendSegment(); });
         }
-        // The batch is in: the next goes once the target has taken it (and
-        // after the delay between keys, when there is one).
-        const int pauseMs = piece.waitAfterMs;
         ++batch_;
+        if (fed()) {
+            const std::int64_t now = context_.services.clock.monotonicMs();
+            feed_.sent(sent_, now);
+            if (batch_ >= batches_.size() && !heldBack_) return finish(SendOutcome::Sent);
+            context_.services.keys.beginTaken(target_, true);
+            waitUntilMs_ = now + kTakenLongestMs;
+            return keepFed();
+        }
+        // The batch is in: the next goes once the target has taken it, after
+        // the delay between keys.
+        const int pauseMs = piece.waitAfterMs;
         waitUntilTaken(
             [this, pauseMs] {
                 if (heldBack_) {
@@ -343,6 +351,42 @@ void TypingTurn::lookAtTarget()
         // Alive all along yet never showing it took them: go on.
         if (context_.services.clock.monotonicMs() >= waitUntilMs_) return std::exchange(waitThen_, nullptr)();
         next(kLookEveryMs, [this] { lookAtTarget(); });
+    });
+}
+
+void TypingTurn::keepFed()
+{
+    run(112, [&] {
+        const std::int64_t now = context_.services.clock.monotonicMs();
+        switch (context_.services.keys.taken()) {
+        case KeyInjector::Taken::Yes: feed_.caughtUp(now); break;
+        case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
+        case KeyInjector::Taken::FocusLost:
+            return finish(context_.services.windows.desktopTakesInput() ? SendOutcome::FocusLost
+                                                                          : SendOutcome::DesktopLost);
+        case KeyInjector::Taken::Pending:
+            // Alive all along yet never showing it took them: go on as if it had.
+            if (now >= waitUntilMs_) feed_.caughtUp(now);
+            break;
+        }
+        std::optional<std::int64_t> due = feed_.dueAt(now);
+        // Keys that press the hotkey are all taken before it is claimed again,
+        // and nothing goes meanwhile.
+        if (heldBack_ && feed_.allTaken()) {
+            heldBack_ = false;
+            context_.services.hotkey.resume();
+        }
+        if (heldBack_) due.reset();
+        if (batch_ >= batches_.size()) {
+            if (!heldBack_) return finish(SendOutcome::Sent);
+        } else if (due && *due <= now) {
+            return next(0, [this] { waitForKeyboard([this] { nextBatch(); }); });
+        }
+        // Each look costs the target a little too: the next is when the next
+        // batch is due, or, when the target must be seen to take them all,
+        // from when it is about to, and never further away than a bound.
+        const std::int64_t lookAt = due ? *due : std::max(now + kLookEveryMs, feed_.nearlyTakenAt());
+        next(std::min(lookAt, now + kFeedLookAtMostMs) - now, [this] { keepFed(); });
     });
 }
 

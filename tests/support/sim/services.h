@@ -2,6 +2,7 @@
 // In-memory services for tests, each scriptable and recording what it was
 // asked to do.
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -464,6 +465,7 @@ public:
         if (onSend) onSend();
         const std::size_t accepted = failSends ? 0 : std::min(inputs.size(), shortSend.value_or(inputs.size()));
         shortSend.reset();
+        queue(accepted);
         batches.push_back({inputs, target});
         for (std::size_t i = 0; i < accepted; ++i) take(inputs[i]);
         if (accepted < inputs.size()) return {accepted, failSends ? std::string() : "The input was blocked"};
@@ -476,7 +478,7 @@ public:
     }
     Taken taken() override
     {
-        if (answers.empty()) return Taken::Yes;
+        if (answers.empty()) return drained() ? Taken::Yes : Taken::Pending;
         const Taken answer = answers.front();
         answers.pop_front();
         return answer;
@@ -514,8 +516,42 @@ public:
     std::function<void()> onHeldLook;  // each time the program looks at what is held
     // How long the user has been idle; by default for ever.
     std::function<std::int64_t()> idleMs;
+    // A target that takes the keys in its queue at its own pace, so many a
+    // millisecond of the clock (by default each batch at once); how it
+    // fared: the most keys it had queued, and each time a batch found its
+    // queue empty (it had waited for the keys), for how long.
+    void pace(const SimClock& clock, double keysPerMs)
+    {
+        drained();
+        clock_ = &clock;
+        keysPerMs_ = keysPerMs;
+        queuedAt_ = static_cast<double>(clock.now);
+    }
+    std::size_t mostQueued = 0;
+    std::vector<double> waitedMs;
 
 private:
+    bool drained()
+    {
+        if (!clock_) return true;
+        const double now = static_cast<double>(clock_->now);
+        const double canTake = (now - queuedAt_) * keysPerMs_;
+        if (queued_ > 0 && canTake >= queued_) ranDryAt_ = queuedAt_ + queued_ / keysPerMs_;
+        queued_ = std::max(0.0, queued_ - canTake);
+        queuedAt_ = now;
+        return queued_ < 1e-6;
+    }
+    void queue(std::size_t keys)
+    {
+        if (!clock_ || keys == 0) return;
+        if (drained() && !batches.empty()) waitedMs.push_back(static_cast<double>(clock_->now) - ranDryAt_);
+        queued_ += static_cast<double>(keys);
+        mostQueued = std::max(mostQueued, static_cast<std::size_t>(std::ceil(queued_)));
+    }
+    const SimClock* clock_ = nullptr;
+    double keysPerMs_ = 0;
+    double queued_ = 0, queuedAt_ = 0, ranDryAt_ = 0;
+
     class Watch final : public UserKeyWatch {
     public:
         Watch(const SimKeyInjector& keys, int pressesBefore) : keys_(keys), before_(pressesBefore) {}
