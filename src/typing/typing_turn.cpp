@@ -301,7 +301,8 @@ void TypingTurn::sendSegment()
         if (fed()) {
             const std::int64_t now = context_.services.clock.monotonicMs();
             feed_.sent(sent_, now);
-            if (batch_ >= batches_.size() && !heldBack_) return finish(SendOutcome::Sent);
+            if (batch_ >= batches_.size() && !heldBack_ && !options_.waitForLastKeys)
+                return finish(SendOutcome::Sent);
             context_.services.keys.beginTaken(target_, true);
             waitUntilMs_ = now + kTakenLongestMs;
             return keepFed();
@@ -369,19 +370,18 @@ void TypingTurn::keepFed()
             if (now >= waitUntilMs_) feed_.caughtUp(now);
             break;
         }
-        std::optional<std::int64_t> due = feed_.dueAt(now);
         // Keys that press the hotkey are all taken before it is claimed again,
         // and nothing goes meanwhile.
         if (heldBack_ && feed_.allTaken()) {
             heldBack_ = false;
             context_.services.hotkey.resume();
         }
-        if (heldBack_) due.reset();
-        if (batch_ >= batches_.size()) {
-            if (!heldBack_) return finish(SendOutcome::Sent);
-        } else if (due && *due <= now) {
-            return next(0, [this] { waitForKeyboard([this] { nextBatch(); }); });
-        }
+        const bool last = batch_ >= batches_.size();
+        if (last && !heldBack_ && (!options_.waitForLastKeys || feed_.allTaken())) return finish(SendOutcome::Sent);
+        // Past the last batch, or with the hotkey held back, the target must
+        // be seen to take every key sent.
+        const std::optional<std::int64_t> due = last || heldBack_ ? std::nullopt : feed_.dueAt(now);
+        if (due && *due <= now) return next(0, [this] { waitForKeyboard([this] { nextBatch(); }); });
         // Each look costs the target a little too: the next is when the next
         // batch is due, or, when the target must be seen to take them all,
         // from when it is about to, and never further away than a bound.
