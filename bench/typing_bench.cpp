@@ -1,10 +1,15 @@
 // Typing turns of 2,000 and 20,000 characters: time from the click on "Type Now
 // (Test)" to the last character received, and characters lost or out of order,
 // into the window recorder, into a console window (the console recorder) and
-// into Notepad; beside each, one raw SendInput batch of the same text into the
-// same kind of target; and the 2,000 characters through xdotool.
-//   bench_typing.exe        the figures above
-//   bench_typing.exe long   the 1 MB text into the two recorders instead
+// into Notepad. Each is measured in the same run beside its anchor, with the
+// ratio: the 2,000 into the window recorder beside xdotool (--delay 0, which
+// types as fast as the target takes them), everything else beside one raw
+// SendInput batch of the same text into the same kind of target.
+//   bench_typing.exe                the figures above
+//   bench_typing.exe recorder       the window recorder's figures alone
+//   bench_typing.exe long           the 1 MB text into the two recorders instead
+//   ... PATH\OTHER.exe              another build of the program measured too,
+//                                   beside the same anchors (before and after)
 // Run under Wine in the test environment (bench/run.sh does).
 #include <windows.h>
 
@@ -68,12 +73,14 @@ Result compare(const std::string& sent, const std::string& received, double ms)
     return r;
 }
 
-void print(const std::string& what, const Result& r, const Result* raw = nullptr)
+// The figure, and its ratio to the anchor measured beside it.
+void print(const std::string& what, const Result& r, const Result* anchor = nullptr, const char* anchorName = "")
 {
-    std::printf("%-44s %9.1f ms  %7zu received  %7zu lost  %s", what.c_str(), r.ms, r.received, r.lost,
+    std::printf("%-52s %9.1f ms  %7zu received  %7zu lost  %s", what.c_str(), r.ms, r.received, r.lost,
                 r.inOrder ? "in order" : "NOT in order");
-    if (raw && raw->ms > 0) std::printf("  (%.2fx one raw batch)", r.ms / raw->ms);
+    if (anchor && anchor->ms > 0) std::printf("  (%.2fx %s)", r.ms / anchor->ms, anchorName);
     std::printf("\n");
+    std::fflush(stdout);
 }
 
 // Waits until `content` returns `count` characters or stays the same for 30 s
@@ -151,11 +158,11 @@ void storeKeyText(const std::string& text)
     RegCloseKey(key);
 }
 
-Result viaMarrowind(Kind& kind, const std::string& text)
+Result viaMarrowind(Kind& kind, const std::string& text, const std::wstring& exe)
 {
     kind.start();
     storeKeyText(withLineBreaks(text, "\r\n"));
-    Marrowind app(Marrowind::Options{false, true, {}});
+    Marrowind app(Marrowind::Options{false, true, exe});
     app.selectTarget(kind.listTitle);
     const std::string expected = withLineBreaks(text, kind.lineBreak);
     const auto start = Clock::now();
@@ -236,48 +243,55 @@ Kind notepadKind(std::unique_ptr<Process>& notepad, HWND& window)
     };
 }
 
+// The program's name in a line: the built one, or another build by its path.
+std::string programName(const std::wstring& exe) { return exe.empty() ? "Marrowind" : "Marrowind " + narrow(exe); }
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const bool longText = argc > 1 && std::strcmp(argv[1], "long") == 0;
+    bool longText = false, recorderOnly = false;
+    std::vector<std::wstring> programs{L""};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "long") longText = true;
+        else if (arg == "recorder") recorderOnly = true;
+        else programs.push_back(widen(arg));
+    }
     std::unique_ptr<Target> target;
     std::unique_ptr<Process> notepad;
     HWND notepadWindow = nullptr;
     Kind window = recorder(Target::Kind::Window, target);
     Kind console = recorder(Target::Kind::Console, target);
     Kind notepadTarget = notepadKind(notepad, notepadWindow);
+    const auto besideRawBatch = [&](Kind& kind, const std::string& text, const std::string& size) {
+        const Result raw = viaRawBatch(kind, text);
+        print(size + ", one raw batch, into " + kind.name, raw);
+        for (const std::wstring& exe : programs)
+            print(size + ", " + programName(exe) + ", into " + kind.name, viaMarrowind(kind, text, exe), &raw,
+                  "one raw batch");
+    };
 
     if (longText) {
         const std::string text = sampleText(1 << 20);
-        for (Kind* kind : {&window, &console}) {
-            const Result raw = viaRawBatch(*kind, text);
-            print("1 MB, one raw batch, into " + kind->name, raw);
-            print("1 MB, Marrowind, into " + kind->name, viaMarrowind(*kind, text), &raw);
-        }
+        for (Kind* kind : {&window, &console}) besideRawBatch(*kind, text, "1 MB");
         return 0;
     }
 
     const std::string text = sampleText(2000);
-    const Result marrowind = viaMarrowind(window, text);
-    print("2,000, Marrowind, into the window recorder", marrowind);
-    const Result xdoDefault = viaXdotool(window, text, "");
-    print("2,000, xdotool type (default delay)", xdoDefault);
     const Result xdoZero = viaXdotool(window, text, "--delay 0");
-    print("2,000, xdotool type --delay 0", xdoZero);
-    if (marrowind.ms > 0)
-        std::printf("xdotool default / Marrowind: %.1fx   xdotool --delay 0 / Marrowind: %.1fx\n",
-                    xdoDefault.ms / marrowind.ms, xdoZero.ms / marrowind.ms);
-    print("2,000, Marrowind, into the console recorder", viaMarrowind(console, text));
-    const Result notepadRaw = viaRawBatch(notepadTarget, text);
-    print("2,000, one raw batch, into Notepad", notepadRaw);
-    print("2,000, Marrowind, into Notepad", viaMarrowind(notepadTarget, text), &notepadRaw);
-
+    print("2,000, xdotool type --delay 0, into the window recorder", xdoZero);
+    for (const std::wstring& exe : programs)
+        print("2,000, " + programName(exe) + ", into the window recorder", viaMarrowind(window, text, exe), &xdoZero,
+              "xdotool --delay 0");
     const std::string longer = sampleText(20000);
-    for (Kind* kind : {&notepadTarget, &console, &window}) {
-        const Result raw = viaRawBatch(*kind, longer);
-        print("20,000, one raw batch, into " + kind->name, raw);
-        print("20,000, Marrowind, into " + kind->name, viaMarrowind(*kind, longer), &raw);
-    }
+    besideRawBatch(window, longer, "20,000");
+    if (recorderOnly) return 0;
+
+    print("2,000, xdotool type (default delay), into the window recorder", viaXdotool(window, text, ""));
+    besideRawBatch(console, text, "2,000");
+    besideRawBatch(console, longer, "20,000");
+    besideRawBatch(notepadTarget, text, "2,000");
+    besideRawBatch(notepadTarget, longer, "20,000");
     return 0;
 }

@@ -18,7 +18,7 @@ struct HeldInput {
 };
 
 // Notes, while it lives, keys pressed by anyone but this program: the user,
-// or another program typing for them.
+// or another program typing for them. It only listens: no key waits for it.
 class UserKeyWatch {
 public:
     virtual ~UserKeyWatch() = default;

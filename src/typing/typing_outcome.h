@@ -1,12 +1,20 @@
 #pragma once
 // How a typing turn ended, and the status lines that say so.
 #include <cstddef>
+#include <cstdint>
 
 namespace mw {
 
 // Largest batch handed to the system at once; longer key strings go in
-// consecutive batches, each once the target has taken the one before.
+// consecutive batches, between which the turn looks at the keyboard.
 inline constexpr std::size_t kMaxEventsPerBatch = 1000;
+// Typed as fast as the target takes them (see KeyFeed), a batch goes when
+// the keys before it would last this long at the target's pace, at most so
+// many go before the target is seen to have taken them all, and the target
+// is looked at no less often than this.
+inline constexpr std::int64_t kFeedLeadMs = 30;
+inline constexpr std::size_t kFeedBatchesAhead = 2;
+inline constexpr std::int64_t kFeedLookAtMostMs = 20;
 
 inline constexpr const char* kNoWindowsText = "No windows found to type.";
 inline constexpr const char* kCompletedText = "Auto Type Complete at ";

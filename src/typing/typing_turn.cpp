@@ -299,13 +299,11 @@ void TypingTurn::sendSegment()
             const std::size_t again = part.size();
             part.insert(part.end(), inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
                         inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
+            // The watch on the user's keys starts before the first keys go in:
+            // a key pressed while they go in counts too. (It holds no key up.)
+            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.user.watchUserKeys();
             const KeyInjector::Sent sent = keys.send(part, target_);
             sent_ = begin + (sent.accepted > again ? sent.accepted - again : 0);
-            // The watch on the user's keys starts once the first keys are in.
-            // A keyboard hook holds every key until it answers, and under Wine
-            // a Shift held that way just after the target came to the front
-            // was let go again before the target saw it.
-            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.user.watchUserKeys();
             if (sent.accepted < part.size()) {
                 releaseHeldKeys();
                 // The session was locked or a security prompt came up under the
@@ -324,10 +322,19 @@ void TypingTurn::sendSegment()
             const std::int64_t now = context_.services.clock.monotonicMs();
             return next(std::max<std::int64_t>(0, planMs_ - now), [this] { sendSegment(); });
         }
-        // The batch is in: the next goes once the target has taken it (and
-        // after the delay between keys, when there is one).
-        const int pauseMs = piece.waitAfterMs;
         ++batch_;
+        if (fed()) {
+            const std::int64_t now = context_.services.clock.monotonicMs();
+            feed_.sent(sent_, now);
+            if (batch_ >= batches_.size() && !heldBack_ && !options_.waitForLastKeys)
+                return finish(SendOutcome::Sent);
+            taken_ = context_.services.keys.watchTaken(target_, true);
+            waitUntilMs_ = now + kTakenLongestMs;
+            return keepFed();
+        }
+        // The batch is in: the next goes once the target has taken it, after
+        // the delay between keys.
+        const int pauseMs = piece.waitAfterMs;
         waitUntilTaken(
             [this, pauseMs] {
                 if (heldBack_) {
@@ -382,6 +389,41 @@ void TypingTurn::reportProgress()
     const std::size_t typed = keysBefore_[batch_] + (items == 0 ? 0 : inBatch * sent_ / items);
     if (const std::optional<std::string> text = progress_->update(typed, context_.services.clock.monotonicMs()))
         events_.progress(typed, progress_->keys(), *text);
+}
+
+void TypingTurn::keepFed()
+{
+    run(112, [&] {
+        const std::int64_t now = context_.services.clock.monotonicMs();
+        switch (taken_->taken()) {
+        case KeyInjector::Taken::Yes: feed_.caughtUp(now); break;
+        case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
+        case KeyInjector::Taken::FocusLost:
+            return finish(context_.services.windows.desktopTakesInput() ? SendOutcome::FocusLost
+                                                                          : SendOutcome::DesktopLost);
+        case KeyInjector::Taken::Pending:
+            // Alive all along yet never showing it took them: go on as if it had.
+            if (now >= waitUntilMs_) feed_.caughtUp(now);
+            break;
+        }
+        // Keys that press the hotkey are all taken before it is claimed again,
+        // and nothing goes meanwhile.
+        if (heldBack_ && feed_.allTaken()) {
+            heldBack_ = false;
+            context_.services.hotkey.resume();
+        }
+        const bool last = batch_ >= batches_.size();
+        if (last && !heldBack_ && (!options_.waitForLastKeys || feed_.allTaken())) return finish(SendOutcome::Sent);
+        // Past the last batch, or with the hotkey held back, the target must
+        // be seen to take every key sent.
+        const std::optional<std::int64_t> due = last || heldBack_ ? std::nullopt : feed_.dueAt(now);
+        if (due && *due <= now) return next(0, [this] { waitForKeyboard([this] { nextBatch(); }); });
+        // Each look costs the target a little too: the next is when the next
+        // batch is due, or, when the target must be seen to take them all,
+        // from when it is about to, and never further away than a bound.
+        const std::int64_t lookAt = due ? *due : std::max(now + kLookEveryMs, feed_.nearlyTakenAt());
+        next(std::min(lookAt, now + kFeedLookAtMostMs) - now, [this] { keepFed(); });
+    });
 }
 
 void TypingTurn::releaseHeldKeys()

@@ -15,6 +15,7 @@
 
 #include "platform/services.h"
 #include "shell/error_dialog.h"
+#include "typing/key_feed.h"
 #include "typing/key_segments.h"
 #include "typing/key_translation.h"
 #include "typing/turn_hold.h"
@@ -97,6 +98,11 @@ private:
     // Waits until the target has taken the keys sent, then goes on with then.
     void waitUntilTaken(std::function<void()> then, std::int64_t sinceMs);
     void lookAtTarget();
+    // Keys typed as fast as the target takes them: the batches go in one
+    // after another as the feed says, each before the target has taken all
+    // of the last, so that it never waits for the program.
+    bool fed() const { return !options_.background && options_.keyDelayMs <= 0 && options_.keyHoldMs <= 0; }
+    void keepFed();
     // The turn's keys are over: the target is released (114), the focus given
     // back (115), then complete writes the status (136) and rebuilds the list
     // (138).
@@ -150,6 +156,7 @@ private:
     std::int64_t planMs_ = 0;  // when the next segment is due, so delays do not add up
     TurnHold hold_ = TurnHold::None;
     std::string noKeysReason_;
+    KeyFeed feed_{kFeedBatchesAhead, kFeedLeadMs};
 };
 
 }  // namespace mw

@@ -195,14 +195,35 @@ TEST(TypingPaced, AModifierTheSystemLetGoOfMidTurnIsPressedAgainBeforeTheNextKey
     EXPECT_FALSE(turn.sim.keys.keyDown(0x10));
 }
 
-TEST_F(TypingTest, ALongKeyTextGoesInOrderedBatchesWithNothingLost)
+TEST(TypingFeed, ALongTextGoesInWholeAndInOrderAndTheTargetSeldomWaitsWithItsQueueBounded)
 {
     std::string text;
-    for (int i = 0; i < 5000; ++i) text += static_cast<char>('a' + i % 26);
-    typeNow(text);
-    EXPECT_GT(sim.keys.batches.size(), 1u);
-    EXPECT_EQ(sim.keys.typed(), text);
-    EXPECT_EQ(sim.keys.waitedFor.size(), sim.keys.batches.size() - 1) << "each batch once the last was taken";
+    for (int i = 0; i < 20000; ++i) text += static_cast<char>('a' + i % 26);
+    const std::size_t batches = 2 * text.size() / kMaxEventsPerBatch;
+    struct Case {
+        const char* name;
+        double keysPerMs, thenKeysPerMs;  // the target's pace, and from the middle on
+    };
+    for (const Case& c : {Case{"fast", 4, 4}, Case{"slow", 0.1, 0.1}, Case{"slowing down", 4, 1},
+                          Case{"speeding up", 0.5, 4}}) {
+        test::Form1Fixture f;
+        f.sim.windows.add("Target");
+        f.form1->Form_Load();
+        f.sim.keys.pace(f.sim.clock, c.keysPerMs);
+        f.sim.keys.onSend = [&] {
+            if (f.sim.keys.batches.size() == batches / 2) f.sim.keys.pace(f.sim.clock, c.thenKeysPerMs);
+        };
+        f.sim.Text2.setText(text);
+        f.sim.PushButton2.click();
+        EXPECT_EQ(f.sim.keys.typed(), text) << c.name;
+        EXPECT_EQ(f.sim.keys.batches.size(), batches) << c.name;
+        // Each batch goes before the target has taken the last, except when
+        // the turn must see it take them all: so many batches at most.
+        EXPECT_LE(f.sim.keys.waitedMs.size(), batches / 2) << c.name;
+        for (const double waited : f.sim.keys.waitedMs)
+            EXPECT_LE(waited, static_cast<double>(kFeedLookAtMostMs)) << c.name << ": till the next look at most";
+        EXPECT_LE(f.sim.keys.mostQueued, kFeedBatchesAhead * kMaxEventsPerBatch) << c.name;
+    }
 }
 
 TEST_F(TypingTest, ATargetThatStopsTakingKeysOrLosesTheFrontGetsNothingMore)

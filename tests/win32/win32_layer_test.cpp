@@ -448,6 +448,34 @@ TEST(KeyPoster, EachMessageCarriesTheKeyboardsBits)
     }
 }
 
+TEST(UserKeyWatch, TheProgramsOwnKeysNeverCountAndAKeyAnyoneElseSendsDoes)
+{
+    // F24 types nothing wherever it goes.
+    const auto press = [](ULONG_PTR extraInfo) {
+        INPUT keys[2]{};
+        for (INPUT& key : keys) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wVk = VK_F24;
+            key.ki.dwExtraInfo = extraInfo;
+        }
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, keys, sizeof(INPUT)) == 2;
+    };
+    // The keys go to a window in front, as a turn's do. (Wine gives the
+    // keyboard's raw input to no one while no window is in front.)
+    const HWND front = CreateWindowExW(0, L"STATIC", L"keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 200, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(front);
+    SetForegroundWindow(front);
+    ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == front; }, 2s));
+    Win32UserKeyWatch watch;
+    for (int i = 0; i < 50; ++i) ASSERT_TRUE(press(kOwnKeysTag));
+    EXPECT_FALSE(pumpUntil([&] { return watch.pressed(); }, 300ms)) << "the program's own";
+    ASSERT_TRUE(press(0));  // as the user's, or another program's for the user
+    EXPECT_TRUE(pumpUntil([&] { return watch.pressed(); }, 2s));
+    DestroyWindow(front);
+}
+
 TEST(RunningCopies, ATokenHeldOrOutOfReachMeansACopyRunsAndOneGivenUpCanBeTaken)
 {
     const wchar_t* const name = L"Local\\Marrowind.LayerTest.Running";

@@ -9,15 +9,19 @@ namespace mw::win32 {
 // programs send (which are injected too, so the injected flag cannot tell).
 inline constexpr ULONG_PTR kOwnKeysTag = 0x4D57'4B45;  // "MWKE"
 
-// A low-level keyboard hook on a thread of its own, for as long as the watch
-// lives. The system calls it for every key of the session before any window
-// gets it, and holds that key until the hook answers: a thread that does
-// nothing else answers at once, whatever the typing turn is doing.
+// The keyboard's raw input, read on a thread of its own for as long as the
+// watch lives: the system gives it every key of the session, with the extra
+// information the key was sent with, also while another program is in front.
+// A low-level keyboard hook would see the same keys, but the system waits
+// for a hook before each key goes on: every key the program sends made a
+// round trip to the hook's thread, which under Wine set the pace of typing.
+// Raw input holds no key up, and the thread reads what came in bulk every
+// few milliseconds instead of waking for each key.
 class Win32UserKeyWatch final : public UserKeyWatch {
 public:
-    // Waits up to readyBoundMs for the hook to be in place.
+    // Waits up to readyBoundMs for the raw input to come to its thread.
     explicit Win32UserKeyWatch(DWORD readyBoundMs = 2000);
-    // Ends the thread and with it the hook, however far it had started.
+    // Ends the thread and with it the raw input, however far it had started.
     ~Win32UserKeyWatch() override;
     Win32UserKeyWatch(const Win32UserKeyWatch&) = delete;
     Win32UserKeyWatch& operator=(const Win32UserKeyWatch&) = delete;
@@ -25,7 +29,7 @@ public:
 
 private:
     static DWORD WINAPI run(void* ready);
-    UniqueKernelHandle ready_;  // set once the hook is in place and the thread takes messages
+    UniqueKernelHandle ready_;  // set once the raw input comes to the thread and it takes messages
     UniqueKernelHandle thread_;
     DWORD threadId_ = 0;
     unsigned pressesBefore_ = 0;

@@ -2,6 +2,7 @@
 // In-memory services for tests, each scriptable and recording what it was
 // asked to do.
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -467,6 +468,7 @@ public:
         if (onSend) onSend();
         const std::size_t accepted = failSends ? 0 : std::min(inputs.size(), shortSend.value_or(inputs.size()));
         shortSend.reset();
+        queue(accepted);
         batches.push_back({inputs, target});
         for (std::size_t i = 0; i < accepted; ++i) take(inputs[i]);
         if (afterSend) afterSend();
@@ -520,6 +522,19 @@ public:
     std::function<void()> onHeldLook;  // each time the program looks at what is held
     // How long the user has been idle; by default for ever.
     std::function<std::int64_t()> idleMs;
+    // A target that takes the keys in its queue at its own pace, so many a
+    // millisecond of the clock (by default each batch at once); how it
+    // fared: the most keys it had queued, and each time a batch found its
+    // queue empty (it had waited for the keys), for how long.
+    void pace(const SimClock& clock, double keysPerMs)
+    {
+        drained();
+        clock_ = &clock;
+        keysPerMs_ = keysPerMs;
+        queuedAt_ = static_cast<double>(clock.now);
+    }
+    std::size_t mostQueued = 0;
+    std::vector<double> waitedMs;
 
 private:
     // Each look takes the next scripted answer, then Yes.
@@ -528,7 +543,7 @@ private:
         explicit Taking(SimKeyInjector& keys) : keys_(keys) {}
         KeysTaken taken() override
         {
-            if (keys_.answers.empty()) return KeysTaken::Yes;
+            if (keys_.answers.empty()) return keys_.drained() ? KeysTaken::Yes : KeysTaken::Pending;
             const KeysTaken answer = keys_.answers.front();
             keys_.answers.pop_front();
             return answer;
@@ -537,6 +552,27 @@ private:
     private:
         SimKeyInjector& keys_;
     };
+    bool drained()
+    {
+        if (!clock_) return true;
+        const double now = static_cast<double>(clock_->now);
+        const double canTake = (now - queuedAt_) * keysPerMs_;
+        if (queued_ > 0 && canTake >= queued_) ranDryAt_ = queuedAt_ + queued_ / keysPerMs_;
+        queued_ = std::max(0.0, queued_ - canTake);
+        queuedAt_ = now;
+        return queued_ < 1e-6;
+    }
+    void queue(std::size_t keys)
+    {
+        if (!clock_ || keys == 0) return;
+        if (drained() && !batches.empty()) waitedMs.push_back(static_cast<double>(clock_->now) - ranDryAt_);
+        queued_ += static_cast<double>(keys);
+        mostQueued = std::max(mostQueued, static_cast<std::size_t>(std::ceil(queued_)));
+    }
+    const SimClock* clock_ = nullptr;
+    double keysPerMs_ = 0;
+    double queued_ = 0, queuedAt_ = 0, ranDryAt_ = 0;
+
     class Watch final : public UserKeyWatch {
     public:
         Watch(const SimKeyInjector& keys, int pressesBefore) : keys_(keys), before_(pressesBefore) {}
