@@ -216,7 +216,14 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam)
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (pid != search.processId || !IsWindowVisible(window)) return TRUE;
-    if (!search.title.empty() && text(window) != search.title) return TRUE;
+    // The title as the system keeps it, asked without a message: a window
+    // whose program is ending may never answer one, and under Wine a
+    // SendMessageTimeout to such a window did not come back at all.
+    if (!search.title.empty()) {
+        wchar_t title[512] = {};
+        InternalGetWindowText(window, title, 512);
+        if (search.title != title) return TRUE;
+    }
     if (!search.className.empty()) {
         wchar_t name[256] = {};
         GetClassNameW(window, name, 256);
