@@ -87,7 +87,11 @@ std::unique_ptr<SequenceRunner::Running> SequenceRunner::start(const Sequence& s
         self.lastUsed = found;
         return {found, {}};
     };
-    view.turnOver = [&self](SendOutcome outcome) { self.failed = outcome != SendOutcome::Sent; };
+    // Once a turn is over the state shows the count again, or why it failed.
+    view.turnOver = [this, &self](SendOutcome outcome) {
+        self.failed = outcome != SendOutcome::Sent;
+        notify();
+    };
     view.stopped = [this, &self](const std::string& why) {
         if (shutDown_) return;
         self.offReason = why;

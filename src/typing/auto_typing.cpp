@@ -49,7 +49,13 @@ void AutoTyping::stop(const std::string& why)
     if (view_.stopped) view_.stopped(why);
 }
 
-bool AutoTyping::turnRunning() const { return queue_.holds(this); }
+bool AutoTyping::turnRunning() const
+{
+    // A turn that has ended is over for whoever asks while its end is told,
+    // though it holds its place in the queue until then.
+    if (queue_.runs(this)) return turn_ && turn_->running();
+    return queue_.holds(this);
+}
 
 void AutoTyping::stopTurn(SendOutcome why)
 {

@@ -30,6 +30,8 @@ public:
     bool shared() const { return members_ > 1; }
     // The owner's turn waits or runs.
     bool holds(Owner owner) const;
+    // The owner's turn is the one that runs (it may be ending).
+    bool runs(Owner owner) const { return running_ == owner; }
 
 private:
     struct Waiting {

@@ -114,9 +114,13 @@ TEST(SequenceRunnerTest, ASequenceWaitsForItsProgramAndTypesOnceItsWindowIsThere
     EXPECT_TRUE(r.sim.keys.batches.empty());
     EXPECT_EQ(r.runner.stateOf("Notes"), "Waiting for notepad.exe\xE2\x80\xA6");
     const WindowHandle notepad = r.open("notepad.exe", "Untitled - Notepad");
+    // What a view of the state shows, told of each change: once the turn is
+    // over, the count, although the next tick starts the next turn at once.
+    std::string shown;
+    r.runner.changed = [&] { shown = r.runner.stateOf("Notes"); };
     r.seconds(1);
     EXPECT_EQ(r.typedInto(), (std::map<WindowHandle, std::string>{{notepad, "n"}}));
-    EXPECT_EQ(r.runner.stateOf("Notes"), "On, next in 00:00:01");
+    EXPECT_EQ(shown, "On, next in 00:00:01");
 }
 
 TEST(SequenceRunnerTest, ItsHotkeyTurnsItOnAndOffAndTheStateIsStored)
