@@ -140,30 +140,38 @@ int main(int argc, char** argv)
             return 1;
         }
 
-        // The ticks: a turn starting more than half a second after the
-        // previous one's keys were in starts a new one.
+        // The ticks: every sequence is due at every tick and the queue takes
+        // them in the same order, so a tick's turns end where a sequence
+        // comes again. (Turns of a tick may run past the next one: the gap
+        // between turns cannot tell the ticks apart.)
         std::vector<std::size_t> tickStarts{0};
-        for (std::size_t i = 1; i < turns.size(); ++i)
-            if (turns[i].start - turns[i - 1].end > 500) tickStarts.push_back(i);
-        std::vector<long long> tickIndex;
-        long long anchor = turns[0].start;
-        for (std::size_t t : tickStarts) {
-            const long long k = (turns[t].start - turns[0].start + 500) / 1000;
-            tickIndex.push_back(k);
-            anchor = std::min(anchor, turns[t].start - k * 1000);
+        std::vector<bool> seen(kSequences, false);
+        for (std::size_t i = 0; i < turns.size(); ++i) {
+            if (seen[static_cast<std::size_t>(turns[i].sequence)]) {
+                tickStarts.push_back(i);
+                seen.assign(kSequences, false);
+            }
+            seen[static_cast<std::size_t>(turns[i].sequence)] = true;
         }
+        // Tick n falls due at anchor + n s: the grid anchored where the least
+        // late first turn of a tick puts it.
+        long long anchor = turns[0].start;
+        for (std::size_t n = 0; n < tickStarts.size(); ++n)
+            anchor = std::min(anchor, turns[tickStarts[n]].start - static_cast<long long>(n) * 1000);
+        // A turn waits for its tick and for the turn before it; what it takes
+        // beyond the later of the two is its lateness.
         std::vector<long long> firstLate, nextLate, all, queueWait, keysIn;
         for (std::size_t n = 0; n < tickStarts.size(); ++n) {
             const std::size_t from = tickStarts[n];
             const std::size_t to = n + 1 < tickStarts.size() ? tickStarts[n + 1] : turns.size();
-            firstLate.push_back(turns[from].start - (anchor + tickIndex[n] * 1000));
-            all.push_back(firstLate.back());
-            for (std::size_t i = from + 1; i < to; ++i) {
-                nextLate.push_back(turns[i].start - turns[i - 1].end);
-                all.push_back(nextLate.back());
-                queueWait.push_back(turns[i].start - turns[from].start);
+            const long long due = anchor + static_cast<long long>(n) * 1000;
+            for (std::size_t i = from; i < to; ++i) {
+                const long long free = i > 0 ? std::max(due, turns[i - 1].end) : due;
+                all.push_back(turns[i].start - free);
+                (i == from ? firstLate : nextLate).push_back(all.back());
+                queueWait.push_back(free - due);
+                keysIn.push_back(turns[i].end - turns[i].start);
             }
-            for (std::size_t i = from; i < to; ++i) keysIn.push_back(turns[i].end - turns[i].start);
         }
         std::vector<int> perSequence(kSequences, 0);
         for (const Turn& turn : turns) ++perSequence[static_cast<std::size_t>(turn.sequence)];
@@ -175,10 +183,10 @@ int main(int argc, char** argv)
                     kSequences, seconds, turns.size(), tickStarts.size(), *fewest, *most, span);
         std::printf("how late a turn starts beyond the queue's own wait:\n");
         printStats("every turn", all);
-        printStats("first of its tick, after the whole-second grid", firstLate);
-        printStats("later in its tick, after the previous turn's keys were in", nextLate);
+        printStats("first of its tick", firstLate);
+        printStats("later in its tick", nextLate);
         std::printf("the queue's own wait and the turns:\n");
-        printStats("start after the first turn of its tick", queueWait);
+        printStats("the queue's wait: the previous turn's keys in after the tick", queueWait);
         printStats("KEYDOWN to KEYUP of a turn", keysIn);
         std::printf("  program CPU over the run: %.0f ms (%.2f %% of one core, turns included)\n", cpu,
                     cpu / (seconds * 10.0));
