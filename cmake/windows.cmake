@@ -9,6 +9,8 @@ add_library(marrowind_win32 STATIC
   src/platform/win32/controls.cpp
   src/platform/win32/form_window.cpp
   src/platform/win32/key_injector.cpp
+  src/platform/win32/taken_watch.cpp
+  src/platform/win32/user_input.cpp
   src/platform/win32/key_poster.cpp
   src/platform/win32/user_key_watch.cpp
   src/platform/win32/help_window.cpp

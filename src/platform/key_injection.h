@@ -64,24 +64,19 @@ public:
     virtual std::uint16_t scanCode(std::uint16_t virtualKey) const = 0;
 };
 
-// The keys and buttons that turn typed keys into something else while they
-// are held: shortcuts, a drag, a menu.
-struct HeldInput {
-    bool shift = false;
-    bool control = false;
-    bool alt = false;
-    bool windows = false;
-    bool mouseButton = false;
-    bool any() const { return shift || control || alt || windows || mouseButton; }
-};
+// Whether the target's thread has taken the keys sent (or posted) to it:
+// Pending until it has; NotResponding when it has stopped taking any
+// messages; FocusLost when, for keys sent in front, the foreground has gone
+// to another program meanwhile (more keys would reach that program), or the
+// target is gone.
+enum class KeysTaken { Pending, Yes, NotResponding, FocusLost };
 
-// Notes, while it lives, keys pressed by anyone but this program: the user,
-// or another program typing for them.
-class UserKeyWatch {
+// Watches, for one turn, the target take the keys sent up to the moment the
+// watch began; asked without waiting, as often as the turn looks.
+class TakenWatch {
 public:
-    virtual ~UserKeyWatch() = default;
-    // Whether such a key went down since the watch began.
-    virtual bool pressed() = 0;
+    virtual ~TakenWatch() = default;
+    virtual KeysTaken taken() = 0;
 };
 
 class KeyInjector {
@@ -100,26 +95,10 @@ public:
     // which is the target.
     virtual Sent send(const std::vector<KeyInput>& inputs, WindowHandle target) = 0;
 
-    // Whether the target's thread has taken the keys sent (or posted) to it,
-    // asked without waiting: beginTaken marks the moment after the keys, and
-    // taken answers, each time it is asked, Pending until the target has
-    // taken them; NotResponding when it has stopped taking any messages;
-    // FocusLost when, with inFront, the foreground has gone to another
-    // program meanwhile (more keys would reach that program), or the target
-    // is gone.
-    enum class Taken { Pending, Yes, NotResponding, FocusLost };
-    virtual void beginTaken(WindowHandle target, bool inFront) = 0;
-    virtual Taken taken() = 0;
-    // How long the user has pressed no key and moved no mouse, the program's
-    // own keys not counted.
-    virtual std::int64_t userIdleMs() = 0;
-
-    // The modifier keys and mouse buttons held down now. Between two batches
-    // none of the program's own keys is down, so whatever is held is someone
-    // else's.
-    virtual HeldInput held() = 0;
-    // Begins noting the keys others press; the program's own never count.
-    virtual std::unique_ptr<UserKeyWatch> watchUserKeys() = 0;
+    // Begins watching the target take the keys sent so far; inFront: they
+    // were sent into the foreground, which must stay the target's.
+    using Taken = KeysTaken;
+    virtual std::unique_ptr<TakenWatch> watchTaken(WindowHandle target, bool inFront) = 0;
 };
 
 }  // namespace mw

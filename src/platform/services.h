@@ -15,6 +15,7 @@
 #include "platform/settings_sections.h"
 #include "platform/settings_store.h"
 #include "platform/step_timer.h"
+#include "platform/user_input.h"
 #include "platform/window_system.h"
 
 namespace mw {
@@ -35,6 +36,7 @@ struct Services {
     KeyPosting& posting;
     SettingsSections& sections;
     FileDialogs& fileDialogs;
+    UserInput& user;
 };
 
 }  // namespace mw

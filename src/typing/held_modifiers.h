@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/key_injection.h"
+#include "platform/user_input.h"
 
 namespace mw {
 

@@ -111,7 +111,7 @@ void TypingTurn::start()
 
 void TypingTurn::waitForIdle()
 {
-    const std::int64_t idle = context_.services.keys.userIdleMs();
+    const std::int64_t idle = context_.services.user.userIdleMs();
     if (idle >= options_.waitForIdleMs) {
         prepare();
         return;
@@ -201,8 +201,7 @@ void TypingTurn::beginKeys()
 
 void TypingTurn::waitForKeyboard(std::function<void()> then)
 {
-    KeyInjector& keys = context_.services.keys;
-    if (!keys.held().any()) {
+    if (!context_.services.user.held().any()) {
         then();
         return;
     }
@@ -215,7 +214,7 @@ void TypingTurn::waitForKeyboard(std::function<void()> then)
 void TypingTurn::lookAtKeyboard()
 {
     run(112, [&] {
-        if (!context_.services.keys.held().any()) return std::exchange(waitThen_, nullptr)();
+        if (!context_.services.user.held().any()) return std::exchange(waitThen_, nullptr)();
         if (context_.services.clock.monotonicMs() >= waitUntilMs_) return finish(SendOutcome::KeyboardHeld);
         next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
     });
@@ -296,7 +295,7 @@ void TypingTurn::sendSegment()
             if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
             KeyInjector& keys = context_.services.keys;
             std::vector<KeyInput> part =
-                begin == 0 ? std::vector<KeyInput>{} : modifiersToPressAgain(inputs_, begin, keys.held());
+                begin == 0 ? std::vector<KeyInput>{} : modifiersToPressAgain(inputs_, begin, context_.services.user.held());
             const std::size_t again = part.size();
             part.insert(part.end(), inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
                         inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
@@ -306,7 +305,7 @@ void TypingTurn::sendSegment()
             // A keyboard hook holds every key until it answers, and under Wine
             // a Shift held that way just after the target came to the front
             // was let go again before the target saw it.
-            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.keys.watchUserKeys();
+            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.user.watchUserKeys();
             if (sent.accepted < part.size()) {
                 releaseHeldKeys();
                 // The session was locked or a security prompt came up under the
@@ -351,7 +350,7 @@ void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs
     // back for it or the options ask: the turn is over once its keys are
     // handed over.
     if (batch_ >= batches_.size() && !heldBack_ && !options_.waitForLastKeys) return then();
-    keys.beginTaken(target_, !options_.background);
+    taken_ = keys.watchTaken(target_, !options_.background);
     waitThen_ = std::move(then);
     waitUntilMs_ = sinceMs + kTakenLongestMs;
     lookAtTarget();
@@ -360,7 +359,7 @@ void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs
 void TypingTurn::lookAtTarget()
 {
     run(112, [&] {
-        switch (context_.services.keys.taken()) {
+        switch (taken_->taken()) {
         case KeyInjector::Taken::Yes: return std::exchange(waitThen_, nullptr)();
         case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
         case KeyInjector::Taken::FocusLost:

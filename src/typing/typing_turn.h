@@ -138,6 +138,7 @@ private:
     std::unique_ptr<KeyTranslator> translator_;
     bool watchUserKeys_ = false;
     std::unique_ptr<UserKeyWatch> userKeys_;
+    std::unique_ptr<TakenWatch> taken_;  // the target taking the keys sent
     // The batch being sent: its inputs (or posted messages), cut into the
     // segments that go in one piece, and how far it has gone.
     std::vector<KeyInput> inputs_;

@@ -46,16 +46,6 @@ TEST(Ending, WhileTypingEverySecond)
     EXPECT_TRUE(app.waitForExit(2s));
 }
 
-TEST(Ending, WhileATicksErrorBoxIsOpen)
-{
-    Target target(L"Marrowind Test Target");
-    presetSettings({{"Textbox", "{"}, {"OftenIndex", "1"}, {"StartStopState", "On"}});
-    Marrowind app(false);
-    ASSERT_TRUE(waitUntil([&] { return app.errorDialog() != nullptr; }, 10s));
-    closeFromOutside(app);
-    EXPECT_TRUE(app.waitForExit(2s));
-}
-
 TEST(Ending, WhileTheSecondsPromptIsOpen)
 {
     Marrowind app;

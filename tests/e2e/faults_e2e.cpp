@@ -25,33 +25,5 @@ TEST(Faults, ClosingDuringTheBalloonWaitExitsCleanlyAndRemovesTheIcon)
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &data));
 }
 
-TEST(Faults, AnErrorDialogDuringAutomaticTypingIsShownOnce)
-{
-    Target target(L"Marrowind Test Target");
-    presetSettings({{"Textbox", "{"}, {"OftenIndex", "1"}, {"StartStopState", "On"}});
-    Marrowind app(false);
-    HWND box = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (box = app.errorDialog()) != nullptr; }, 10s));
-    // Three more seconds of ticks while it is open: still one dialog.
-    int dialogs = 0;
-    waitUntil(
-        [&] {
-            dialogs = 0;
-            EnumWindows(
-                [](HWND w, LPARAM count) -> BOOL {
-                    if (IsWindowVisible(w) && text(w) == L"Application Error") ++*reinterpret_cast<int*>(count);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&dialogs));
-            return dialogs > 1;
-        },
-        3s);
-    EXPECT_EQ(dialogs, 1);
-    bringToFront(box);
-    pressKey(VK_RETURN);
-    EXPECT_TRUE(waitUntil([&] { return !IsWindow(box); }));
-    app.press(id::kPushButton4);
-}
-
 }  // namespace
 }  // namespace e2e

@@ -67,21 +67,5 @@ TEST(Help, OpensModallyWithTheKeyCodesAndClosesByButtonOrEscape)
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(second); }));
 }
 
-TEST(Help, AnErrorBoxWhileItIsOpenIsOwnedByItNotHiddenBehindIt)
-{
-    Target target(L"Marrowind Test Target");
-    presetSettings({{"Textbox", "{"}, {"OftenIndex", "2"}, {"StartStopState", "On"}});  // a failing turn in 5 s
-    Marrowind app(false);
-    const HWND help = openHelp(app);
-    ASSERT_NE(help, nullptr);
-    HWND box = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (box = app.errorDialog()) != nullptr; }, 10s));
-    EXPECT_EQ(GetWindow(box, GW_OWNER), help);
-    bringToFront(box);
-    pressKey(VK_RETURN);
-    EXPECT_TRUE(waitUntil([&] { return !IsWindow(box); }));
-    // Closed from outside with the Help window still open: it ends cleanly.
-}
-
 }  // namespace
 }  // namespace e2e

@@ -6,7 +6,9 @@
 #include "platform/win32/hwnd.h"
 #include "platform/win32/key_poster.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/taken_watch.h"
 #include "platform/win32/user_key_watch.h"
+#include "platform/win32/user_input.h"
 #include "platform/win32/utf.h"
 // After the Windows headers, which it relies on.
 #include <imm.h>
@@ -93,17 +95,6 @@ DWORD inputThreadOf(HWND window)
     return GetWindowThreadProcessId(window, nullptr);
 }
 
-// Whether the foreground still belongs to the target's program (its own
-// dialogs included).
-bool foregroundWith(HWND target)
-{
-    DWORD theirs = 0, foreground = 0;
-    GetWindowThreadProcessId(target, &theirs);
-    const HWND front = GetForegroundWindow();
-    if (front) GetWindowThreadProcessId(front, &foreground);
-    return theirs != 0 && theirs == foreground;
-}
-
 }  // namespace
 
 std::unique_ptr<KeyboardLayout> Win32KeyInjector::layoutOf(WindowHandle target)
@@ -129,108 +120,15 @@ KeyInjector::Sent Win32KeyInjector::send(const std::vector<KeyInput>& inputs, Wi
     raw.reserve(inputs.size());
     for (const KeyInput& key : inputs) raw.push_back(toInput(key));
     const UINT accepted = SendInput(static_cast<UINT>(raw.size()), raw.data(), sizeof(INPUT));
-    ownInputSent();
+    user_.ownInputSent();
     // Read the reason at once: the clean-up that follows is another SendInput.
     const DWORD error = accepted < raw.size() ? GetLastError() : 0;
     return {accepted, error ? describeError(error) : std::string()};
 }
 
-namespace {
-
-// The number of the last probe the target answered. SendMessageCallback calls
-// back on this thread, from its message loop, once the target's thread has
-// taken the WM_NULL; a callback for an older probe only lowers nothing.
-unsigned long long lastAnswered = 0;
-
-void CALLBACK answered(HWND, UINT, ULONG_PTR probe, LRESULT)
+std::unique_ptr<TakenWatch> Win32KeyInjector::watchTaken(WindowHandle target, bool inFront)
 {
-    if (probe > lastAnswered) lastAnswered = probe;
+    return std::make_unique<Win32TakenWatch>(toHwnd(target), inFront);
 }
-
-// A target silent for this long after a probe is not responding, as the
-// system calls a window hung; an answered probe is sent again this often.
-constexpr ULONGLONG kHungAfterMs = 5000;
-constexpr ULONGLONG kProbeEveryMs = 1000;
-
-}  // namespace
-
-void Win32KeyInjector::beginTaken(WindowHandle target, bool inFront)
-{
-    // A window's thread gets WM_PAINT only when its queue holds no sent, posted
-    // or input message. So once the window that has the focus in the target's
-    // thread has painted a pixel invalidated after the keys, that thread has
-    // taken every key before it. Measured under Wine: a recorder window had
-    // taken all of 500, 2,000 and 10,000 keys when its pixel was painted, while a
-    // WM_NULL sent at the same moment came back after 48, 161 and 701 of them
-    // (sent messages go first). For a console window the thread is the console
-    // host's, which puts each key into the console's input buffer.
-    // (WaitForInputIdle cannot tell: it fails for a console program and returns
-    // at once for any GUI program that has been idle once.)
-    // In front, the focus is the foreground thread's, the one the keys went
-    // to: the thread the system names for a console window is the console
-    // program's, which has none. In the background it is the focus of the
-    // thread that owns the target, where the keys were posted.
-    window_ = toHwnd(target);
-    inFront_ = inFront;
-    if (inFront) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        focus_ = GetGUIThreadInfo(0, &info) && info.hwndFocus ? info.hwndFocus : window_;
-    } else {
-        focus_ = Win32KeyPoster::receiverOf(window_);
-        if (!focus_) focus_ = window_;
-    }
-    const RECT pixel{0, 0, 1, 1};
-    InvalidateRect(focus_, &pixel, FALSE);
-    // A window that never paints (hidden, layered) shows nothing: then only
-    // whether it still answers at all.
-    paints_ = GetUpdateRect(focus_, nullptr, FALSE) != FALSE;
-    probe();
-}
-
-void Win32KeyInjector::probe()
-{
-    probe_ = ++probes_;
-    probedAt_ = GetTickCount64();
-    SendMessageCallbackW(window_, WM_NULL, 0, 0, &answered, static_cast<ULONG_PTR>(probe_));
-}
-
-KeyInjector::Taken Win32KeyInjector::taken()
-{
-    if (!IsWindow(window_)) return Taken::FocusLost;
-    if (inFront_ && !foregroundWith(window_)) return Taken::FocusLost;
-    const bool answered = lastAnswered >= probe_;
-    if (paints_ ? !GetUpdateRect(focus_, nullptr, FALSE) : answered) return Taken::Yes;
-    const ULONGLONG since = GetTickCount64() - probedAt_;
-    if (!answered && since >= kHungAfterMs) return Taken::NotResponding;
-    if (answered && since >= kProbeEveryMs) probe();
-    return Taken::Pending;
-}
-
-std::int64_t Win32KeyInjector::userIdleMs()
-{
-    LASTINPUTINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetLastInputInfo(&info)) return 0;
-    return idle_.idleMs(info.dwTime, GetTickCount());
-}
-
-void Win32KeyInjector::ownInputSent() { idle_.ownInput(GetTickCount()); }
-
-HeldInput Win32KeyInjector::held()
-{
-    // The system's state of the keys, which counts every program's input.
-    const auto down = [](int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
-    HeldInput held;
-    held.shift = down(VK_SHIFT);
-    held.control = down(VK_CONTROL);
-    held.alt = down(VK_MENU);
-    held.windows = down(VK_LWIN) || down(VK_RWIN);
-    held.mouseButton =
-        down(VK_LBUTTON) || down(VK_RBUTTON) || down(VK_MBUTTON) || down(VK_XBUTTON1) || down(VK_XBUTTON2);
-    return held;
-}
-
-std::unique_ptr<UserKeyWatch> Win32KeyInjector::watchUserKeys() { return std::make_unique<Win32UserKeyWatch>(); }
 
 }  // namespace mw::win32

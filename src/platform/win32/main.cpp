@@ -21,6 +21,7 @@
 #include "platform/win32/help_window.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/key_injector.h"
+#include "platform/win32/user_input.h"
 #include "platform/win32/key_poster.h"
 #include "platform/win32/locale.h"
 #include "platform/win32/notification_area.h"
@@ -68,15 +69,16 @@ int run()
     Win32EventLoop events;
     Win32Registry registry;
     Win32NotificationArea tray;
-    Win32KeyInjector keys;
-    windows.ownInputSent = [&keys] { keys.ownInputSent(); };
+    Win32UserInput user;
+    Win32KeyInjector keys(user);
+    windows.ownInputSent = [&user] { user.ownInputSent(); };
     Win32GlobalHotkey hotkey;
     Win32StepTimer steps;
     Win32KeyPoster posting;
     Win32SettingsSections sections(kApplicationName, kSequencesSection);
     Win32FileDialogs fileDialogs;
     const Services services{windows, settings, dialogs, files,  clock,   locale,  events,
-                            registry, tray,    keys,    hotkey, steps,   posting, sections, fileDialogs};
+                            registry, tray,    keys,    hotkey, steps,   posting, sections, fileDialogs, user};
 
     // A failure that escapes a handler is shown as every other failure is.
     setFailureReporter([&dialogs](std::string_view location, std::string_view description) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/key_injection.h"
+#include "platform/user_input.h"
 #include "platform/win32/unique_handle.h"
 
 namespace mw::win32 {

@@ -34,7 +34,7 @@ struct SimPlatform {
     Services services()
     {
         return Services{windows, settings, dialogs, files, clock,  locale, events,
-                        registry, tray,    keys,   hotkey, steps, posting, sections, fileDialogs};
+                        registry, tray,    keys,   hotkey, steps, posting, sections, fileDialogs, keys};
     }
 };
 

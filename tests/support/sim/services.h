@@ -19,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/global_hotkey.h"
 #include "platform/key_injection.h"
+#include "platform/user_input.h"
 #include "platform/key_posting.h"
 #include "platform/locale.h"
 #include "platform/notification_area.h"
@@ -451,7 +452,9 @@ public:
 // The keys sent, and a target behind them: a keyboard with Caps Lock, dead
 // keys and the layout above, turning what it is sent into the text that
 // arrives; and the user at it, who may hold keys or press them.
-class SimKeyInjector final : public KeyInjector {
+// The keys sent and the user's keyboard, in one: what the user holds and
+// what the program's keys hold are read together, as the system reads them.
+class SimKeyInjector final : public KeyInjector, public UserInput {
 public:
     std::unique_ptr<KeyboardLayout> layoutOf(WindowHandle) override
     {
@@ -470,17 +473,11 @@ public:
         if (accepted < inputs.size()) return {accepted, failSends ? std::string() : "The input was blocked"};
         return {accepted, {}};
     }
-    void beginTaken(WindowHandle target, bool) override
+    std::unique_ptr<TakenWatch> watchTaken(WindowHandle target, bool) override
     {
         waitedFor.push_back(target);
         if (onWait) onWait();
-    }
-    Taken taken() override
-    {
-        if (answers.empty()) return Taken::Yes;
-        const Taken answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return std::make_unique<Taking>(*this);
     }
     std::int64_t userIdleMs() override { return idleMs ? idleMs() : 1000000000; }
     // The user's keys, as the tests script them, and the program's own.
@@ -525,6 +522,21 @@ public:
     std::function<std::int64_t()> idleMs;
 
 private:
+    // Each look takes the next scripted answer, then Yes.
+    class Taking final : public TakenWatch {
+    public:
+        explicit Taking(SimKeyInjector& keys) : keys_(keys) {}
+        KeysTaken taken() override
+        {
+            if (keys_.answers.empty()) return KeysTaken::Yes;
+            const KeysTaken answer = keys_.answers.front();
+            keys_.answers.pop_front();
+            return answer;
+        }
+
+    private:
+        SimKeyInjector& keys_;
+    };
     class Watch final : public UserKeyWatch {
     public:
         Watch(const SimKeyInjector& keys, int pressesBefore) : keys_(keys), before_(pressesBefore) {}
