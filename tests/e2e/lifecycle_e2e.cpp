@@ -1,6 +1,8 @@
 // Startup, the tray, the start-up options, the skin and closing, end to end.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "driver.h"
 #include "platform/win32/notification_area.h"
 #include "main_window/form1_layout.h"
@@ -30,6 +32,32 @@ TEST(Lifecycle, AStartWithTypingOnTypesByItself)
     Marrowind app(false);
     EXPECT_EQ(text(app.control(id::kPushButton4)), L"Turn Off");
     EXPECT_TRUE(waitUntil([&] { return target.typed().size() >= 2; }, 10s)) << target.typed();
+    app.press(id::kPushButton4);
+}
+
+TEST(Lifecycle, AStartWithTypingOnWaitsForTheWindowChosenInTheLastRunAndTypesOnlyThere)
+{
+    presetSettings({{"Textbox", "r"}, {"OftenIndex", "1"}});
+    std::optional<Target> chosen(std::in_place, L"Marrowind Chosen Target");
+    {
+        Marrowind last(false);
+        last.selectTarget("Marrowind Chosen Target");
+        last.press(id::kPushButton4);
+        ASSERT_TRUE(waitUntil([&] { return !chosen->typed().empty(); }, 10s));
+    }  // closed with typing on
+    chosen.reset();
+
+    // Another window of the same program is there, and in front: it is not
+    // the one.
+    const Target bystander(L"Marrowind Bystander");
+    Marrowind app(false);
+    EXPECT_TRUE(waitUntil(
+        [&] { return app.status() == L"Waiting for marrowind_target.exe \"Marrowind Chosen Target\"\u2026"; }, 5s))
+        << narrow(app.status());
+    chosen.emplace(L"Marrowind Chosen Target");
+    bringToFront(bystander.window());
+    EXPECT_TRUE(waitUntil([&] { return !chosen->typed().empty(); }, 10s));
+    EXPECT_EQ(bystander.typed(), "");
     app.press(id::kPushButton4);
 }
 

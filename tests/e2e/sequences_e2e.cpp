@@ -1,9 +1,11 @@
 // Sequences end to end: made in the editor, typing in turns into their own
-// windows, waiting for a program that is not running, switched from the tray
-// submenu, exported and imported.
+// windows, waiting for a program that is not running or a window that closed,
+// switched from the tray submenu and by their own hotkey, exported and
+// imported.
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 
 #include "driver.h"
 #include "sequences_window/sequence_editor_layout.h"
@@ -174,7 +176,7 @@ TEST(Sequences, TwoSequencesMadeInTheEditorTypeInTurnsEachAtItsInterval)
     EXPECT_LE(betaTurns, 4) << "half as many as Alpha's";
 }
 
-TEST(Sequences, ASequenceWaitsForItsProgramAndTypesOnceItsWindowOpens)
+TEST(Sequences, ASequenceWaitsForItsProgramAndTypesOnlyIntoAWindowOfItsTitleEachTimeOneOpens)
 {
     Marrowind app;
     const HWND sequences = openFromTray(app);
@@ -195,9 +197,20 @@ TEST(Sequences, ASequenceWaitsForItsProgramAndTypesOnceItsWindowOpens)
         return state(sequences, 0) == "Waiting for marrowind_target.exe \"Gamma*\"\xE2\x80\xA6";
     })) << state(sequences, 0);
 
-    const Target gamma(L"Gamma Recorder");
-    EXPECT_TRUE(waitUntil([&] { return gamma.typed().rfind("gg", 0) == 0; }));
+    std::optional<Target> gamma(std::in_place, L"Gamma Recorder");
+    EXPECT_TRUE(waitUntil([&] { return gamma->typed().rfind("gg", 0) == 0; }));
     EXPECT_TRUE(waitUntil([&] { return state(sequences, 0).rfind("On, next in", 0) == 0; })) << state(sequences, 0);
+
+    // Its window closes while another of the same program, whose title does
+    // not fit, is open: that one gets nothing, and a window of the title
+    // opened again gets the keys.
+    const Target other(L"Other Recorder");
+    gamma.reset();
+    EXPECT_TRUE(waitUntil([&] { return state(sequences, 0).rfind("Waiting for", 0) == 0; }, 5s))
+        << state(sequences, 0);
+    gamma.emplace(L"Gamma Recorder");
+    EXPECT_TRUE(waitUntil([&] { return gamma->typed().rfind("gg", 0) == 0; }));
+    EXPECT_EQ(other.typed(), "");
 }
 
 // A sequence as an earlier run left it in the settings.
@@ -223,19 +236,28 @@ void chooseFirstSequenceFromTray(Marrowind& app)
     pressKey(VK_RETURN);
 }
 
-TEST(Sequences, TheTraySubmenuSwitchesASequenceAndTheWindowAnswersTheKeyboard)
+TEST(Sequences, TheTraySubmenuAndItsHotkeySwitchASequenceAndTheWindowAnswersTheKeyboard)
 {
     presetSettings({});
     regDeleteKey(kSequencesKey);
     // No turn falls due during the test: its menus and keys stay where they are.
     presetSequence("Delta", "dd", "Delta Recorder", "600");
+    regAdd(kSequencesKey + "\\Delta", "hotkey", "^%{F9}");
     Marrowind app(false);
     const HWND sequences = openFromTray(app);
     ASSERT_NE(sequences, nullptr);
     // Wine lets no other program read a menu's check marks: the stored state
-    // and the window's row say what the line did.
-    for (const char* now : {"On", "Off"}) {
-        chooseFirstSequenceFromTray(app);
+    // and the window's row say what the line did. The sequence's own hotkey
+    // switches it from the state the menu left, and the menu from the
+    // hotkey's.
+    for (const auto& [hotkey, now] : std::initializer_list<std::pair<bool, const char*>>{
+             {false, "On"}, {true, "Off"}, {true, "On"}, {false, "Off"}}) {
+        if (hotkey) {
+            bringToFront(sequences);
+            pressChord({VK_CONTROL, VK_MENU, VK_F9});
+        } else {
+            chooseFirstSequenceFromTray(app);
+        }
         EXPECT_TRUE(waitUntil([&] { return regQuery(kSequencesKey + "\\Delta", "on") == std::string(now); })) << now;
         EXPECT_TRUE(waitUntil([&] { return state(sequences, 0).rfind(now, 0) == 0; })) << state(sequences, 0);
     }
