@@ -196,7 +196,8 @@ void TypingTurn::beginKeys()
         finish(SendOutcome::NotInFront);
         return;
     }
-    bringToFront(0, 0);
+    front_ = {target_};
+    bringToFront();
 }
 
 void TypingTurn::waitForKeyboard(std::function<void()> then)
@@ -213,35 +214,40 @@ void TypingTurn::waitForKeyboard(std::function<void()> then)
 
 void TypingTurn::lookAtKeyboard()
 {
-    run(112, [&] {
+    run(117, [&] {
         if (!context_.services.user.held().any()) return std::exchange(waitThen_, nullptr)();
         if (context_.services.clock.monotonicMs() >= waitUntilMs_) return finish(SendOutcome::KeyboardHeld);
         next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
     });
 }
 
-void TypingTurn::bringToFront(int attempt, std::int64_t attemptEndsMs)
+void TypingTurn::bringToFront()
 {
     WindowSystem& windows = context_.services.windows;
-    run(112, [&] {
+    run(111, [&] {
         if (!windows.exists(target_)) return finish(SendOutcome::NotInFront);
-        if (inFront(windows, target_)) {
-            watchUserKeys_ = true;
-            return nextBatch();
+        switch (askFront(front_)) {
+        case FrontRequest::InFront: watchUserKeys_ = true; return nextBatch();
+        case FrontRequest::Asking: return next(kLookEveryMs, [this] { bringToFront(); });
+        case FrontRequest::GaveUp: return finish(SendOutcome::NotInFront);
         }
-        const std::int64_t now = context_.services.clock.monotonicMs();
-        if (attempt > 0 && now < attemptEndsMs) return next(kLookEveryMs, [this, attempt, attemptEndsMs] {
-            bringToFront(attempt, attemptEndsMs);
-        });
-        if (attempt >= kFrontAttempts) return finish(SendOutcome::NotInFront);
-        // The foreground lock lets a program set the foreground when it is in
-        // front itself (Type Now) or gave the last input: when asking alone did
-        // not do, each further request comes with an input event of our own.
-        windows.askForeground(target_, attempt > 0);
-        const int nextAttempt = attempt + 1;
-        const std::int64_t ends = now + kFrontAttemptMs;
-        next(kLookEveryMs, [this, nextAttempt, ends] { bringToFront(nextAttempt, ends); });
     });
+}
+
+TypingTurn::FrontRequest::Look TypingTurn::askFront(FrontRequest& request)
+{
+    WindowSystem& windows = context_.services.windows;
+    if (inFront(windows, request.window)) return FrontRequest::InFront;
+    const std::int64_t now = context_.services.clock.monotonicMs();
+    if (request.attempts > 0 && now < request.attemptEndsMs) return FrontRequest::Asking;
+    if (request.attempts >= kFrontAttempts) return FrontRequest::GaveUp;
+    // The foreground lock lets a program set the foreground when it is in
+    // front itself (Type Now) or gave the last input: when asking alone did
+    // not do, each further request comes with an input event of our own.
+    windows.askForeground(request.window, request.attempts > 0);
+    ++request.attempts;
+    request.attemptEndsMs = now + kFrontAttemptMs;
+    return FrontRequest::Asking;
 }
 
 void TypingTurn::nextBatch()
@@ -253,7 +259,7 @@ void TypingTurn::nextBatch()
         planMs_ = context_.services.clock.monotonicMs() + events.front().delayMs;
         return next(events.front().delayMs, [this] { nextBatch(); });
     }
-    run(112, [&] {
+    run(113, [&] {
         KeyInjector& keys = context_.services.keys;
         if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
         segment_ = 0;
@@ -280,7 +286,7 @@ void TypingTurn::nextBatch()
 
 void TypingTurn::sendSegment()
 {
-    run(112, [&] {
+    run(113, [&] {
         const KeySegment piece = segments_[segment_];
         const std::size_t begin = segment_ == 0 ? 0 : segments_[segment_ - 1].end;
         if (options_.background) {
@@ -365,7 +371,7 @@ void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs
 
 void TypingTurn::lookAtTarget()
 {
-    run(112, [&] {
+    run(119, [&] {
         switch (taken_->taken()) {
         case KeyInjector::Taken::Yes: return std::exchange(waitThen_, nullptr)();
         case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
@@ -393,7 +399,7 @@ void TypingTurn::reportProgress()
 
 void TypingTurn::keepFed()
 {
-    run(112, [&] {
+    run(119, [&] {
         const std::int64_t now = context_.services.clock.monotonicMs();
         switch (taken_->taken()) {
         case KeyInjector::Taken::Yes: feed_.caughtUp(now); break;
@@ -478,24 +484,20 @@ void TypingTurn::finish(SendOutcome outcome)
     const bool focusBack = previousFront_ != kNoWindow && previousFront_ != target_ &&
                            outcome == SendOutcome::Sent && windows.exists(previousFront_);
     if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_, !focusBack); });
-    if (focusBack) return giveFocusBack(0, 0);
+    if (focusBack) {
+        back_ = {previousFront_};
+        return giveFocusBack();
+    }
     complete(outcome);
 }
 
-void TypingTurn::giveFocusBack(int attempt, std::int64_t attemptEndsMs)
+void TypingTurn::giveFocusBack()
 {
-    WindowSystem& windows = context_.services.windows;
     run(115, [&] {
-        if (inFront(windows, previousFront_) || !windows.exists(previousFront_)) return complete(ending_);
-        const std::int64_t now = context_.services.clock.monotonicMs();
-        if (attempt > 0 && now < attemptEndsMs)
-            return next(kLookEveryMs, [this, attempt, attemptEndsMs] { giveFocusBack(attempt, attemptEndsMs); });
-        // It stays behind: the turn is over all the same.
-        if (attempt >= kFrontAttempts) return complete(ending_);
-        windows.askForeground(previousFront_, attempt > 0);
-        const int nextAttempt = attempt + 1;
-        const std::int64_t ends = now + kFrontAttemptMs;
-        next(kLookEveryMs, [this, nextAttempt, ends] { giveFocusBack(nextAttempt, ends); });
+        if (!context_.services.windows.exists(previousFront_)) return complete(ending_);
+        // Left behind after every request: the turn is over all the same.
+        if (askFront(back_) != FrontRequest::Asking) return complete(ending_);
+        next(kLookEveryMs, [this] { giveFocusBack(); });
     });
 }
 

@@ -80,7 +80,9 @@ private:
     enum class Phase { Idle, Keyboard, Front, Keys, Ending, Done };
 
     // Runs one step of the job, reporting a failure at the line of the
-    // turn's numbered step it belongs to; a stop asked for while it ran (from
+    // turn's numbered step it belongs to (111 bringing the target to the
+    // front, 112 reading the keys, 113 sending them, 117 waiting for the
+    // keyboard, 119 waiting for the target to take them); a stop asked for while it ran (from
     // an error box it showed) takes effect when it returns.
     void run(int line, const std::function<void()>& step);
     void next(std::int64_t delayMs, std::function<void()> step);
@@ -92,7 +94,18 @@ private:
     // modifier or mouse button, then goes on with then.
     void waitForKeyboard(std::function<void()> then);
     void lookAtKeyboard();
-    void bringToFront(int attempt, std::int64_t attemptEndsMs);
+    // A window asked to come to the front: so many requests, each given a
+    // while to take, looked at in between.
+    struct FrontRequest {
+        enum Look { InFront, Asking, GaveUp };
+        WindowHandle window = kNoWindow;
+        int attempts = 0;
+        std::int64_t attemptEndsMs = 0;
+    };
+    // Looks whether the window is in front, asking again when the last
+    // request has had its time.
+    FrontRequest::Look askFront(FrontRequest& request);
+    void bringToFront();
     void nextBatch();
     void sendSegment();
     // Waits until the target has taken the keys sent, then goes on with then.
@@ -107,7 +120,7 @@ private:
     // back (115), then complete writes the status (136) and rebuilds the list
     // (138).
     void finish(SendOutcome outcome);
-    void giveFocusBack(int attempt, std::int64_t attemptEndsMs);
+    void giveFocusBack();
     void complete(SendOutcome outcome);
     // Ends a turn that has no keys to type, the status saying why.
     void endWithoutKeys(std::string why);
@@ -125,6 +138,7 @@ private:
 
     Phase phase_ = Phase::Idle;
     WindowHandle previousFront_ = kNoWindow;
+    FrontRequest front_, back_;  // the target coming to the front, the focus going back
     bool raised_ = false;
     bool wasTopmost_ = false;  // pinned in the always-on-top band before the turn
     int stepDepth_ = 0;

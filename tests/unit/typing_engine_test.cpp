@@ -127,7 +127,7 @@ TEST_F(TypingTest, ASendTheSystemRefusesIsReportedAndTheTargetIsStillReleased)
     typeNow("abc");
     ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
     EXPECT_EQ(sim.dialogs.warnings[0].text,
-              errorDialogText("The system accepted 0 of 6 key events", "mTypedKeys.TypeTextbox", 112));
+              errorDialogText("The system accepted 0 of 6 key events", "mTypedKeys.TypeTextbox", 113));
     EXPECT_EQ(sim.windows.calls.back(), (Call{Call::Release, target}));
 }
 
@@ -335,7 +335,7 @@ TEST_F(TypingTest, AShortSendReportsTheSystemsReasonAndLeavesNoKeyDownAndTheLock
     ASSERT_EQ(sim.dialogs.warnings.size(), 1u);
     EXPECT_EQ(sim.dialogs.warnings[0].text,
               errorDialogText("The system accepted 3 of 10 key events: The input was blocked", "mTypedKeys.TypeTextbox",
-                              112));
+                              113));
     EXPECT_FALSE(sim.keys.keyDown('A'));
     EXPECT_TRUE(sim.keys.capsLock);
     EXPECT_EQ(sim.keys.typed(), "a");
