@@ -210,12 +210,25 @@ struct Search {
     HWND found = nullptr;
 };
 
+// Under Wine a process id is soon given to the next process, and a window of
+// the program that had it may outlive it for a moment: a message sent to
+// such a window never comes back. Its thread tells them apart.
+bool threadAlive(DWORD threadId)
+{
+    const HANDLE thread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, threadId);
+    if (!thread) return false;
+    DWORD code = 0;
+    const bool alive = GetExitCodeThread(thread, &code) && code == STILL_ACTIVE;
+    CloseHandle(thread);
+    return alive;
+}
+
 BOOL CALLBACK matchWindow(HWND window, LPARAM lParam)
 {
     auto& search = *reinterpret_cast<Search*>(lParam);
     DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search.processId || !IsWindowVisible(window)) return TRUE;
+    const DWORD thread = GetWindowThreadProcessId(window, &pid);
+    if (pid != search.processId || !IsWindowVisible(window) || !threadAlive(thread)) return TRUE;
     // The title as the system keeps it, asked without a message: a window
     // whose program is ending may never answer one, and under Wine a
     // SendMessageTimeout to such a window did not come back at all.
@@ -668,7 +681,11 @@ std::vector<std::vector<std::string>> listCells(HWND list, int columns)
 {
     const RemoteBuffer remote(list, 8192);
     std::vector<std::vector<std::string>> rows;
-    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    // Bounded: a list that does not answer is read as empty, and a test that
+    // waits for its rows fails at its deadline instead of hanging.
+    DWORD_PTR items = 0;
+    if (!SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &items)) return {};
+    const int count = static_cast<int>(items);
     for (int row = 0; row < count; ++row) {
         std::vector<std::string> cells;
         for (int column = 0; column < columns; ++column) cells.push_back(cellText(remote, list, row, column));
