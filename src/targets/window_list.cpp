@@ -88,9 +88,9 @@ bool setTopMost(WindowSystem& windows, WindowHandle window)
     return wasTopmost;
 }
 
-void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost, bool activate)
+void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost)
 {
-    if (!wasTopmost) windows.setTopmostBand(window, false, activate);
+    if (!wasTopmost) windows.setTopmostBand(window, false, false);
 }
 
 }  // namespace mw

@@ -35,8 +35,10 @@ void getAllWindows(const WindowListContext& context, TargetList& targets, ListVi
 // the band already (pinned there by its user), which the release needs.
 bool setTopMost(WindowSystem& windows, WindowHandle window);
 // Takes a raised window out of the band again, above the normal windows; a
-// window that was pinned before it was raised stays in the band. Without
-// activate it does not take the foreground (another window is to get it).
-void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost, bool activate = true);
+// window that was pinned before it was raised stays in the band. It never
+// activates the window: the release is carried out by the window's own thread,
+// maybe after another window took the front (the focus given back, the next
+// turn's target, the user's click), and it would take the front back.
+void clearTopMost(WindowSystem& windows, WindowHandle window, bool wasTopmost);
 
 }  // namespace mw

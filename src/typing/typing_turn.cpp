@@ -478,12 +478,10 @@ void TypingTurn::finish(SendOutcome outcome)
     }
     WindowSystem& windows = context_.services.windows;
     // The window the user was in comes back to the front; the target stays
-    // right below it, where the release put it. The release then does not
-    // activate the target: done by the target's own thread, after the focus
-    // went back, it would take the front again.
+    // right below it, where the release put it.
     const bool focusBack = previousFront_ != kNoWindow && previousFront_ != target_ &&
                            outcome == SendOutcome::Sent && windows.exists(previousFront_);
-    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_, !focusBack); });
+    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_); });
     if (focusBack) {
         back_ = {previousFront_};
         return giveFocusBack();
