@@ -52,47 +52,17 @@ TypingTurn::TypingTurn(const TypingContext& context, WindowHandle target, std::s
       keyString_(std::move(keyString)),
       options_(options),
       events_(std::move(events)),
-      steps_(context.services.dialogs, "mTypedKeys.TypeTextbox")
+      job_(context.services.dialogs, context.services.steps, "mTypedKeys.TypeTextbox", [this] { return running(); },
+           [this] { afterFailedStep(); })
 {
 }
 
 TypingTurn::~TypingTurn()
 {
     if (running()) {
-        context_.services.steps.cancel();
+        job_.cancel();
         releaseHeldKeys();
     }
-}
-
-void TypingTurn::run(int line, const std::function<void()>& step)
-{
-    if (!running()) return;  // a step of a turn that has ended meanwhile
-    ++stepDepth_;
-    scheduled_ = false;
-    const bool done = steps_.step(line, step);
-    --stepDepth_;
-    // A step that failed was reported at its line; the turn goes on with its
-    // last steps, as a turn whose keys were rejected does.
-    if (!done && running() && !scheduled_) {
-        if (phase_ == Phase::Ending)
-            complete(ending_);
-        else
-            finish(SendOutcome::Sent);
-    }
-    if (stepDepth_ == 0 && stopAsked_ && running()) {
-        const SendOutcome why = *stopAsked_;
-        stopAsked_.reset();
-        stop(why);
-    }
-}
-
-void TypingTurn::next(std::int64_t delayMs, std::function<void()> step)
-{
-    // A turn stopped under the step that asks (a stop from a nested event)
-    // has no next step.
-    if (!running()) return;
-    scheduled_ = true;
-    context_.services.steps.schedule(delayMs, std::move(step));
 }
 
 void TypingTurn::start()
@@ -119,27 +89,27 @@ void TypingTurn::waitForIdle()
     phase_ = Phase::Idle;
     events_.status(kWaitingForIdleText);
     const std::int64_t left = options_.waitForIdleMs - idle;
-    next(std::min<std::int64_t>(left, kIdleLookAtMostMs), [this] { waitForIdle(); });
+    job_.next(std::min<std::int64_t>(left, kIdleLookAtMostMs), [this] { waitForIdle(); });
 }
 
 void TypingTurn::prepare()
 {
     phase_ = Phase::Front;
     WindowSystem& windows = context_.services.windows;
-    if (!steps_.test(102, [&] { return target_ != kNoWindow; })) {
-        steps_.step(140, [&] { events_.status(kNoWindowsText); });
+    if (!job_.test(102, [&] { return target_ != kNoWindow; })) {
+        job_.step(140, [&] { events_.status(kNoWindowsText); });
         phase_ = Phase::Done;
         if (events_.finished) events_.finished(SendOutcome::Sent);
         return;
     }
     bool ownWindow = false;
-    steps_.step(106, [&] { ownWindow = target_ == context_.mainWindowHandle; });
+    job_.step(106, [&] { ownWindow = target_ == context_.mainWindowHandle; });
     if (ownWindow) {
         finish(SendOutcome::Sent);
         return;
     }
     TurnHold hold = TurnHold::None;
-    steps_.step(107, [&] { hold = options_.background ? TurnHold::None : holdBeforeTurn(windows, target_); });
+    job_.step(107, [&] { hold = options_.background ? TurnHold::None : holdBeforeTurn(windows, target_); });
     if (hold != TurnHold::None) {
         hold_ = hold;
         finish(SendOutcome::Held);
@@ -154,9 +124,9 @@ void TypingTurn::prepare()
     // the front: in the middle of Alt+Tab or a drag it would come between.
     const auto raise = [this] {
         WindowSystem& system = context_.services.windows;
-        steps_.step(108, [&] { wasTopmost_ = setTopMost(system, target_); });
+        job_.step(108, [&] { wasTopmost_ = setTopMost(system, target_); });
         raised_ = true;
-        steps_.step(110, [&] { system.show(target_); });
+        job_.step(110, [&] { system.show(target_); });
         beginKeys();
     };
     waitForKeyboard(raise);
@@ -166,7 +136,7 @@ void TypingTurn::beginKeys()
 {
     phase_ = Phase::Keys;
     bool controlInBackground = false;
-    run(112, [&] {
+    job_.run(112, [&] {
         const std::vector<KeyEvent> events = parseKeyString(translateModifierCodes(keyString_));
         controlInBackground = options_.background && holdsControl(events);
         batches_ = splitIntoBatches(events, kMaxEventsPerBatch);
@@ -209,26 +179,26 @@ void TypingTurn::waitForKeyboard(std::function<void()> then)
     events_.status(kWaitingForKeyboardText);
     waitThen_ = std::move(then);
     waitUntilMs_ = context_.services.clock.monotonicMs() + kKeyboardWaitMs;
-    next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
+    job_.next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
 }
 
 void TypingTurn::lookAtKeyboard()
 {
-    run(117, [&] {
+    job_.run(117, [&] {
         if (!context_.services.user.held().any()) return std::exchange(waitThen_, nullptr)();
         if (context_.services.clock.monotonicMs() >= waitUntilMs_) return finish(SendOutcome::KeyboardHeld);
-        next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
+        job_.next(kKeyboardLookEveryMs, [this] { lookAtKeyboard(); });
     });
 }
 
 void TypingTurn::bringToFront()
 {
     WindowSystem& windows = context_.services.windows;
-    run(111, [&] {
+    job_.run(111, [&] {
         if (!windows.exists(target_)) return finish(SendOutcome::NotInFront);
         switch (askFront(front_)) {
         case FrontRequest::InFront: watchUserKeys_ = true; return nextBatch();
-        case FrontRequest::Asking: return next(kLookEveryMs, [this] { bringToFront(); });
+        case FrontRequest::Asking: return job_.next(kLookEveryMs, [this] { bringToFront(); });
         case FrontRequest::GaveUp: return finish(SendOutcome::NotInFront);
         }
     });
@@ -257,9 +227,9 @@ void TypingTurn::nextBatch()
     if (events.front().kind == KeyEvent::Kind::Delay) {
         ++batch_;
         planMs_ = context_.services.clock.monotonicMs() + events.front().delayMs;
-        return next(events.front().delayMs, [this] { nextBatch(); });
+        return job_.next(events.front().delayMs, [this] { nextBatch(); });
     }
-    run(113, [&] {
+    job_.run(113, [&] {
         KeyInjector& keys = context_.services.keys;
         if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
         segment_ = 0;
@@ -286,7 +256,7 @@ void TypingTurn::nextBatch()
 
 void TypingTurn::sendSegment()
 {
-    run(113, [&] {
+    job_.run(113, [&] {
         const KeySegment piece = segments_[segment_];
         const std::size_t begin = segment_ == 0 ? 0 : segments_[segment_ - 1].end;
         if (options_.background) {
@@ -326,7 +296,7 @@ void TypingTurn::sendSegment()
             // the waits of a long text do not add up to more than they say.
             planMs_ += piece.waitAfterMs;
             const std::int64_t now = context_.services.clock.monotonicMs();
-            return next(std::max<std::int64_t>(0, planMs_ - now), [this] { sendSegment(); });
+            return job_.next(std::max<std::int64_t>(0, planMs_ - now), [this] { sendSegment(); });
         }
         ++batch_;
         if (fed()) {
@@ -349,8 +319,8 @@ void TypingTurn::sendSegment()
                 }
                 if (batch_ >= batches_.size()) return finish(SendOutcome::Sent);
                 const auto go = [this] { nextBatch(); };
-                if (options_.background) return next(pauseMs, go);
-                next(pauseMs, [this, go] { waitForKeyboard(go); });
+                if (options_.background) return job_.next(pauseMs, go);
+                job_.next(pauseMs, [this, go] { waitForKeyboard(go); });
             },
             context_.services.clock.monotonicMs());
     });
@@ -371,7 +341,7 @@ void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs
 
 void TypingTurn::lookAtTarget()
 {
-    run(119, [&] {
+    job_.run(119, [&] {
         switch (taken_->taken()) {
         case KeyInjector::Taken::Yes: return std::exchange(waitThen_, nullptr)();
         case KeyInjector::Taken::NotResponding: return finish(SendOutcome::NotResponding);
@@ -382,7 +352,7 @@ void TypingTurn::lookAtTarget()
         }
         // Alive all along yet never showing it took them: go on.
         if (context_.services.clock.monotonicMs() >= waitUntilMs_) return std::exchange(waitThen_, nullptr)();
-        next(kLookEveryMs, [this] { lookAtTarget(); });
+        job_.next(kLookEveryMs, [this] { lookAtTarget(); });
     });
 }
 
@@ -399,7 +369,7 @@ void TypingTurn::reportProgress()
 
 void TypingTurn::keepFed()
 {
-    run(119, [&] {
+    job_.run(119, [&] {
         const std::int64_t now = context_.services.clock.monotonicMs();
         switch (taken_->taken()) {
         case KeyInjector::Taken::Yes: feed_.caughtUp(now); break;
@@ -423,12 +393,12 @@ void TypingTurn::keepFed()
         // Past the last batch, or with the hotkey held back, the target must
         // be seen to take every key sent.
         const std::optional<std::int64_t> due = last || heldBack_ ? std::nullopt : feed_.dueAt(now);
-        if (due && *due <= now) return next(0, [this] { waitForKeyboard([this] { nextBatch(); }); });
+        if (due && *due <= now) return job_.next(0, [this] { waitForKeyboard([this] { nextBatch(); }); });
         // Each look costs the target a little too: the next is when the next
         // batch is due, or, when the target must be seen to take them all,
         // from when it is about to, and never further away than a bound.
         const std::int64_t lookAt = due ? *due : std::max(now + kLookEveryMs, feed_.nearlyTakenAt());
-        next(std::min(lookAt, now + kFeedLookAtMostMs) - now, [this] { keepFed(); });
+        job_.next(std::min(lookAt, now + kFeedLookAtMostMs) - now, [this] { keepFed(); });
     });
 }
 
@@ -453,15 +423,23 @@ void TypingTurn::releaseHeldKeys()
 void TypingTurn::stop(SendOutcome why)
 {
     if (!running()) return;
-    if (stepDepth_ > 0) {
-        stopAsked_ = why;
-        return;
-    }
-    context_.services.steps.cancel();
-    // Only the focus was still to be given back: the turn is over as it was.
-    if (phase_ == Phase::Ending) return complete(ending_);
-    releaseHeldKeys();
-    finish(why);
+    job_.whenNoStepRuns([this, why] {
+        job_.cancel();
+        // Only the focus was still to be given back: the turn is over as it was.
+        if (phase_ == Phase::Ending) return complete(ending_);
+        releaseHeldKeys();
+        finish(why);
+    });
+}
+
+void TypingTurn::afterFailedStep()
+{
+    // A step that failed was reported at its line; the turn goes on with its
+    // last steps, as a turn whose keys were rejected does.
+    if (phase_ == Phase::Ending)
+        complete(ending_);
+    else
+        finish(SendOutcome::Sent);
 }
 
 void TypingTurn::finish(SendOutcome outcome)
@@ -469,7 +447,7 @@ void TypingTurn::finish(SendOutcome outcome)
     if (!running() || phase_ == Phase::Ending) return;
     phase_ = Phase::Ending;
     ending_ = outcome;
-    context_.services.steps.cancel();
+    job_.cancel();
     watchUserKeys_ = false;
     userKeys_.reset();
     if (heldBack_) {
@@ -481,7 +459,7 @@ void TypingTurn::finish(SendOutcome outcome)
     // right below it, where the release put it.
     const bool focusBack = previousFront_ != kNoWindow && previousFront_ != target_ &&
                            outcome == SendOutcome::Sent && windows.exists(previousFront_);
-    if (raised_) steps_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_); });
+    if (raised_) job_.step(114, [&] { clearTopMost(windows, target_, wasTopmost_); });
     if (focusBack) {
         back_ = {previousFront_};
         return giveFocusBack();
@@ -491,11 +469,11 @@ void TypingTurn::finish(SendOutcome outcome)
 
 void TypingTurn::giveFocusBack()
 {
-    run(115, [&] {
+    job_.run(115, [&] {
         if (!context_.services.windows.exists(previousFront_)) return complete(ending_);
         // Left behind after every request: the turn is over all the same.
         if (askFront(back_) != FrontRequest::Asking) return complete(ending_);
-        next(kLookEveryMs, [this] { giveFocusBack(); });
+        job_.next(kLookEveryMs, [this] { giveFocusBack(); });
     });
 }
 
@@ -510,12 +488,12 @@ void TypingTurn::complete(SendOutcome outcome)
 {
     if (phase_ == Phase::Done) return;
     phase_ = Phase::Done;
-    context_.services.steps.cancel();
-    steps_.step(136, [&] {
+    job_.cancel();
+    job_.step(136, [&] {
         events_.status(outcome == SendOutcome::NoKeys ? noKeysReason_
                                                       : outcomeText(outcome, hold_, context_.services.clock));
     });
-    steps_.step(138, [&] { events_.rebuildList(); });
+    job_.step(138, [&] { events_.rebuildList(); });
     if (events_.finished) events_.finished(outcome);
 }
 

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "platform/services.h"
-#include "shell/error_dialog.h"
 #include "typing/key_feed.h"
 #include "typing/key_segments.h"
 #include "typing/key_translation.h"
+#include "typing/step_job.h"
 #include "typing/turn_hold.h"
 #include "typing/turn_progress.h"
 #include "typing/typing_outcome.h"
@@ -75,18 +75,12 @@ public:
 
 private:
     // Ended, or a stop is waiting for the step under way to return.
-    bool stopping() const { return !running() || stopAsked_.has_value(); }
+    bool stopping() const { return !running() || job_.actionWaiting(); }
     // Ending: the target is released and the focus goes back to where it was.
     enum class Phase { Idle, Keyboard, Front, Keys, Ending, Done };
 
-    // Runs one step of the job, reporting a failure at the line of the
-    // turn's numbered step it belongs to (111 bringing the target to the
-    // front, 112 reading the keys, 113 sending them, 117 waiting for the
-    // keyboard, 119 waiting for the target to take them); a stop asked for while it ran (from
-    // an error box it showed) takes effect when it returns.
-    void run(int line, const std::function<void()>& step);
-    void next(std::int64_t delayMs, std::function<void()> step);
-
+    // After a step that failed without scheduling the next: the turn ends.
+    void afterFailedStep();
     void waitForIdle();
     void prepare();
     void beginKeys();
@@ -134,19 +128,20 @@ private:
     std::string keyString_;
     TurnOptions options_;
     TurnEvents events_;
-    NumberedSteps steps_;
+    // The turn's steps, each reporting a failure at its own number: 111
+    // bringing the target to the front, 112 reading the keys, 113 sending
+    // them, 117 waiting for the keyboard, 119 waiting for the target to take
+    // them.
+    StepJob job_;
 
     Phase phase_ = Phase::Idle;
     WindowHandle previousFront_ = kNoWindow;
     FrontRequest front_, back_;  // the target coming to the front, the focus going back
     bool raised_ = false;
     bool wasTopmost_ = false;  // pinned in the always-on-top band before the turn
-    int stepDepth_ = 0;
-    bool scheduled_ = false;  // the step running now has scheduled the next
     // The wait under way: what follows it, and when it gives up.
     std::function<void()> waitThen_;
     std::int64_t waitUntilMs_ = 0;
-    std::optional<SendOutcome> stopAsked_;
     SendOutcome ending_ = SendOutcome::Sent;
 
     std::vector<std::vector<KeyEvent>> batches_;
