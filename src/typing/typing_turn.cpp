@@ -5,11 +5,8 @@
 
 #include "targets/foreground.h"
 #include "targets/window_list.h"
-#include "typing/held_modifiers.h"
-#include "typing/hotkey.h"
 #include "typing/key_notation.h"
 #include "typing/key_segments.h"
-#include "typing/posted_keys.h"
 #include "typing/turn_hold.h"
 #include "typing/typing_engine.h"
 #include "typing/virtual_keys.h"
@@ -53,7 +50,8 @@ TypingTurn::TypingTurn(const TypingContext& context, WindowHandle target, std::s
       options_(options),
       events_(std::move(events)),
       job_(context.services.dialogs, context.services.steps, "mTypedKeys.TypeTextbox", [this] { return running(); },
-           [this] { afterFailedStep(); })
+           [this] { afterFailedStep(); }),
+      channel_(options.background ? postedKeyChannel(context.services, target) : typedKeyChannel(context.services, target))
 {
 }
 
@@ -108,15 +106,13 @@ void TypingTurn::prepare()
         finish(SendOutcome::Sent);
         return;
     }
+    // Posted keys need neither the front nor the user's hands off the keys.
+    if (options_.background) return beginKeys();
     TurnHold hold = TurnHold::None;
-    job_.step(107, [&] { hold = options_.background ? TurnHold::None : holdBeforeTurn(windows, target_); });
+    job_.step(107, [&] { hold = holdBeforeTurn(windows, target_); });
     if (hold != TurnHold::None) {
         hold_ = hold;
         finish(SendOutcome::Held);
-        return;
-    }
-    if (options_.background) {
-        beginKeys();
         return;
     }
     if (options_.giveFocusBack) previousFront_ = windows.foregroundWindow();
@@ -135,15 +131,15 @@ void TypingTurn::prepare()
 void TypingTurn::beginKeys()
 {
     phase_ = Phase::Keys;
-    bool controlInBackground = false;
+    bool refused = false;
     job_.run(112, [&] {
         const std::vector<KeyEvent> events = parseKeyString(translateModifierCodes(keyString_));
-        controlInBackground = options_.background && holdsControl(events);
+        refused = !channel_->takes(events);
         batches_ = splitIntoBatches(events, kMaxEventsPerBatch);
         keysBefore_ = keysBeforeEachBatch(batches_);
     });
     if (!running()) return;
-    if (controlInBackground) return finish(SendOutcome::ControlInBackground);
+    if (refused) return finish(SendOutcome::ControlInBackground);
     WindowSystem& windows = context_.services.windows;
     KeyInjector& keys = context_.services.keys;
     if (!windows.exists(target_)) {
@@ -154,7 +150,7 @@ void TypingTurn::beginKeys()
     // Reading the target's keyboard may let other events in (a stop among
     // them): a turn stopped meanwhile goes no further.
     if (stopping()) return;
-    translator_ = std::make_unique<KeyTranslator>(*layout_, keys.capsLockOn());
+    channel_->useLayout(*layout_);
     if (events_.progress)
         progress_.emplace(keysBefore_.back(), context_.services.clock.monotonicMs(),
                           context_.services.locale.format().thousandsSeparator);
@@ -230,25 +226,15 @@ void TypingTurn::nextBatch()
         return job_.next(events.front().delayMs, [this] { nextBatch(); });
     }
     job_.run(113, [&] {
-        KeyInjector& keys = context_.services.keys;
         if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
         segment_ = 0;
         sent_ = 0;
-        if (options_.background) {
-            messages_ = postedKeys(events, *layout_);
-            segments_ = keySegments(messages_, options_.keyDelayMs, options_.keyHoldMs);
-        } else {
-            translator_->setCapsLock(keys.capsLockOn());
-            inputs_ = translator_->translate(events);
-            segments_ = keySegments(inputs_, options_.keyDelayMs, options_.keyHoldMs);
-            // Keys of the turn that press the hotkey go in while it is held
-            // back, so that they never trigger it; it is claimed again once the
-            // target has taken them.
-            const std::vector<HotkeyCombination> hotkeys = context_.services.hotkey.held();
-            heldBack_ = std::any_of(hotkeys.begin(), hotkeys.end(),
-                                    [&](const HotkeyCombination& h) { return pressesHotkey(inputs_, h); });
-            if (heldBack_) context_.services.hotkey.suspend();
-        }
+        segments_ = channel_->load(events, options_.keyDelayMs, options_.keyHoldMs);
+        // Keys of the turn that press the hotkey go in while it is held back,
+        // so that they never trigger it; it is claimed again once the target
+        // has taken them.
+        heldBack_ = channel_->pressesAny(context_.services.hotkey.held());
+        if (heldBack_) context_.services.hotkey.suspend();
         planMs_ = context_.services.clock.monotonicMs();
         sendSegment();
     });
@@ -259,36 +245,7 @@ void TypingTurn::sendSegment()
     job_.run(113, [&] {
         const KeySegment piece = segments_[segment_];
         const std::size_t begin = segment_ == 0 ? 0 : segments_[segment_ - 1].end;
-        if (options_.background) {
-            const std::vector<KeyMessage> part(messages_.begin() + static_cast<std::ptrdiff_t>(begin),
-                                               messages_.begin() + static_cast<std::ptrdiff_t>(piece.end));
-            if (!context_.services.posting.post(part, target_)) return finish(SendOutcome::NotInFront);
-            sent_ = piece.end;
-        } else {
-            // Since the last keys the user may have taken the front (a button
-            // held through a wait, a click) or pressed a key.
-            if (!inFront(context_.services.windows, target_)) return finish(SendOutcome::FocusLost);
-            if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys);
-            KeyInjector& keys = context_.services.keys;
-            std::vector<KeyInput> part =
-                begin == 0 ? std::vector<KeyInput>{} : modifiersToPressAgain(inputs_, begin, context_.services.user.held());
-            const std::size_t again = part.size();
-            part.insert(part.end(), inputs_.begin() + static_cast<std::ptrdiff_t>(begin),
-                        inputs_.begin() + static_cast<std::ptrdiff_t>(piece.end));
-            // The watch on the user's keys starts before the first keys go in:
-            // a key pressed while they go in counts too. (It holds no key up.)
-            if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.user.watchUserKeys();
-            const KeyInjector::Sent sent = keys.send(part, target_);
-            sent_ = begin + (sent.accepted > again ? sent.accepted - again : 0);
-            if (sent.accepted < part.size()) {
-                releaseHeldKeys();
-                // The session was locked or a security prompt came up under the
-                // keys: no fault, and the next turn types again.
-                if (!context_.services.windows.desktopTakesInput()) return finish(SendOutcome::DesktopLost);
-                fail("The system accepted " + std::to_string(sent.accepted) + " of " + std::to_string(part.size()) +
-                     " key events" + (sent.error.empty() ? std::string() : ": " + sent.error));
-            }
-        }
+        if (!send(begin, piece.end)) return;
         ++segment_;
         reportProgress();
         if (segment_ < segments_.size()) {
@@ -304,7 +261,7 @@ void TypingTurn::sendSegment()
             feed_.sent(sent_, now);
             if (batch_ >= batches_.size() && !heldBack_ && !options_.waitForLastKeys)
                 return finish(SendOutcome::Sent);
-            taken_ = context_.services.keys.watchTaken(target_, true);
+            taken_ = channel_->watchTaken();
             waitUntilMs_ = now + kTakenLongestMs;
             return keepFed();
         }
@@ -328,12 +285,11 @@ void TypingTurn::sendSegment()
 
 void TypingTurn::waitUntilTaken(std::function<void()> then, std::int64_t sinceMs)
 {
-    KeyInjector& keys = context_.services.keys;
     // The last batch of a turn is not waited for unless the hotkey is held
     // back for it or the options ask: the turn is over once its keys are
     // handed over.
     if (batch_ >= batches_.size() && !heldBack_ && !options_.waitForLastKeys) return then();
-    taken_ = keys.watchTaken(target_, !options_.background);
+    taken_ = channel_->watchTaken();
     waitThen_ = std::move(then);
     waitUntilMs_ = sinceMs + kTakenLongestMs;
     lookAtTarget();
@@ -356,11 +312,33 @@ void TypingTurn::lookAtTarget()
     });
 }
 
+bool TypingTurn::send(std::size_t begin, std::size_t end)
+{
+    // Since the last keys the user may have taken the front (a button held
+    // through a wait, a click) or pressed a key.
+    if (!channel_->reachesTarget()) return finish(SendOutcome::FocusLost), false;
+    if (userKeys_ && userKeys_->pressed()) return finish(SendOutcome::StoppedByUserKeys), false;
+    // The watch on the user's keys starts before the first keys go in: a key
+    // pressed while they go in counts too. (It holds no key up.)
+    if (watchUserKeys_ && !userKeys_) userKeys_ = context_.services.user.watchUserKeys();
+    const PieceSent sent = channel_->send(begin, end);
+    if (sent.result == PieceSent::Result::TargetGone) return finish(SendOutcome::NotInFront), false;
+    sent_ = sent.sentItems;
+    if (sent.result == PieceSent::Result::Partial) {
+        releaseHeldKeys();
+        // The session was locked or a security prompt came up under the
+        // keys: no fault, and the next turn types again.
+        if (!context_.services.windows.desktopTakesInput()) return finish(SendOutcome::DesktopLost), false;
+        fail(sent.failure);
+    }
+    return true;
+}
+
 void TypingTurn::reportProgress()
 {
     if (!progress_) return;
     // Within a batch, its keys are counted as the share of its inputs sent.
-    const std::size_t items = options_.background ? messages_.size() : inputs_.size();
+    const std::size_t items = channel_->items();
     const std::size_t inBatch = keysBefore_[batch_ + 1] - keysBefore_[batch_];
     const std::size_t typed = keysBefore_[batch_] + (items == 0 ? 0 : inBatch * sent_ / items);
     if (const std::optional<std::string> text = progress_->update(typed, context_.services.clock.monotonicMs()))
@@ -404,15 +382,7 @@ void TypingTurn::keepFed()
 
 void TypingTurn::releaseHeldKeys()
 {
-    if (options_.background) {
-        std::vector<KeyMessage> up = releaseFor(messages_, sent_);
-        if (!up.empty()) context_.services.posting.post(up, target_);
-    } else if (translator_ && !inputs_.empty()) {
-        if (const auto cleanUp = translator_->cleanUp(sent_); !cleanUp.empty())
-            context_.services.keys.send(cleanUp, target_);
-    }
-    inputs_.clear();
-    messages_.clear();
+    channel_->releaseHeld(sent_);
     sent_ = 0;
     if (heldBack_) {
         heldBack_ = false;

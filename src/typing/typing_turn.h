@@ -16,7 +16,7 @@
 #include "platform/services.h"
 #include "typing/key_feed.h"
 #include "typing/key_segments.h"
-#include "typing/key_translation.h"
+#include "typing/key_channel.h"
 #include "typing/step_job.h"
 #include "typing/turn_hold.h"
 #include "typing/turn_progress.h"
@@ -102,6 +102,8 @@ private:
     void bringToFront();
     void nextBatch();
     void sendSegment();
+    // Sends the batch's items [begin, end); false when the turn ended instead.
+    bool send(std::size_t begin, std::size_t end);
     // Waits until the target has taken the keys sent, then goes on with then.
     void waitUntilTaken(std::function<void()> then, std::int64_t sinceMs);
     void lookAtTarget();
@@ -150,14 +152,12 @@ private:
     std::vector<std::size_t> keysBefore_;
     std::optional<TurnProgress> progress_;
     std::unique_ptr<KeyboardLayout> layout_;
-    std::unique_ptr<KeyTranslator> translator_;
+    std::unique_ptr<KeyChannel> channel_;  // typed in front or posted, chosen once
     bool watchUserKeys_ = false;
     std::unique_ptr<UserKeyWatch> userKeys_;
     std::unique_ptr<TakenWatch> taken_;  // the target taking the keys sent
-    // The batch being sent: its inputs (or posted messages), cut into the
-    // segments that go in one piece, and how far it has gone.
-    std::vector<KeyInput> inputs_;
-    std::vector<KeyMessage> messages_;
+    // The batch being sent, cut into the segments that go in one piece, and
+    // how far it has gone.
     std::vector<KeySegment> segments_;
     std::size_t segment_ = 0;
     std::size_t sent_ = 0;  // items of the batch that went in
