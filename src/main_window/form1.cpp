@@ -9,7 +9,6 @@
 #include "shell/product.h"
 #include "shell/skin.h"
 #include "typing/hotkey.h"
-#include "typing/key_notation.h"
 
 namespace mw {
 
@@ -104,19 +103,6 @@ void Form1::rebuildTargets()
     if (!program_.Closing) selectChosenRow();
 }
 
-void Form1::applyRepeatOptions()
-{
-    SessionOptions options;
-    options.jitterSeconds = repeatOptions_.jitterSeconds;
-    options.stopRules = {repeatOptions_.stopAfterTurns, repeatOptions_.stopAfterMinutes};
-    options.turns.keyDelayMs = repeatOptions_.keyDelayMs;
-    options.turns.keyHoldMs = repeatOptions_.keyHoldMs;
-    options.turns.background = repeatOptions_.backgroundTyping;
-    options.turns.giveFocusBack = repeatOptions_.giveFocusBack;
-    options.turns.waitForIdleMs = repeatOptions_.waitForIdleSeconds * 1000;
-    session_.setOptions(options);
-}
-
 void Form1::Form_Load()
 {
     NumberedSteps steps = handlerSteps("Form1.Form_Load");
@@ -152,7 +138,7 @@ void Form1::Form_Load()
     steps.step(212, [&] { setUpHotkey(); });
     steps.step(214, [&] {
         repeatOptions_ = loadRepeatOptions(s_.settings);
-        applyRepeatOptions();
+        session_.setOptions(sessionOptions(repeatOptions_));
     });
     // The sequences stored on go on typing, each by its own rule.
     steps.step(216, [&] {
@@ -300,37 +286,11 @@ void Form1::askCustomSeconds(NumberedSteps& steps, int askLine, int testLine, in
 
 const IntervalOption& Form1::selectedInterval() { return intervalOption(c_.ListView2.selectedPosition()); }
 
-void Form1::Text2_Change()
-{
-    // A failing settings write is reported like any handler's failure, so the
-    // user learns that the text was not stored; the position resets regardless.
-    // Only the first of a run of failing writes is reported: the box writes on
-    // every keystroke.
-    NumberedSteps steps = handlerSteps("Form1.Text2_Change");
-    std::string text;
-    steps.step(100, [&] { text = c_.Text2.text(); });
-    steps.step(102, [&] {
-        try {
-            s_.settings.write(setting::kTextbox, text);
-            keyTextWriteFailing_ = false;
-        } catch (const Failure&) {
-            if (keyTextWriteFailing_) return;
-            keyTextWriteFailing_ = true;
-            throw;
-        }
-    });
-    steps.step(104, [&] { session_.restartCharacters(); });
-    // The text is checked once the user pauses (Timer3_Timer): a balloon at
-    // every keystroke would name the brace not yet closed.
-    steps.step(106, [&] { c_.Timer3.setInterval(kKeyTextPauseMs); });
-}
-
 void Form1::PushButton1_Click()
 {
     NumberedSteps steps = handlerSteps("Form1.PushButton1_Click");
     steps.step(100, [&] { rebuildTargets(); });
 }
-
 
 void Form1::PushButton2_Click()
 {
@@ -353,7 +313,6 @@ void Form1::PushButton2_Click()
     });
     if (!started) over(SendOutcome::Sent);
 }
-
 
 void Form1::ListView2_Click()
 {
@@ -445,23 +404,6 @@ void Form1::Timer1_Timer()
         steps.step(128, [&] { session_.typeTurn(c_.Text2.text()); });
     }
     steps.step(130, [&] { session_.restartCount(); });
-}
-
-void Form1::Timer3_Timer()
-{
-    // Once per pause; the next change starts the wait again.
-    c_.Timer3.setInterval(0);
-    if (program_.Closing) return;
-    NumberedSteps steps = handlerSteps("Form1.Timer3");
-    // A text that does not parse says where, in the box's own balloon; nothing
-    // else changes (a turn would refuse the text all the same). One that
-    // parses takes a balloon still up away.
-    steps.step(100, [&] {
-        if (const auto error = checkKeyText(c_.Text2.text()))
-            c_.Text2.showBalloon(kKeyTextBalloonTitle, error->message + ".");
-        else
-            c_.Text2.hideBalloon();
-    });
 }
 
 }  // namespace mw

@@ -113,7 +113,6 @@ private:
     // way it is turned off, by the button or by the session.
     void showTypingOff(NumberedSteps& steps, const std::string& why);
     // The options that shape the session, as stored.
-    void applyRepeatOptions();
     void setUpHotkey();
     // The start-up boxes as the options stand; setting them raises no click.
     void showStartupOptions();

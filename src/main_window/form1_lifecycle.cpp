@@ -96,7 +96,7 @@ void Form1::OptionsRequested()
     steps.step(102, [&] { setUpHotkey(); });
     steps.step(104, [&] {
         repeatOptions_ = loadRepeatOptions(s_.settings);
-        applyRepeatOptions();
+        session_.setOptions(sessionOptions(repeatOptions_));
     });
 }
 

@@ -44,4 +44,17 @@ void storeRepeatOptions(SettingsStore& settings, const RepeatOptions& before, co
         if (before.*option.value != after.*option.value) settings.write(option.setting, after.*option.value ? "On" : "Off");
 }
 
+SessionOptions sessionOptions(const RepeatOptions& options)
+{
+    SessionOptions session;
+    session.jitterSeconds = options.jitterSeconds;
+    session.stopRules = {options.stopAfterTurns, options.stopAfterMinutes};
+    session.turns.keyDelayMs = options.keyDelayMs;
+    session.turns.keyHoldMs = options.keyHoldMs;
+    session.turns.background = options.backgroundTyping;
+    session.turns.giveFocusBack = options.giveFocusBack;
+    session.turns.waitForIdleMs = options.waitForIdleSeconds * 1000;
+    return session;
+}
+
 }  // namespace mw

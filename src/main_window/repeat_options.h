@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/settings_store.h"
+#include "typing/auto_typing.h"
 
 namespace mw {
 
@@ -64,5 +65,8 @@ RepeatOptions loadRepeatOptions(SettingsStore& settings);
 // Writes the values that differ from before, so that an option the user left
 // alone stays absent and keeps following the default.
 void storeRepeatOptions(SettingsStore& settings, const RepeatOptions& before, const RepeatOptions& after);
+
+// How the main window's typing session goes with these options.
+SessionOptions sessionOptions(const RepeatOptions& options);
 
 }  // namespace mw
