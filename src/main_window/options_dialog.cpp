@@ -14,29 +14,10 @@ std::string commonShortcutQuestion(const HotkeyCombination& combination)
 }
 
 OptionsDialog::OptionsDialog(const OptionsDialogControls& controls, const Services& services)
-    : c_(controls), s_(services)
+    : c_(controls), s_(services), hotkeyHold_(c_.hotkey, s_.hotkey)
 {
     c_.ok.onClick = [this] { OK_Click(); };
     c_.cancel.onClick = [this] { Cancel_Click(); };
-    c_.hotkey.onFocusChange = [this](bool focused) { holdProgramHotkey(focused); };
-}
-
-OptionsDialog::~OptionsDialog()
-{
-    // The field may outlive the dialog (its window goes after it) and still
-    // lose the focus; the program's hotkey is claimed again now.
-    c_.hotkey.onFocusChange = nullptr;
-    holdProgramHotkey(false);
-}
-
-void OptionsDialog::holdProgramHotkey(bool hold)
-{
-    if (hold == programHotkeyHeld_) return;
-    programHotkeyHeld_ = hold;
-    if (hold)
-        s_.hotkey.suspend();
-    else
-        s_.hotkey.resume();
 }
 
 void OptionsDialog::Form_Load()

@@ -8,6 +8,7 @@
 #include "main_window/repeat_options.h"
 #include "platform/controls.h"
 #include "platform/services.h"
+#include "shell/hotkey_field.h"
 
 namespace mw {
 
@@ -35,7 +36,6 @@ struct OptionsDialogControls {
 class OptionsDialog {
 public:
     OptionsDialog(const OptionsDialogControls& controls, const Services& services);
-    ~OptionsDialog();
     OptionsDialog(const OptionsDialog&) = delete;
     OptionsDialog& operator=(const OptionsDialog&) = delete;
 
@@ -59,17 +59,12 @@ private:
         s_.dialogs.warning(message, kOptionsTitle);
         field.setFocus();
     }
-    // While the hotkey field has the focus the program's own hotkey is let
-    // go, so that pressing it there enters it in the field rather than
-    // turning typing on or off.
-    void holdProgramHotkey(bool hold);
-
     OptionsDialogControls c_;
     Services s_;
     std::string storedHotkey_;  // the setting as written, which may name no combination
     RepeatOptions before_;
     bool stored_ = false;
-    bool programHotkeyHeld_ = false;
+    HotkeyFieldHold hotkeyHold_;
 };
 
 }  // namespace mw
