@@ -1,5 +1,6 @@
 #include "sequences_window/sequence_editor.h"
 
+#include "main_window/options_dialog.h"
 #include "main_window/repeat_options.h"
 #include "sequences/target_rule.h"
 #include "shell/skin.h"
@@ -19,7 +20,7 @@ std::string trimmed(const std::string& text)
 
 SequenceEditor::SequenceEditor(const SequenceEditorControls& controls, const Services& services,
                                SequenceEditing editing)
-    : c_(controls), s_(services), editing_(std::move(editing))
+    : c_(controls), s_(services), editing_(std::move(editing)), hotkeyHold_(c_.hotkey, s_.hotkey)
 {
     c_.ok.onClick = [this] { OK_Click(); };
     c_.cancel.onClick = [this] { Cancel_Click(); };
@@ -43,7 +44,7 @@ void SequenceEditor::Form_Load()
     c_.program.setText(shown.target.program);
     c_.title.setText(shown.target.title);
     c_.windowClass.setText(shown.target.windowClass);
-    c_.hotkey.setText(shown.hotkey);
+    c_.hotkey.setCombination(parseHotkey(shown.hotkey));
     for (std::size_t i = 0; i < kSequenceNumbers.size(); ++i)
         c_.numbers[i]->setText(std::to_string(shown.*kSequenceNumbers[i].value));
     c_.background.setChecked(shown.background);
@@ -90,7 +91,8 @@ Sequence SequenceEditor::fromFields() const
     sequence.keys = c_.keys.text();
     sequence.oneKey = c_.oneKey.checked();
     sequence.target = {trimmed(c_.program.text()), c_.title.text(), trimmed(c_.windowClass.text())};
-    sequence.hotkey = trimmed(c_.hotkey.text());
+    const std::optional<HotkeyCombination> hotkey = c_.hotkey.combination();
+    sequence.hotkey = hotkey ? hotkeyNotation(*hotkey).value_or(std::string()) : std::string();
     // A field that holds no whole number in its range gets a value below the
     // range, so that the checks name it in its place among the fields.
     for (std::size_t i = 0; i < kSequenceNumbers.size(); ++i) {
@@ -101,43 +103,51 @@ Sequence SequenceEditor::fromFields() const
     return sequence;
 }
 
-TextBox& SequenceEditor::fieldOf(const SequenceProblem& problem)
+void SequenceEditor::focusOn(const SequenceProblem& problem)
 {
     switch (problem.field) {
-    case SequenceField::Name: return c_.name;
-    case SequenceField::Keys: return c_.keys;
-    case SequenceField::Every: return *c_.numbers.front();
-    case SequenceField::Program: return c_.program;
-    case SequenceField::Title: return c_.title;
-    case SequenceField::WindowClass: return c_.windowClass;
-    case SequenceField::Hotkey: return c_.hotkey;
+    case SequenceField::Name: return c_.name.setFocus();
+    case SequenceField::Keys: return c_.keys.setFocus();
+    case SequenceField::Every: return c_.numbers.front()->setFocus();
+    case SequenceField::Program: return c_.program.setFocus();
+    case SequenceField::Title: return c_.title.setFocus();
+    case SequenceField::WindowClass: return c_.windowClass.setFocus();
+    case SequenceField::Hotkey: return c_.hotkey.setFocus();
     case SequenceField::Number: break;
     }
     for (std::size_t i = 0; i < kSequenceNumbers.size(); ++i)
-        if (&kSequenceNumbers[i] == problem.number) return *c_.numbers[i];
-    return c_.name;
+        if (&kSequenceNumbers[i] == problem.number) return c_.numbers[i]->setFocus();
+}
+
+std::optional<std::string> SequenceEditor::hotkeyProblem(const Sequence& sequence) const
+{
+    const std::optional<HotkeyCombination> pressed = c_.hotkey.combination();
+    if (!pressed) return std::nullopt;
+    if (sequence.hotkey.empty()) return kHotkeyFieldMessage;
+    if (!editing_.hotkeyHolder) return std::nullopt;
+    const std::optional<std::string> holder = editing_.hotkeyHolder(sequence.hotkey);
+    if (!holder) return std::nullopt;
+    return hotkeyText(*pressed) + " is the hotkey of " + *holder + ".";
 }
 
 void SequenceEditor::OK_Click()
 {
     const Sequence sequence = fromFields();
     std::optional<SequenceProblem> problem = checkSequence(sequence, editing_.otherNames);
-    // A hotkey the program holds already, its place among the fields being
-    // before the numbers.
-    if ((!problem || problem->field == SequenceField::Number) && !sequence.hotkey.empty() && editing_.hotkeyHolder) {
-        if (const std::optional<std::string> holder = editing_.hotkeyHolder(sequence.hotkey)) {
-            std::string message = hotkeyText(*parseHotkey(sequence.hotkey));
-            message += " is the hotkey of ";
-            message += *holder;
-            message += '.';
-            problem = SequenceProblem{SequenceField::Hotkey, nullptr, message};
-        }
-    }
+    // The hotkey's place among the fields is before the numbers.
+    if (!problem || problem->field == SequenceField::Number)
+        if (std::optional<std::string> why = hotkeyProblem(sequence))
+            problem = SequenceProblem{SequenceField::Hotkey, nullptr, std::move(*why)};
     if (problem) {
         s_.dialogs.warning(problem->message, caption());
-        fieldOf(*problem).setFocus();
+        focusOn(*problem);
         return;
     }
+    const std::optional<HotkeyCombination> pressed = c_.hotkey.combination();
+    const bool hotkeyChanged = !editing_.original || editing_.original->hotkey != sequence.hotkey;
+    if (hotkeyChanged && pressed && isCommonShortcut(*pressed) &&
+        !s_.dialogs.question(commonShortcutQuestion(*pressed), caption()))
+        return c_.hotkey.setFocus();
     result_ = sequence;
     c_.form.close();
 }

@@ -15,6 +15,7 @@
 #include "platform/window_finder.h"
 #include "sequences/sequence.h"
 #include "sequences_window/open_windows.h"
+#include "shell/hotkey_field.h"
 
 namespace mw {
 
@@ -31,7 +32,7 @@ struct SequenceEditorControls {
     TextBox& program;
     TextBox& title;
     TextBox& windowClass;
-    TextBox& hotkey;
+    HotkeyBox& hotkey;
     std::array<TextBox*, kSequenceNumbers.size()> numbers;  // in the order of kSequenceNumbers, Every first
     CheckBox& background;
     Button& ok;
@@ -57,8 +58,8 @@ public:
     // Fills the fields and puts the focus on the name.
     void Form_Load();
     // The first field that holds no usable value is named with its range and
-    // gets the focus; otherwise the sequence is the result and the editor
-    // closes.
+    // gets the focus; then a new hotkey that programs commonly use is asked
+    // about. Otherwise the sequence is the result and the editor closes.
     void OK_Click();
     void Cancel_Click();
     void Windows_Opening();
@@ -72,7 +73,10 @@ public:
 private:
     void fillTarget(WindowHandle window);
     Sequence fromFields() const;
-    TextBox& fieldOf(const SequenceProblem& problem);
+    // What is wrong with the hotkey pressed into its field: a combination the
+    // key notation has no name for, or one the program holds already.
+    std::optional<std::string> hotkeyProblem(const Sequence& sequence) const;
+    void focusOn(const SequenceProblem& problem);
     std::string caption() const;
 
     SequenceEditorControls c_;
@@ -80,6 +84,7 @@ private:
     SequenceEditing editing_;
     std::vector<OpenWindow> offered_;
     std::optional<Sequence> result_;
+    HotkeyFieldHold hotkeyHold_;
 };
 
 }  // namespace mw

@@ -61,8 +61,8 @@ constexpr std::array kControls{
     targetField("Class", 2385, 17, id::kClass),
     ControlLayout{"RuleNote", K::Label, "", "In the title * stands for any text and ? for one character; an empty title or "
      "class stands for any.", 6000, 3240, 4320, 735, 18, kText, true, 4133},
-    numberLabel("HotkeyLabel", "H&otkey (such as ^%{F1}; empty: none):", 6, 19, 4120),
-    numberField("Hotkey", 6, 20, id::kHotkey),
+    label("HotkeyLabel", "H&otkey (Backspace: none):", rowTop(6), 2220, 19, 4120),
+    field("Hotkey", K::HotkeyBox, 2460, rowTop(6), 3360, 330, 20, id::kHotkey),
     numberLabel("JitterLabel", "&Jitter (0 to 3600 seconds):", 7, 21, 4122),
     numberField("Jitter", 7, 22, id::kNumbers[1]),
     numberLabel("StopAfterTurnsLabel", "Stop after tu&rns (0 to 1000000; 0: never):", 8, 23, 4124),

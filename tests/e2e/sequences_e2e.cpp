@@ -148,6 +148,9 @@ TEST(Sequences, TwoSequencesMadeInTheEditorTypeInTurnsEachAtItsInterval)
     editor = newSequence(app, sequences);
     ASSERT_NE(editor, nullptr);
     fill(editor, L"Beta", L"wxyz", L"2");
+    // The hotkey is pressed into its field.
+    pressKey('O', true);
+    pressChord({VK_CONTROL, VK_MENU, VK_F7});
     dragMouse(centre(GetDlgItem(editor, field::kFinder)), centre(beta.window()));
     EXPECT_TRUE(waitUntil([&] { return text(GetDlgItem(editor, field::kTitle)) == L"Beta Recorder"; }));
     EXPECT_EQ(text(GetDlgItem(editor, field::kProgram)), L"marrowind_target.exe");
@@ -157,6 +160,7 @@ TEST(Sequences, TwoSequencesMadeInTheEditorTypeInTurnsEachAtItsInterval)
     ASSERT_EQ(rows(sequences), (std::vector<std::vector<std::string>>{
                                    {"Alpha", "ABCD", "marrowind_target.exe \"Alpha Recorder\"", "1 s", "Off"},
                                    {"Beta", "wxyz", "marrowind_target.exe \"Beta Recorder\"", "2 s", "Off"}}));
+    EXPECT_EQ(regQuery(kSequencesKey + "\\Beta", "hotkey"), "^%{F7}");
 
     // With the mouse: a turn takes the keyboard's focus to its recorder
     // every second, the pointer stays where it is.

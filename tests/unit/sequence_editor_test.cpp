@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "main_window/options_dialog.h"
 #include "sim/controls.h"
 #include "sim/platform.h"
 #include "sim/window_pickers.h"
+#include "typing/hotkey.h"
+#include "typing/virtual_keys.h"
 
 namespace mw {
 namespace {
@@ -44,13 +47,14 @@ struct Editor {
     {
         for (std::size_t i = 0; i < kSequenceNumbers.size(); ++i)
             if (label == kSequenceNumbers[i].label) return numbers[i];
-        return label == "Name" ? name : label == "Keys" ? keys : label == "Program" ? program : hotkey;
+        return label == "Name" ? name : label == "Keys" ? keys : program;
     }
 
     sim::SimPlatform sim;
     WindowHandle main = kNoWindow;
     sim::SimForm form{0x60060};
-    sim::SimTextBox name, keys, program, title, windowClass, hotkey;
+    sim::SimTextBox name, keys, program, title, windowClass;
+    sim::SimHotkeyBox hotkey;
     std::array<sim::SimTextBox, kSequenceNumbers.size()> numbers;
     sim::SimCheckBox oneKey, background;
     sim::SimDropDownList windows;
@@ -86,7 +90,7 @@ TEST(SequenceEditor, AWindowPickedFromTheListOrWithTheFinderNamesTheTargetAndOkG
     e.name.setText(" Mana ");
     e.keys.setText("{F2}\r\n");
     e.oneKey.click();
-    e.hotkey.setText("^%{F3}");
+    e.hotkey.press(parseHotkey("^%{F3}"));
     e.field("Jitter").setText("3");
     e.background.click();
     e.ok.click();
@@ -138,8 +142,9 @@ TEST(SequenceEditor, TheFirstUnusableFieldIsNamedAndGetsTheFocusAndNothingLeaves
         {"Every", "0", rangeMessage(kSequenceNumbers[0])},
         {"Every", "ten", "Every must be a whole number of seconds from 1 to 86400."},
         {"Program", " ", "Program must name the program's file, such as notepad.exe."},
-        {"Hotkey", "{F1}", "Hotkey must be one key with Ctrl or Alt in the key notation, such as ^%{F1}, or empty "
-                           "for no hotkey."},
+        // The field adds Ctrl+Alt to a key pressed alone; one that came without
+        // them all the same is refused as a key the notation has no name for.
+        {"Hotkey", "F1", kHotkeyFieldMessage},
         {"Hotkey", "^%{F11}", "Ctrl+Alt+F11 is the hotkey of the main window's on/off."},
         {"Hotkey", "^%{F2}", "Ctrl+Alt+F2 is the hotkey of \"Potion\"."},
         {"Jitter", "3601", rangeMessage(kSequenceNumbers[1])},
@@ -153,15 +158,40 @@ TEST(SequenceEditor, TheFirstUnusableFieldIsNamedAndGetsTheFocusAndNothingLeaves
         e.program.setText("game.exe");
         // The last field is wrong too: the first is the one named.
         e.field("Hold each key").setText("1001");
-        e.field(c.field).setText(c.text);
-        const int focused = e.field(c.field).focusRequests;
+        const bool hotkey = c.field == std::string("Hotkey");
+        if (hotkey)
+            e.hotkey.press(c.text[0] == '^' ? parseHotkey(c.text) : HotkeyCombination{false, false, false, vk::kF1});
+        else
+            e.field(c.field).setText(c.text);
+        const int focused = hotkey ? e.hotkey.focusRequests : e.field(c.field).focusRequests;
         e.ok.click();
         ASSERT_EQ(e.sim.dialogs.warnings.size(), 1u);
         EXPECT_EQ(e.sim.dialogs.warnings[0].text, c.message);
         EXPECT_EQ(e.sim.dialogs.warnings[0].title, kNewSequenceTitle);
-        EXPECT_EQ(e.field(c.field).focusRequests, focused + 1);
+        EXPECT_EQ(hotkey ? e.hotkey.focusRequests : e.field(c.field).focusRequests, focused + 1);
         EXPECT_EQ(e.editor->result(), std::nullopt);
         EXPECT_EQ(e.form.closeRequests, 0);
+    }
+}
+
+TEST(SequenceEditor, TheProgramsHotkeysLetTheirKeysIntoTheFieldAndANewCommonShortcutIsAskedAbout)
+{
+    for (const bool yes : {false, true}) {
+        Editor e;
+        e.hotkey.focus(true);
+        EXPECT_EQ(e.sim.hotkey.suspended, 1);
+        e.name.setText("Mana");
+        e.keys.setText("m");
+        e.program.setText("game.exe");
+        e.hotkey.press(parseHotkey("^v"));
+        e.sim.dialogs.questionAnswers = {yes};
+        e.ok.click();
+        ASSERT_EQ(e.sim.dialogs.questions.size(), 1u);
+        EXPECT_EQ(e.sim.dialogs.questions[0].text, commonShortcutQuestion(*parseHotkey("^v")));
+        EXPECT_EQ(e.editor->result().has_value(), yes);
+        EXPECT_EQ(e.hotkey.focusRequests, yes ? 0 : 1) << "No goes back to the field";
+        e.hotkey.focus(false);
+        EXPECT_EQ(e.sim.hotkey.suspended, 0);
     }
 }
 
