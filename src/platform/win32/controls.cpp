@@ -363,20 +363,27 @@ void Win32ListView::setSubItem(int position, const std::string& text)
     SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(position - 1), reinterpret_cast<LPARAM>(&item));
 }
 
-std::string Win32ListView::cell(int position, int column) const
+std::string listViewCell(HWND list, int row, int column)
 {
-    if (position < 1 || position > count()) fail(kIndexOutOfBounds);
+    // The control copies no more than the buffer holds and says how much it
+    // copied: a text that filled it may have been cut, so it is asked again.
     std::vector<wchar_t> buffer(512);
     for (;;) {
         LVITEMW item{};
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        const LRESULT n = SendMessageW(hwnd_, LVM_GETITEMTEXTW, static_cast<WPARAM>(position - 1),
-                                       reinterpret_cast<LPARAM>(&item));
+        const LRESULT n =
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         if (n < static_cast<LRESULT>(buffer.size()) - 1) return narrow(buffer.data(), static_cast<int>(n));
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string Win32ListView::cell(int position, int column) const
+{
+    if (position < 1 || position > count()) fail(kIndexOutOfBounds);
+    return listViewCell(hwnd_, position - 1, column);
 }
 
 std::string Win32ListView::text(int position) const { return cell(position, 0); }

@@ -162,6 +162,10 @@ private:
     HWND hwnd_;
 };
 
+// The text of a list view's cell (row from 0, column 0 the item itself),
+// whatever its length.
+std::string listViewCell(HWND list, int row, int column);
+
 class Win32ListView final : public ListView, public RoutedControl {
 public:
     Win32ListView(HWND hwnd, int dpi) : hwnd_(hwnd), dpi_(dpi) {}

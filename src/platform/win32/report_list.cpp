@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 #include "platform/form_layout.h"
+#include "platform/win32/controls.h"
 #include "platform/win32/utf.h"
 
 namespace mw::win32 {
@@ -54,17 +55,7 @@ void Win32ReportList::removeRow(int row)
 std::string Win32ReportList::cell(int row, int column) const
 {
     checkRow(row, count() - 1);
-    std::vector<wchar_t> buffer(512);
-    for (;;) {
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        const LRESULT n =
-            SendMessageW(hwnd_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        if (n < static_cast<LRESULT>(buffer.size()) - 1) return narrow(buffer.data(), static_cast<int>(n));
-        buffer.resize(buffer.size() * 2);
-    }
+    return listViewCell(hwnd_, row, column);
 }
 
 void Win32ReportList::setCell(int row, int column, const std::string& text)
