@@ -29,21 +29,6 @@ namespace {
 
 constexpr int kSequences = 20;
 
-double cpuMs(DWORD processId)
-{
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    FILETIME created, exited, kernel, user;
-    double ms = 0;
-    if (process && GetProcessTimes(process, &created, &exited, &kernel, &user)) {
-        auto value = [](const FILETIME& t) {
-            return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 10000.0;
-        };
-        ms = value(kernel) + value(user);
-    }
-    if (process) CloseHandle(process);
-    return ms;
-}
-
 void pause(std::chrono::milliseconds time)
 {
     waitUntil([] { return false; }, time);

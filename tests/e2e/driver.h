@@ -22,6 +22,10 @@ std::wstring widen(const std::string& text);
 // Waits until the condition holds, pumping this thread's messages meanwhile.
 bool waitUntil(const std::function<bool()>& condition, Duration deadline = 10s);
 
+// The processor time (kernel and user) a process has used so far, in
+// milliseconds; 0 when it cannot be read.
+double cpuMs(DWORD processId);
+
 class Process {
 public:
     Process() = default;
