@@ -144,7 +144,8 @@ void SequenceEditor::OK_Click()
         return;
     }
     const std::optional<HotkeyCombination> pressed = c_.hotkey.combination();
-    const bool hotkeyChanged = !editing_.original || editing_.original->hotkey != sequence.hotkey;
+    // Compared as combinations: a stored "^V" is the "^v" the field gives back.
+    const bool hotkeyChanged = !editing_.original || parseHotkey(editing_.original->hotkey) != pressed;
     if (hotkeyChanged && pressed && isCommonShortcut(*pressed) &&
         !s_.dialogs.question(commonShortcutQuestion(*pressed), caption()))
         return c_.hotkey.setFocus();

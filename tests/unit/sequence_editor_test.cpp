@@ -193,6 +193,17 @@ TEST(SequenceEditor, TheProgramsHotkeysLetTheirKeysIntoTheFieldAndANewCommonShor
         e.hotkey.focus(false);
         EXPECT_EQ(e.sim.hotkey.suspended, 0);
     }
+    // One the sequence has already, however it was written, is not asked again.
+    Sequence stored;
+    stored.name = "Paste";
+    stored.keys = "p";
+    stored.target.program = "game.exe";
+    stored.hotkey = "^V";
+    Editor kept(stored);
+    kept.ok.click();
+    EXPECT_TRUE(kept.sim.dialogs.questions.empty());
+    ASSERT_TRUE(kept.editor->result());
+    EXPECT_EQ(kept.editor->result()->hotkey, "^v");
 }
 
 }  // namespace
